@@ -1,0 +1,37 @@
+#pragma once
+
+#include "platform/geometry.h"
+
+#include <QStringView>
+#include <Qt>
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QScrollBar;
+class QWidget;
+
+// Makers for the controls of a window: each names the control, places it in twips,
+// gives it the window font and its text. Windows build their controls through these
+// only, most of them from tables of rows.
+namespace platform {
+
+class KeyTextBox;
+class OptionButton;
+
+// Labels show plain text: their text is storage that handlers read back.
+QLabel *makeLabel(QWidget *parent, QStringView name, Twips rect, QStringView text = {});
+QPushButton *makeButton(QWidget *parent, QStringView name, Twips rect, QStringView text);
+KeyTextBox *makeTextBox(QWidget *parent, QStringView name, Twips rect, QStringView text = {});
+QListWidget *makeListBox(QWidget *parent, QStringView name, Twips rect);
+OptionButton *makeOptionButton(QWidget *parent, QStringView name, Twips rect, QStringView text);
+
+// A value bar: its change handler (valueChanged) runs once when a drag ends, at once
+// for clicks, keys and setValue, never for an unchanged value, and when a lower maximum
+// moves the value.
+QScrollBar *makeValueBar(QWidget *parent, QStringView name, Qt::Orientation orientation, Twips rect,
+                         int minimum, int maximum, int value);
+// Sets a bar's maximum, never below its minimum.
+void setBarMaximum(QScrollBar *bar, int maximum);
+
+} // namespace platform

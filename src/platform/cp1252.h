@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QStringView>
+
+// Windows-1252, the code page of the data files and of typed character codes.
+// Every byte maps to one character and back: the five bytes the code page leaves
+// undefined map to the control characters of the same value.
+namespace platform::cp1252 {
+
+QString decode(QByteArrayView bytes);
+// A character outside the code page is written as '?'.
+QByteArray encode(QStringView text);
+
+QChar charFromCode(int code);  // code 0..255
+int codeFromChar(QChar c);     // -1 outside the code page
+
+} // namespace platform::cp1252

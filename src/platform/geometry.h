@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+
+class QWidget;
+
+// Windows are laid out in twips from the top-left corner of the client area, and
+// colours given as one number are BGR. This is the one place they become pixels and QColors.
+namespace platform {
+
+struct Twips
+{
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+int pixels(int twips); // twips / 15, rounded
+QRect pixelRect(Twips rect);
+void place(QWidget *widget, Twips rect);
+
+QColor bgr(quint32 colour);
+void setColours(QWidget *widget, QColor background, QColor foreground);
+void setBackground(QWidget *widget, QColor background);
+void setForeground(QWidget *widget, QColor foreground);
+
+// The windows' font: sans-serif, bold, 8.25 point (11 px at 96 dpi).
+QFont windowFont();
+
+inline const QColor kPurple = QColor(128, 0, 128); // BGR 8388736
+inline const QColor kWhite = QColor(255, 255, 255);
+
+} // namespace platform

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+// Data files for tests, written and read in the current directory.
+//
+// lines() takes the lines as they stand in the file (UTF-8 in the test source),
+// encodes them in Windows-1252 and ends each with CR LF.
+QByteArray fileBytes(const QStringList &lines);
+void writeFile(const QString &name, const QByteArray &bytes);
+void writeLines(const QString &name, const QStringList &lines);
+QByteArray readFile(const QString &name); // empty when missing
+bool fileExists(const QString &name);
+
+// The worked example: one 9-hole course "Ekbacken" and one round on it at level MELLAN.
+QStringList ekbackenCourseLines();
+QStringList ekbackenRoundLines();
+QStringList ekbackenStrokeLines();
+QStringList ekbackenExtendedLines(); // level MELLAN
+// All four files of the worked example.
+void writeEkbacken();
+// Four empty files, line 1 the number item -1.
+void writeEmptyFiles();
+
+// Makes a fresh temporary directory the current directory for the life of the object.
+class ScopedDataDir
+{
+public:
+    ScopedDataDir();
+    ~ScopedDataDir();
+    QString path() const { return m_dir.path(); }
+
+private:
+    QTemporaryDir m_dir;
+    QString m_previous;
+};
+
+// Cuts, flips and truncates good bytes for the error paths.
+QByteArray withoutLastLines(const QByteArray &bytes, int lines);
+QByteArray withLineReplaced(const QByteArray &bytes, int lineIndex, const QByteArray &line);
