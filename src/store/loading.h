@@ -56,7 +56,9 @@ void showEmptyFileMessage(DataFile file);
 LoadResult load(Tables &tables, const LoadPlan &plan, const FileSource &source = readDataFile);
 
 // The single-file readers below, over bytes already read. Each fills its table as the
-// loader does and returns the status; sista_index is stored in the tables.
+// loader does and returns the status; sista_index is stored in the tables. Damaged: the
+// file ends inside a record, a record has more than 18 holes, or line 1 is no whole
+// number; the records read whole stay, and the stored sista_index counts only those.
 LoadStatus readCourses(const QByteArray &bytes, Tables &tables, int courseRows);
 LoadStatus readRounds(const QByteArray &bytes, Tables &tables);
 LoadStatus readStrokes(const QByteArray &bytes, Tables &tables); // needs rundtabell

@@ -14,9 +14,18 @@ namespace store {
 // bantabell row: cell 0 bannamn, cell 1 antal_hal, hole h (1..18) in cells
 // 3h-1 meter, 3h hcp_index, 3h+1 par; holes a course does not have stay empty.
 using CourseRow = std::array<QString, kCourseCells>;
-inline constexpr int metresCell(int hole) { return 3 * hole - 1; }
-inline constexpr int strokeIndexCell(int hole) { return 3 * hole; }
-inline constexpr int parCell(int hole) { return 3 * hole + 1; }
+inline constexpr int metresCell(int hole)
+{
+    return 3 * hole - 1;
+}
+inline constexpr int strokeIndexCell(int hole)
+{
+    return 3 * hole;
+}
+inline constexpr int parCell(int hole)
+{
+    return 3 * hole + 1;
+}
 
 // rundtabell row: the nine fields of runda in file order.
 using RoundRow = std::array<QString, kRoundCells>;

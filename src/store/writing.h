@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 // Whole-file contents, and the safe writing of a set of files.
@@ -33,9 +34,13 @@ struct FileContent
     QByteArray bytes;
 };
 
-// Writes each file whole, in the given order, through a temporary file renamed over the
-// old one. Stops at the first failure, shows "Filen %1 kunde inte sparas. Ingenting har
-// ändrats." and returns false; the files not yet written keep their old content.
+// Writes each file whole through a temporary file in its directory, flushed to disk, then
+// renames the temporary files over the old ones in the given order. Every temporary file
+// is written before the first rename, so a failed write changes no file. Returns the name
+// of the file that failed, nothing on success.
+std::optional<QString> writeFiles(const std::vector<FileContent> &files);
+
+// writeFiles, and on a failure "Filen %1 kunde inte sparas. Ingenting har ändrats." and false.
 bool saveFiles(const std::vector<FileContent> &files);
 
 } // namespace store

@@ -1,0 +1,109 @@
+// The course register on a file of 101 courses: opening it, and saving a changed course.
+#include "maxdata.h"
+
+#include "platform/services.h"
+#include "registration/REGBANA.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QDir>
+#include <QScrollBar>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+
+namespace {
+
+// The chooser's beep and any message would wait for the desktop; here they are dropped.
+class QuietServices : public platform::Services
+{
+public:
+    QuietServices() { platform::installServices(this); }
+    ~QuietServices() override { platform::installServices(nullptr); }
+    void message(const QString &, const QString &, int) override {}
+    void beep() override {}
+    QString today() override { return QStringLiteral("08-24-2004"); }
+    void endProgram() override {}
+};
+
+class CourseRegister
+{
+public:
+    CourseRegister() : m_previous(QDir::currentPath())
+    {
+        if (!m_dir.isValid() || !QDir::setCurrent(m_dir.path()))
+            std::abort();
+        writeMaxData(0);
+    }
+
+    ~CourseRegister() { QDir::setCurrent(m_previous); }
+
+    REGBANA *open() { return m_instance.show(); }
+
+    // Closes the window and lets Qt delete it, so every showing starts from a fresh one.
+    void close()
+    {
+        if (REGBANA *form = m_instance.form())
+            form->unload();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // From the name step to the hole step of course 0, its metres on hole 1 set.
+    void startChangeOfFirstCourse(int metres)
+    {
+        REGBANA *form = open();
+        click(form, "RB_NAMNKLAR"); // nothing chosen yet: the chooser
+        click(form, "Option1");
+        click(form, "RB_NAMNKLAR");
+        form->findChild<QScrollBar *>(QStringLiteral("HScroll2"))->setValue(metres);
+    }
+
+    void save() { click(m_instance.form(), "RB_KLAR"); }
+    bool isOpen() const { return m_instance.isOpen(); }
+
+private:
+    static void click(REGBANA *form, const char *name)
+    {
+        form->findChild<QAbstractButton *>(QString::fromLatin1(name))->click();
+    }
+
+    QuietServices m_services;
+    QString m_previous;
+    QTemporaryDir m_dir;
+    platform::Instance<REGBANA, REGBANA::State> m_instance;
+};
+
+void BM_CourseRegisterOpen(benchmark::State &state)
+{
+    CourseRegister reg;
+    for (auto _ : state) {
+        reg.open();
+        state.PauseTiming();
+        reg.close();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_CourseRegisterOpen)->Unit(benchmark::kMillisecond);
+
+void BM_CourseRegisterSaveChange(benchmark::State &state)
+{
+    CourseRegister reg;
+    int metres = 100;
+    for (auto _ : state) {
+        state.PauseTiming();
+        reg.startChangeOfFirstCourse(metres);
+        metres = metres == 100 ? 200 : 100;
+        state.ResumeTiming();
+        reg.save();
+        state.PauseTiming();
+        if (reg.isOpen())
+            std::abort();
+        reg.close();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_CourseRegisterSaveChange)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,90 @@
+// The round save on files that already hold 2000 rounds of 18 holes in reverse date
+// order: reading the three round files, the date sort of all 2001 rounds, the rewrite.
+#include "maxdata.h"
+
+#include "registration/roundsave.h"
+#include "store/format.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+void restore(const QString &name, const QByteArray &bytes)
+{
+    QFile file(name);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        std::abort();
+}
+
+QByteArray contentOf(const QString &name)
+{
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly))
+        std::abort();
+    return file.readAll();
+}
+
+registration::RoundInput newRound()
+{
+    return {.year = u"2003"_s,
+            .month = u"6"_s,
+            .day = u"15"_s,
+            .course = maxDataCourseName(0),
+            .hcpForeWhole = u"12"_s,
+            .hcpForeTenth = u"3"_s,
+            .hcpEfterWhole = u"12"_s,
+            .hcpEfterTenth = u"1"_s,
+            .slopeWhole = u"14"_s,
+            .slopeTenth = u"0"_s,
+            .points = u"34"_s,
+            .playType = u"Tävling"_s,
+            .note = u"Bench"_s,
+            .level = u"FULL"_s,
+            .sista_hal = 17};
+}
+
+registration::HoleValues newHoles()
+{
+    registration::HoleValues values;
+    values.hal_slag.fill(u"5"_s);
+    for (auto *perHole : {&values.hal_fairway, &values.hal_green, &values.hal_bunker, &values.hal_pitch,
+                          &values.hal_chip, &values.hal_putt})
+        perHole->fill(1);
+    return values;
+}
+
+void BM_RoundSaveInto2000ReversedRounds(benchmark::State &state)
+{
+    const QString previous = QDir::currentPath();
+    QTemporaryDir dir;
+    if (!dir.isValid() || !QDir::setCurrent(dir.path()))
+        std::abort();
+    writeMaxData(2000, RoundOrder::Descending);
+    std::vector<std::pair<QString, QByteArray>> stored;
+    for (store::DataFile file : store::kRoundFiles)
+        stored.emplace_back(store::fileName(file), contentOf(store::fileName(file)));
+
+    const registration::RoundInput input = newRound();
+    const registration::HoleValues holes = newHoles();
+    store::Tables tables;
+    for (auto _ : state) {
+        if (registration::saveRound(tables, input, holes) != registration::SaveOutcome::Saved)
+            std::abort();
+        state.PauseTiming();
+        for (const auto &[name, bytes] : stored)
+            restore(name, bytes);
+        state.ResumeTiming();
+    }
+    QDir::setCurrent(previous);
+}
+BENCHMARK(BM_RoundSaveInto2000ReversedRounds)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,106 @@
+// Feeds arbitrary bytes to the item reader and to the loader as one of the four data
+// files (the first byte picks which); the other three are the worked example. Reading
+// must never go out of bounds, and the counts the loader keeps must fit its tables.
+#include "platform/services.h"
+#include "store/loading.h"
+#include "store/numbers.h"
+#include "store/writing.h"
+
+#include <QByteArray>
+#include <QMap>
+
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+class SilentServices : public platform::Services
+{
+public:
+    void message(const QString &, const QString &, int) override {}
+    void beep() override {}
+    QString today() override { return QStringLiteral("08-24-2004"); }
+    void endProgram() override {}
+};
+
+const QMap<QString, QByteArray> &exampleFiles()
+{
+    static const QMap<QString, QByteArray> files{
+        {QStringLiteral("VEMTORBF"),
+         QByteArrayLiteral(
+             "0\r\n\"Ekbacken\"\r\n\"9\"\r\n\"312\"\r\n\"5\"\r\n\"4\"\r\n\"145\"\r\n\"9\"\r\n\"3\"\r\n"
+             "\"478\"\r\n\"1\"\r\n\"5\"\r\n\"356\"\r\n\"3\"\r\n\"4\"\r\n\"298\"\r\n\"7\"\r\n\"4\"\r\n"
+             "\"167\"\r\n\"8\"\r\n\"3\"\r\n\"502\"\r\n\"2\"\r\n\"5\"\r\n\"334\"\r\n\"4\"\r\n\"4\"\r\n"
+             "\"389\"\r\n\"6\"\r\n\"4\"\r\n")},
+        {QStringLiteral("VERUNDAR"),
+         QByteArrayLiteral("0\r\n\"2004-08-24\"\r\n\"Ekbacken\"\r\n\"12.3\"\r\n\"12.1\"\r\n"
+                           "\"19\"\r\n\"S\"\r\n\" \"\r\n\"9\"\r\n\"11.0\"\r\n")},
+        {QStringLiteral("VERUNDAH"),
+         QByteArrayLiteral(
+             "0\r\n\"5\"\r\n\"4\"\r\n\"6\"\r\n\"5\"\r\n\"4\"\r\n\"3\"\r\n\"6\"\r\n\"5\"\r\n\"5\"\r\n")},
+        {QStringLiteral("VERUNDAK"),
+         QByteArrayLiteral("0\r\n\"M-J---2-N---2-J---1-N---3-J---2-J---2-N---2-J---2-J---1\"\r\n")},
+    };
+    return files;
+}
+
+void check(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+void readItems(const QByteArray &bytes)
+{
+    store::ItemReader texts(bytes);
+    while (const std::optional<QString> text = texts.nextText())
+        (void)store::numberText(store::numericValue(*text));
+    store::ItemReader held(bytes);
+    while (const std::optional<store::Held> item = held.nextHeld())
+        (void)store::sistaIndexOf(*item);
+}
+
+void loadAndWriteBack(const QString &name, const QByteArray &bytes)
+{
+    const store::FileSource source = [&](const QString &asked) -> std::optional<QByteArray> {
+        return asked == name ? bytes : exampleFiles().value(asked);
+    };
+    const store::LoadPlan plan{.courses = store::WhenEmpty::MessageContinue,
+                               .rounds = store::WhenEmpty::MessageContinue,
+                               .strokes = store::WhenEmpty::MessageContinue,
+                               .extended = store::WhenEmpty::MessageContinue};
+    // One set of tables for every run, as a window keeps its own, emptied in place so that
+    // each run starts alike without the cost of allocating them again.
+    static store::Tables tables;
+    tables.bantabell.clear();
+    tables.rundtabell.clear();
+    tables.slagtabell.clear();
+    tables.utokad_tabell.clear();
+    tables.sistaCourses = tables.sistaRounds = tables.sistaStrokes = tables.sistaExtended = store::Held{};
+    store::load(tables, plan, source);
+
+    const int courses = store::recordCount(tables.sistaCourses);
+    check(std::size_t(courses) <= tables.bantabell.size());
+    const int rounds = store::recordCount(tables.sistaRounds);
+    check(std::size_t(rounds) <= tables.rundtabell.size());
+    check(std::size_t(store::recordCount(tables.sistaStrokes)) <= tables.slagtabell.size());
+    check(std::size_t(store::recordCount(tables.sistaExtended)) <= tables.utokad_tabell.size());
+    (void)store::banlista(tables.bantabell, int(tables.bantabell.size()));
+    (void)store::courseFileBytes(tables.bantabell, courses);
+    (void)store::roundFileBytes(tables, rounds);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    static SilentServices silent;
+    platform::installServices(&silent);
+    if (size == 0)
+        return 0;
+    const QString name = store::fileName(store::kAllFiles[data[0] % 4]);
+    const QByteArray bytes(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1));
+    readItems(bytes);
+    loadAndWriteBack(name, bytes);
+    return 0;
+}

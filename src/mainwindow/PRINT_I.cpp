@@ -1,0 +1,54 @@
+#include "mainwindow/PRINT_I.h"
+
+#include "platform/controls.h"
+#include "store/loading.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace {
+
+// The window holds 51 course rows; a longer course file still lists every course.
+constexpr int kCourseRows = 51;
+
+constexpr QStringView kAboutPrinting =
+    u"Här ska man kunna skapa en datafil med alla rundorna för vald bana till vänster. Dvs alla datum med "
+    u"alla hål och slag med all information som finns för just den banan. Ska du skriva ut ett separat "
+    u"score så gör du det inte här! Denna fil skapas i visa score kort.";
+
+} // namespace
+
+PRINT_I::PRINT_I(State &state)
+    : platform::Form(u"PRINT_I", u"UTSKRIFTSINFORMATION", 10860, 7875)
+    , m_state(state)
+{
+    platform::setColours(this, platform::kPurple, platform::kWhite);
+    m_list = platform::makeListBox(this, u"L_Print", {120, 600, 4095, 6885});
+    auto *back = platform::makeButton(this, u"Command1", {9000, 7200, 1695, 495}, u"Tillbaka");
+    connect(back, &QPushButton::clicked, this, &PRINT_I::PRINT_I_Command1_Click);
+    platform::makeLabel(this, u"Label2", {4440, 720, 3495, 1695}, kAboutPrinting)->setWordWrap(true);
+}
+
+void PRINT_I::formLoad()
+{
+    PRINT_I_Form_Load();
+}
+
+void PRINT_I::PRINT_I_Form_Load()
+{
+    const store::LoadPlan plan{.courses = store::WhenEmpty::MessageStop,
+                               .rounds = store::WhenEmpty::MessageStop,
+                               .strokes = store::WhenEmpty::MessageStop,
+                               .extended = store::WhenEmpty::MessageContinue,
+                               .courseRows = kCourseRows};
+    if (!store::load(m_state.tables, plan).complete)
+        return;
+    const auto &courses = m_state.tables.bantabell;
+    m_list->addItems(store::banlista(courses, int(courses.size())));
+}
+
+void PRINT_I::PRINT_I_Command1_Click()
+{
+    unload();
+}

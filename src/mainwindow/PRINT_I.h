@@ -1,0 +1,31 @@
+#pragma once
+
+#include "platform/form.h"
+#include "store/tables.h"
+
+class QListWidget;
+
+// Stands where printing a scorecard would be: lists the registered courses and tells
+// the user where a scorecard is printed instead.
+class PRINT_I : public platform::Form
+{
+    Q_OBJECT
+
+public:
+    struct State
+    {
+        store::Tables tables;
+    };
+
+    explicit PRINT_I(State &state);
+
+protected:
+    void formLoad() override;
+
+private:
+    void PRINT_I_Form_Load();
+    void PRINT_I_Command1_Click();
+
+    State &m_state;
+    QListWidget *m_list = nullptr;
+};

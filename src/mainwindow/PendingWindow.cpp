@@ -1,0 +1,21 @@
+#include "mainwindow/PendingWindow.h"
+
+#include "platform/controls.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace mainwindow {
+
+PendingWindow::PendingWindow(const PendingWindowSpec &spec)
+    : platform::Form(spec.name, spec.caption, 6000, 1800)
+{
+    platform::setColours(this, platform::kPurple, platform::kWhite);
+    auto *text = platform::makeLabel(this, u"Label1", {240, 240, 5520, 495},
+                                     u"Den här delen av VEMTOR finns inte i denna version.");
+    text->setWordWrap(true);
+    auto *close = platform::makeButton(this, u"Command1", {3960, 1080, 1800, 495}, spec.closeButton);
+    connect(close, &QPushButton::clicked, this, &PendingWindow::unload);
+}
+
+} // namespace mainwindow

@@ -1,0 +1,66 @@
+#include "platform/geometry.h"
+
+#include <QPalette>
+#include <QWidget>
+
+#include <cmath>
+
+namespace platform {
+
+int pixels(int twips)
+{
+    return static_cast<int>(std::lround(twips / 15.0));
+}
+
+QRect pixelRect(Twips rect)
+{
+    return QRect(pixels(rect.left), pixels(rect.top), pixels(rect.width), pixels(rect.height));
+}
+
+void place(QWidget *widget, Twips rect)
+{
+    widget->setGeometry(pixelRect(rect));
+}
+
+QColor bgr(quint32 colour)
+{
+    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+}
+
+// Each kind of widget paints its face and its text in its own palette roles (a label
+// in Window/WindowText, a text box in Base/Text, a button in Button/ButtonText), so
+// the colours go to the roles the widget itself uses. Children inherit what they do
+// not set themselves: a window's text colour becomes its labels' text colour.
+void setBackground(QWidget *widget, QColor background)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(widget->backgroundRole(), background);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void setForeground(QWidget *widget, QColor foreground)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(widget->foregroundRole(), foreground);
+    widget->setPalette(palette);
+}
+
+void setColours(QWidget *widget, QColor background, QColor foreground)
+{
+    setBackground(widget, background);
+    setForeground(widget, foreground);
+}
+
+QFont windowFont()
+{
+    QFont font;
+    // Liberation Sans has the widths of the fonts the windows were laid out for.
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Sans Serif")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setBold(true);
+    font.setPixelSize(11);
+    return font;
+}
+
+} // namespace platform

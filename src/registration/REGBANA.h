@@ -1,0 +1,73 @@
+#pragma once
+
+#include "platform/form.h"
+#include "registration/FELINMAT.h"
+#include "registration/REGBANA_controls.h"
+#include "store/tables.h"
+
+#include <QString>
+
+#include <array>
+#include <initializer_list>
+
+class QLabel;
+class QPushButton;
+class QScrollBar;
+
+namespace platform {
+class KeyTextBox;
+class OptionButton;
+} // namespace platform
+
+// The course register: registers a new course or changes the hole values of a registered
+// one, one hole at a time, and rewrites VEMTORBF whole when the course is saved.
+class REGBANA : public platform::Form
+{
+    Q_OBJECT
+
+public:
+    struct State
+    {
+        store::Tables tables; // bantabell: the courses, then the status texts of the free rows
+        int sista_bana = -1;  // the last course row
+        QString inmatat_namn; // the name to save
+        int aktuell_rad = 0;  // the row under entry
+        platform::Instance<FELINMAT, FELINMAT::State> errorWindow;
+    };
+
+    explicit REGBANA(State &state);
+
+private:
+    void buildControls();
+    void connectHandlers();
+
+    void formLoad() override { REGBANA_Form_Load(); }
+
+    void REGBANA_Form_Load();
+    int REGBANA_RB_Namn_KeyPress(int code);
+    void REGBANA_RB_NAMNKLAR_Click();
+    void REGBANA_VScroll1_Change();
+    void REGBANA_HScroll1_Change();
+    void REGBANA_HScroll2_Change();
+    void REGBANA_HScroll3_Change();
+    void REGBANA_HScroll4_Change();
+    void REGBANA_RB_KLAR_Click();
+    void REGBANA_RB_NAMNAVBRYT_Click();
+
+    void showHoleStep(bool newCourse);
+    void showHoleValues(int hole);
+    void storeHoleValue(regbana::Control bar, regbana::Control label, int cell);
+    void showInputError();
+
+    QLabel *label(regbana::Control id) const;
+    QScrollBar *bar(regbana::Control id) const;
+    QPushButton *button(regbana::Control id) const;
+    platform::KeyTextBox *nameBox() const;
+    platform::OptionButton *option() const;
+    void setShown(std::initializer_list<regbana::Control> ids, bool shown);
+    int currentHole() const;
+    store::CourseRow &currentRow();
+
+    State &m_state;
+    std::array<QWidget *, regbana::kControlCount> m_controls{};
+};

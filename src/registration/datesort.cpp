@@ -1,0 +1,82 @@
+#include "registration/datesort.h"
+
+#include "store/numbers.h"
+
+#include <algorithm>
+#include <cassert>
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+namespace registration {
+
+namespace {
+
+// Moves rows 0..n-1 so that row r afterwards holds the old row order[r].
+template <class Row> void permute(std::vector<Row> &rows, const std::vector<int> &order)
+{
+    std::vector<Row> moved;
+    moved.reserve(order.size());
+    for (int from : order)
+        moved.push_back(std::move(rows[from]));
+    std::move(moved.begin(), moved.end(), rows.begin());
+}
+
+} // namespace
+
+DateKey dateKey(QStringView datum)
+{
+    return {store::numericValue(datum.mid(0, 4)), store::numericValue(datum.mid(5, 2)),
+            store::numericValue(datum.mid(8, 2))};
+}
+
+bool isEarlier(const DateKey &a, const DateKey &b)
+{
+    if (a.year != b.year)
+        return a.year < b.year;
+    if (a.month != b.month)
+        return a.month < b.month;
+    return a.day < b.day;
+}
+
+void datumsortering(store::Tables &tables, int last)
+{
+    const int rows = last + 1;
+    assert(tables.rundtabell.size() >= size_t(rows) && tables.slagtabell.size() >= size_t(rows) &&
+           tables.utokad_tabell.size() >= size_t(rows));
+    // The exchanges run over one integer per row: the rank of its date (equal dates, equal
+    // ranks) above its row number. The rows themselves move once, at the end.
+    std::vector<DateKey> keys(rows);
+    std::vector<int> byDate(rows);
+    for (int r = 0; r < rows; ++r) {
+        keys[r] = dateKey(tables.rundtabell[r][store::kDatum]);
+        byDate[r] = r;
+    }
+    std::sort(byDate.begin(), byDate.end(), [&keys](int a, int b) { return isEarlier(keys[a], keys[b]); });
+    std::vector<std::uint64_t> rowKeys(rows);
+    std::uint64_t rank = 0;
+    for (int i = 0; i < rows; ++i) {
+        if (i > 0 && isEarlier(keys[byDate[i - 1]], keys[byDate[i]]))
+            ++rank;
+        rowKeys[byDate[i]] = rank << 32 | std::uint64_t(byDate[i]);
+    }
+
+    constexpr std::uint64_t kRankOnly = ~std::uint64_t(0xFFFFFFFF);
+    for (int i = 0; i < last; ++i) {
+        std::uint64_t rowI = rowKeys[i]; // row i as it stands after each exchange
+        for (int k = i + 1; k <= last; ++k) {
+            if (rowKeys[k] < (rowI & kRankOnly)) // row k's date is earlier
+                std::swap(rowKeys[k], rowI);
+        }
+        rowKeys[i] = rowI;
+    }
+
+    std::vector<int> order(rows);
+    for (int r = 0; r < rows; ++r)
+        order[r] = int(rowKeys[r] & 0xFFFFFFFF);
+    permute(tables.rundtabell, order);
+    permute(tables.slagtabell, order);
+    permute(tables.utokad_tabell, order);
+}
+
+} // namespace registration

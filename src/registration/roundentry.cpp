@@ -1,0 +1,53 @@
+#include "registration/roundentry.h"
+
+#include "store/numbers.h"
+
+#include <algorithm>
+
+namespace registration {
+
+namespace {
+
+constexpr int kHandicapMax = 54;
+constexpr int kFirstYear = 1995;
+constexpr int kLastYear = 2040;
+
+// Clamps before converting, so no text can overflow an int.
+int clampedWhole(double value, int low, int high)
+{
+    return static_cast<int>(std::clamp(store::wholePart(value), double(low), double(high)));
+}
+
+} // namespace
+
+void zeroExtended(HoleValues &values, int hole)
+{
+    for (auto *perHole : {&values.hal_fairway, &values.hal_green, &values.hal_bunker, &values.hal_pitch,
+                        &values.hal_chip, &values.hal_putt})
+        (*perHole)[hole] = 0;
+}
+
+int lastHoleIndex(QStringView antalHal)
+{
+    return clampedWhole(store::numericValue(antalHal), 0, 100) - 1;
+}
+
+int holeBarMaximum(int sista_hal)
+{
+    return std::clamp(sista_hal, 0, store::kMaxHoles - 1);
+}
+
+HandicapParts handicapParts(QStringView text)
+{
+    const double value = store::numericValue(text);
+    const bool whole = store::wholePart(value) == value;
+    const int tenth = whole ? 0 : store::numberText(value).back().digitValue();
+    return {clampedWhole(value, 0, kHandicapMax), tenth};
+}
+
+int yearDefault(QStringView today)
+{
+    return clampedWhole(store::numericValue(today.mid(6, 4)), kFirstYear, kLastYear);
+}
+
+} // namespace registration

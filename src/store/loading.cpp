@@ -1,0 +1,236 @@
+#include "store/loading.h"
+
+#include "platform/services.h"
+#include "store/numbers.h"
+
+#include <QFile>
+
+#include <algorithm>
+#include <cmath>
+
+namespace store {
+
+namespace {
+
+const QString kErrorTitle = QStringLiteral("FELMEDDELANDE");
+
+// The hole count a cell spells, as the loop bound of a record: Int of its value, 0 for
+// none. A count above 18 makes the record too long for a row.
+int holeCount(const QString &cell)
+{
+    const double value = numericValue(cell);
+    return value <= 0 ? 0 : int(std::min(std::floor(value), double(kMaxHoles + 1)));
+}
+
+template <class Row> void growTo(std::vector<Row> &table, std::size_t rows)
+{
+    if (table.size() < rows)
+        table.resize(rows);
+}
+
+void emptyCourseTable(Tables &tables, int courseRows)
+{
+    growTo(tables.bantabell, std::size_t(std::max(courseRows, 0)));
+    for (CourseRow &row : tables.bantabell)
+        row.fill(QString());
+}
+
+// Line 1 and the records after it. The record reader reads record r into row r (the
+// table already holds the row) and returns false when the file ends inside it or the
+// record is too long. A damaged file keeps the records read whole; sista_index then
+// counts only those, so no window looks at a record that is not there.
+template <class Table, class ReadRecord>
+LoadStatus readRecords(ItemReader &reader, Held &sista, Table &table, ReadRecord readRecord)
+{
+    const std::optional<Held> lineOne = reader.nextHeld();
+    const std::optional<int> last = lineOne ? sistaIndexOf(*lineOne) : std::nullopt;
+    if (!last) {
+        sista = Held::fromNumber(QStringLiteral("-1"));
+        return LoadStatus::Damaged;
+    }
+    sista = *lineOne;
+    if (*last < 0)
+        return LoadStatus::Empty;
+    for (int r = 0; r <= *last; ++r) {
+        growTo(table, std::size_t(r) + 1);
+        if (!readRecord(r)) {
+            sista = Held::fromNumber(QString::number(r - 1));
+            return LoadStatus::Damaged;
+        }
+    }
+    return LoadStatus::Ok;
+}
+
+bool readTexts(ItemReader &reader, QString *cells, int count)
+{
+    for (int c = 0; c < count; ++c) {
+        std::optional<QString> item = reader.nextText();
+        if (!item)
+            return false;
+        cells[c] = std::move(*item);
+    }
+    return true;
+}
+
+} // namespace
+
+std::optional<QByteArray> readDataFile(const QString &name)
+{
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes;
+}
+
+QString emptyFileMessage(DataFile file)
+{
+    static const QString messages[] = {
+        QStringLiteral("Du har inte registrerat någon bana ännu."),
+        QStringLiteral("Du har inte registrerat någon runda ännu."),
+        QStringLiteral("Du har inte registrerat något hål ännu."),
+        QStringLiteral("Du har inte registrerat någon analys ännu."),
+    };
+    return messages[int(file)];
+}
+
+void showEmptyFileMessage(DataFile file)
+{
+    platform::message(emptyFileMessage(file), QStringLiteral("INFORMATION"), platform::kStyleExclamation);
+}
+
+LoadStatus readCourses(const QByteArray &bytes, Tables &tables, int courseRows)
+{
+    emptyCourseTable(tables, courseRows);
+    ItemReader reader(bytes);
+    return readRecords(reader, tables.sistaCourses, tables.bantabell, [&](int r) {
+        CourseRow &row = tables.bantabell[std::size_t(r)];
+        const bool whole = readTexts(reader, row.data(), 2) && holeCount(row[1]) <= kMaxHoles &&
+                           readTexts(reader, row.data() + 2, 3 * holeCount(row[1]));
+        if (!whole)
+            row.fill(QString()); // a course read in part is no course
+        return whole;
+    });
+}
+
+LoadStatus readRounds(const QByteArray &bytes, Tables &tables)
+{
+    growTo(tables.rundtabell, kMaxRounds);
+    ItemReader reader(bytes);
+    return readRecords(reader, tables.sistaRounds, tables.rundtabell, [&](int r) {
+        return readTexts(reader, tables.rundtabell[std::size_t(r)].data(), kRoundCells);
+    });
+}
+
+LoadStatus readStrokes(const QByteArray &bytes, Tables &tables)
+{
+    growTo(tables.slagtabell, kMaxRounds);
+    ItemReader reader(bytes);
+    return readRecords(reader, tables.sistaStrokes, tables.slagtabell, [&](int r) {
+        const std::size_t row = std::size_t(r);
+        const int holes = row < tables.rundtabell.size() ? holeCount(tables.rundtabell[row][kAntalHal]) : 0;
+        if (holes > kMaxHoles)
+            return false;
+        StrokeRow &strokes = tables.slagtabell[row];
+        strokes.fill(Held{});
+        for (int h = 0; h < holes; ++h) {
+            std::optional<Held> item = reader.nextHeld();
+            if (!item)
+                return false;
+            strokes[std::size_t(h)] = std::move(*item);
+        }
+        return true;
+    });
+}
+
+LoadStatus readExtended(const QByteArray &bytes, Tables &tables)
+{
+    growTo(tables.utokad_tabell, kMaxRounds);
+    ItemReader reader(bytes);
+    return readRecords(reader, tables.sistaExtended, tables.utokad_tabell,
+                       [&](int r) { return readTexts(reader, &tables.utokad_tabell[std::size_t(r)], 1); });
+}
+
+namespace {
+
+WhenEmpty planFor(const LoadPlan &plan, DataFile file)
+{
+    const WhenEmpty plans[] = {plan.courses, plan.rounds, plan.strokes, plan.extended};
+    return plans[int(file)];
+}
+
+LoadStatus readFile(DataFile file, const QByteArray &bytes, Tables &tables, int courseRows)
+{
+    switch (file) {
+    case DataFile::Courses:
+        return readCourses(bytes, tables, courseRows);
+    case DataFile::Rounds:
+        return readRounds(bytes, tables);
+    case DataFile::Strokes:
+        return readStrokes(bytes, tables);
+    case DataFile::Extended:
+        break;
+    }
+    return readExtended(bytes, tables);
+}
+
+void showFileError(const QString &text, DataFile file)
+{
+    platform::message(text.arg(fileName(file)), kErrorTitle, platform::kStyleExclamation);
+}
+
+} // namespace
+
+LoadResult load(Tables &tables, const LoadPlan &plan, const FileSource &source)
+{
+    LoadResult result;
+    for (const DataFile file : kAllFiles) {
+        const WhenEmpty whenEmpty = planFor(plan, file);
+        if (whenEmpty == WhenEmpty::NotLoaded)
+            continue;
+        if (file == DataFile::Courses)
+            emptyCourseTable(tables, plan.courseRows); // even when the file is missing
+        const std::optional<QByteArray> bytes = source(fileName(file));
+        if (!bytes) {
+            showFileError(QStringLiteral("Filen %1 saknas och kunde inte läsas."), file);
+            result.failed = true;
+            return result;
+        }
+        switch (readFile(file, *bytes, tables, plan.courseRows)) {
+        case LoadStatus::Ok:
+            break;
+        case LoadStatus::Damaged:
+            showFileError(QStringLiteral("Filen %1 är skadad och kunde inte läsas helt."), file);
+            result.failed = true;
+            return result;
+        case LoadStatus::Missing: // the readers never report it: a missing file has no bytes
+            Q_UNREACHABLE();
+        case LoadStatus::Empty:
+            if (whenEmpty == WhenEmpty::MessageContinue || whenEmpty == WhenEmpty::MessageStop)
+                showEmptyFileMessage(file);
+            if (whenEmpty == WhenEmpty::MessageStop)
+                return result;
+            break;
+        }
+    }
+    result.complete = true;
+    return result;
+}
+
+QStringList banlista(const std::vector<CourseRow> &bantabell, int rows)
+{
+    const int scanned = std::clamp(rows, 0, int(bantabell.size()));
+    int k = scanned;
+    for (int r = scanned - 1; r >= 0; --r)
+        if (bantabell[std::size_t(r)][0].isEmpty())
+            k = r;
+    QStringList names;
+    names.reserve(k);
+    for (int r = 0; r < k; ++r)
+        names.append(bantabell[std::size_t(r)][0]);
+    return names;
+}
+
+} // namespace store

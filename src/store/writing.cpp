@@ -1,0 +1,106 @@
+#include "store/writing.h"
+
+#include "platform/services.h"
+#include "store/items.h"
+#include "store/numbers.h"
+
+#include <QSaveFile>
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+namespace store {
+
+namespace {
+
+// The hole count a cell spells, limited to what a row holds.
+int holesOf(const QString &cell)
+{
+    return int(std::clamp(std::floor(numericValue(cell)), 0.0, double(kMaxHoles)));
+}
+
+int rowsToWrite(std::size_t tableRows, int count)
+{
+    return std::clamp(count, 0, int(tableRows));
+}
+
+} // namespace
+
+QByteArray emptyDataFile(LineOneForm form)
+{
+    ItemWriter writer;
+    if (form == LineOneForm::Number)
+        writer.number(-1);
+    else
+        writer.text(u"-1");
+    return writer.bytes();
+}
+
+QByteArray courseFileBytes(const std::vector<CourseRow> &bantabell, int count)
+{
+    const int rows = rowsToWrite(bantabell.size(), count);
+    ItemWriter writer;
+    writer.number(rows - 1);
+    for (int r = 0; r < rows; ++r) {
+        const CourseRow &row = bantabell[std::size_t(r)];
+        const int cells = 2 + 3 * holesOf(row[1]);
+        for (int c = 0; c < cells; ++c)
+            writer.text(row[std::size_t(c)]);
+    }
+    return writer.bytes();
+}
+
+RoundFileBytes roundFileBytes(const Tables &tables, int count)
+{
+    const std::size_t shortest =
+        std::min({tables.rundtabell.size(), tables.slagtabell.size(), tables.utokad_tabell.size()});
+    const int rows = rowsToWrite(shortest, count);
+    ItemWriter rounds;
+    ItemWriter strokes;
+    ItemWriter extended;
+    rounds.number(rows - 1);
+    strokes.number(rows - 1);
+    extended.number(rows - 1);
+    for (int r = 0; r < rows; ++r) {
+        const RoundRow &round = tables.rundtabell[std::size_t(r)];
+        for (const QString &cell : round)
+            rounds.text(cell);
+        const StrokeRow &strokeRow = tables.slagtabell[std::size_t(r)];
+        const int holes = holesOf(round[kAntalHal]);
+        for (int h = 0; h < holes; ++h)
+            strokes.held(strokeRow[std::size_t(h)]);
+        extended.text(tables.utokad_tabell[std::size_t(r)]);
+    }
+    return {rounds.bytes(), strokes.bytes(), extended.bytes()};
+}
+
+std::optional<QString> writeFiles(const std::vector<FileContent> &files)
+{
+    // Every content goes to its temporary file before any is renamed over its old file, so
+    // a failed write leaves every old file as it was.
+    std::vector<std::unique_ptr<QSaveFile>> pending;
+    for (const FileContent &file : files) {
+        auto saving = std::make_unique<QSaveFile>(file.name);
+        if (!saving->open(QIODevice::WriteOnly) || saving->write(file.bytes) != file.bytes.size() ||
+            !saving->flush() || saving->error() != QFileDevice::NoError)
+            return file.name;
+        pending.push_back(std::move(saving));
+    }
+    for (std::size_t i = 0; i < pending.size(); ++i)
+        if (!pending[i]->commit())
+            return files[i].name;
+    return std::nullopt;
+}
+
+bool saveFiles(const std::vector<FileContent> &files)
+{
+    const std::optional<QString> failed = writeFiles(files);
+    if (!failed)
+        return true;
+    platform::message(QStringLiteral("Filen %1 kunde inte sparas. Ingenting har ändrats.").arg(*failed),
+                      QStringLiteral("FELMEDDELANDE"), platform::kStyleExclamation);
+    return false;
+}
+
+} // namespace store

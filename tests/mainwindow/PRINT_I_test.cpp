@@ -1,0 +1,105 @@
+#include "mainwindow/PRINT_I.h"
+
+#include "support/datafiles.h"
+#include "support/gui.h"
+#include "support/testenv.h"
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A course file of `count` 9-hole courses named "Bana 1", "Bana 2", ...
+void writeCourses(int count)
+{
+    QStringList lines{QString::number(count - 1)};
+    const QStringList holes = ekbackenCourseLines().mid(3);
+    for (int i = 1; i <= count; ++i)
+        lines << u"\"Bana %1\""_s.arg(i) << u"\"9\""_s << holes;
+    writeLines(u"VEMTORBF"_s, lines);
+}
+
+QStringList courseNames(int count)
+{
+    QStringList names;
+    for (int i = 1; i <= count; ++i)
+        names << u"Bana %1"_s.arg(i);
+    return names;
+}
+
+struct EmptyFileCase
+{
+    const char *emptyFile;
+    QString message;
+    bool listed;
+};
+
+void PrintTo(const EmptyFileCase &c, std::ostream *os)
+{
+    *os << c.emptyFile;
+}
+
+class PrintInfoEmptyFile : public testing::TestWithParam<EmptyFileCase>
+{
+};
+
+TEST_P(PrintInfoEmptyFile, ShowsItsMessageAndListsOnlyWhenTheLoadGoesOn)
+{
+    const EmptyFileCase &c = GetParam();
+    writeEkbacken();
+    writeLines(QString::fromLatin1(c.emptyFile), {u"-1"_s});
+    platform::Instance<PRINT_I, PRINT_I::State> instance;
+    QWidget *window = instance.show();
+
+    EXPECT_EQ(recorder().messages, (std::vector<RecordedMessage>{{c.message, u"INFORMATION"_s, 48}}));
+    EXPECT_EQ(listItems(window, u"L_Print"_s), c.listed ? QStringList{u"Ekbacken"_s} : QStringList{});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EachFile, PrintInfoEmptyFile,
+    testing::Values(EmptyFileCase{"VEMTORBF", u"Du har inte registrerat någon bana ännu."_s, false},
+                    EmptyFileCase{"VERUNDAR", u"Du har inte registrerat någon runda ännu."_s, false},
+                    EmptyFileCase{"VERUNDAH", u"Du har inte registrerat något hål ännu."_s, false},
+                    EmptyFileCase{"VERUNDAK", u"Du har inte registrerat någon analys ännu."_s, true}),
+    [](const testing::TestParamInfo<EmptyFileCase> &info) { return std::string(info.param.emptyFile); });
+
+TEST(PrintInfo, EmptyCourseFileReadsNoOtherFile)
+{
+    writeLines(u"VEMTORBF"_s, {u"-1"_s});
+    // The round files are missing: reading them would report it.
+    platform::Instance<PRINT_I, PRINT_I::State> instance;
+    instance.show();
+    EXPECT_EQ(recorder().messageTexts(), QStringList{u"Du har inte registrerat någon bana ännu."_s});
+}
+
+TEST(PrintInfo, ListsEveryCourseOfTheFile)
+{
+    for (int count : {51, 60}) {
+        SCOPED_TRACE(count);
+        writeEkbacken();
+        writeCourses(count);
+        platform::Instance<PRINT_I, PRINT_I::State> instance;
+        QWidget *window = instance.show();
+        EXPECT_EQ(listItems(window, u"L_Print"_s), courseNames(count));
+        EXPECT_TRUE(recorder().messages.empty());
+        window->close();
+        settle();
+    }
+}
+
+TEST(PrintInfo, ShowsTheTextAboutPrintingAndChoosingACourseChangesNothing)
+{
+    writeEkbacken();
+    platform::Instance<PRINT_I, PRINT_I::State> instance;
+    QWidget *window = instance.show();
+    EXPECT_EQ(window->windowTitle(), u"UTSKRIFTSINFORMATION"_s);
+    EXPECT_TRUE(labelText(window, u"Label2"_s).startsWith(u"Här ska man kunna skapa en datafil"_s));
+    const QByteArray before = readFile(u"VEMTORBF"_s);
+    clickListRow(window, u"L_Print"_s, 0);
+    EXPECT_TRUE(instance.isOpen());
+    EXPECT_EQ(readFile(u"VEMTORBF"_s), before);
+    EXPECT_TRUE(recorder().messages.empty());
+}
+
+} // namespace

@@ -1,0 +1,32 @@
+#include "platform/services.h"
+
+#include "support/testenv.h"
+
+#include <QDate>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+TEST(Services, CallsReachTheInstalledServices)
+{
+    platform::message(u"Du har ingen bana registrerad!"_s, u"Information"_s, platform::kStyleOkOnly);
+    platform::beep();
+    platform::endProgram();
+    EXPECT_EQ(recorder().messages,
+              (std::vector<RecordedMessage>{{u"Du har ingen bana registrerad!"_s, u"Information"_s, 0}}));
+    EXPECT_EQ(recorder().beeps, 1);
+    EXPECT_EQ(recorder().ends, 1);
+    EXPECT_EQ(platform::today(), u"08-24-2004"_s);
+}
+
+TEST(Services, DesktopTodayIsMonthDayYear)
+{
+    platform::installServices(nullptr);
+    const QString today = platform::today();
+    platform::installServices(&recorder());
+    const QDate date = QDate::currentDate();
+    EXPECT_EQ(today, u"%1-%2-%3"_s.arg(date.month(), 2, 10, QChar(u'0'))
+                         .arg(date.day(), 2, 10, QChar(u'0'))
+                         .arg(date.year()));
+}

@@ -1,0 +1,95 @@
+#include "platform/controls.h"
+
+#include <QScrollBar>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct BarFixture : testing::Test
+{
+    QWidget window;
+    QScrollBar *bar =
+        platform::makeValueBar(&window, u"HScroll1", Qt::Horizontal, {0, 0, 1935, 255}, 1, 18, 1);
+    std::vector<int> seen;
+
+    void record()
+    {
+        QObject::connect(bar, &QScrollBar::valueChanged, bar, [this](int value) { seen.push_back(value); });
+    }
+};
+
+} // namespace
+
+TEST_F(BarFixture, IsNamedAndStartsAtItsDesignedValue)
+{
+    EXPECT_EQ(bar->objectName(), u"HScroll1"_s);
+    EXPECT_EQ(bar->minimum(), 1);
+    EXPECT_EQ(bar->maximum(), 18);
+    EXPECT_EQ(bar->value(), 1);
+    EXPECT_EQ(bar->singleStep(), 1);
+    EXPECT_GE(bar->pageStep(), 1);
+}
+
+TEST_F(BarFixture, HandlerRunsOnlyWhenTheValueDiffers)
+{
+    record();
+    bar->setValue(1);
+    EXPECT_TRUE(seen.empty());
+    bar->setValue(5);
+    bar->setValue(5);
+    EXPECT_EQ(seen, std::vector<int>{5});
+}
+
+TEST_F(BarFixture, HandlerThatSetsItsOwnBarRunsNestedInsideTheSetting)
+{
+    std::vector<int> order;
+    QObject::connect(bar, &QScrollBar::valueChanged, bar, [&](int value) {
+        order.push_back(value);
+        if (value == 9)
+            bar->setValue(3); // runs the handler again before this one returns
+        order.push_back(-value);
+    });
+    bar->setValue(9);
+    EXPECT_EQ(order, (std::vector<int>{9, 3, -3, -9}));
+    EXPECT_EQ(bar->value(), 3);
+}
+
+TEST_F(BarFixture, LowerMaximumMovesTheValueAndRunsTheHandler)
+{
+    bar->setValue(12);
+    record();
+    platform::setBarMaximum(bar, 9);
+    EXPECT_EQ(bar->value(), 9);
+    EXPECT_EQ(seen, std::vector<int>{9});
+    platform::setBarMaximum(bar, 18);
+    EXPECT_EQ(bar->value(), 9);
+    EXPECT_EQ(seen, std::vector<int>{9});
+}
+
+TEST_F(BarFixture, MaximumNeverGoesBelowTheMinimum)
+{
+    bar->setValue(4);
+    record();
+    platform::setBarMaximum(bar, -1);
+    EXPECT_EQ(bar->minimum(), 1);
+    EXPECT_EQ(bar->maximum(), 1);
+    EXPECT_EQ(bar->value(), 1);
+    EXPECT_EQ(seen, std::vector<int>{1});
+}
+
+TEST_F(BarFixture, DragRunsTheHandlerOnceWhenItEnds)
+{
+    record();
+    bar->setSliderDown(true);
+    bar->setSliderPosition(4);
+    bar->setSliderPosition(7);
+    EXPECT_TRUE(seen.empty());
+    bar->setSliderDown(false);
+    EXPECT_EQ(seen, std::vector<int>{7});
+}

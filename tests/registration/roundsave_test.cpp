@@ -1,0 +1,280 @@
+#include "registration/roundsave.h"
+#include "support/datafiles.h"
+#include "support/testenv.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A round as it stands in the three files. Its strokes run from `strokes` upwards, so a
+// round that is moved without its own strokes shows.
+struct Round
+{
+    QString datum;
+    QString course;
+    int holes = 9;
+    int strokes = 3;
+};
+
+QString quoted(const QString &text)
+{
+    return u'"' + text + u'"';
+}
+
+int strokesOn(const Round &round, int hole)
+{
+    return round.strokes + hole % 4;
+}
+
+struct FileLines
+{
+    QStringList rounds, strokes, extended;
+};
+
+FileLines linesOf(const std::vector<Round> &rounds)
+{
+    const QString sista = QString::number(int(rounds.size()) - 1);
+    FileLines lines{{sista}, {sista}, {sista}};
+    for (const Round &round : rounds) {
+        for (const QString &field : {round.datum, round.course, u"10.2"_s, u"10.4"_s, u"30"_s, u"S"_s, u" "_s,
+                                     QString::number(round.holes), u"8.0"_s})
+            lines.rounds << quoted(field);
+        for (int hole = 0; hole < round.holes; ++hole)
+            lines.strokes << quoted(QString::number(strokesOn(round, hole)));
+        lines.extended << quoted(u'I' + QString(6 * round.holes, u'-'));
+    }
+    return lines;
+}
+
+void writeRounds(const std::vector<Round> &rounds)
+{
+    const FileLines lines = linesOf(rounds);
+    writeLines(u"VERUNDAR"_s, lines.rounds);
+    writeLines(u"VERUNDAH"_s, lines.strokes);
+    writeLines(u"VERUNDAK"_s, lines.extended);
+}
+
+struct RoundFiles
+{
+    QByteArray rounds, strokes, extended;
+    friend bool operator==(const RoundFiles &, const RoundFiles &) = default;
+};
+
+RoundFiles filesOnDisk()
+{
+    return {readFile(u"VERUNDAR"_s), readFile(u"VERUNDAH"_s), readFile(u"VERUNDAK"_s)};
+}
+
+RoundFiles expectedFiles(const std::vector<Round> &rounds)
+{
+    const FileLines lines = linesOf(rounds);
+    return {fileBytes(lines.rounds), fileBytes(lines.strokes), fileBytes(lines.extended)};
+}
+
+// What the register would hold for the round: year, month and day as typed.
+struct Entry
+{
+    QString year, month, day;
+    QString course = u"Ek"_s;
+    int holes = 9;
+    int strokes = 3;
+    QString level = u"INGEN"_s;
+};
+
+registration::SaveOutcome save(const Entry &entry)
+{
+    const registration::RoundInput input{.year = entry.year,
+                                         .month = entry.month,
+                                         .day = entry.day,
+                                         .course = entry.course,
+                                         .hcpForeWhole = u"10"_s,
+                                         .hcpForeTenth = u"2"_s,
+                                         .hcpEfterWhole = u"10"_s,
+                                         .hcpEfterTenth = u"4"_s,
+                                         .slopeWhole = u"8"_s,
+                                         .slopeTenth = u"0"_s,
+                                         .points = u"30"_s,
+                                         .playType = u"Sällskap"_s,
+                                         .note = QString(),
+                                         .level = entry.level,
+                                         .sista_hal = entry.holes - 1};
+    registration::HoleValues values;
+    const Round round{QString(), QString(), entry.holes, entry.strokes};
+    for (int hole = 0; hole < entry.holes; ++hole)
+        values.hal_slag[hole] = QString::number(strokesOn(round, hole));
+    store::Tables tables;
+    return registration::saveRound(tables, input, values);
+}
+
+// Saves into files that hold `stored` and expects all rounds in the order of `expected`.
+void expectSortedSave(const std::vector<Round> &stored, const Entry &entry,
+                      const std::vector<Round> &expected)
+{
+    writeRounds(stored);
+    ASSERT_EQ(save(entry), registration::SaveOutcome::Saved);
+    const RoundFiles files = filesOnDisk();
+    const RoundFiles wanted = expectedFiles(expected);
+    EXPECT_EQ(files.rounds, wanted.rounds);
+    EXPECT_EQ(files.strokes, wanted.strokes);
+    EXPECT_EQ(files.extended, wanted.extended);
+    EXPECT_TRUE(recorder().messages.empty());
+}
+
+const Round kMay{u"2004-05-01"_s, u"A"_s, 9, 3};
+const Round kJune{u"2004-06-01"_s, u"B"_s, 9, 4};
+const Round kJuly{u"2004-07-01"_s, u"C"_s, 9, 5};
+
+} // namespace
+
+TEST(RoundSave, KeepsANewLatestRoundLast)
+{
+    expectSortedSave({kMay, kJune}, {u"2004"_s, u"7"_s, u"1"_s, u"N"_s, 9, 6},
+                     {kMay, kJune, {u"2004-07-01"_s, u"N"_s, 9, 6}});
+}
+
+TEST(RoundSave, PutsARoundOfTheLatestDateAfterTheStoredOne)
+{
+    expectSortedSave({kMay, kJune}, {u"2004"_s, u"6"_s, u"1"_s, u"N"_s, 9, 6},
+                     {kMay, kJune, {u"2004-06-01"_s, u"N"_s, 9, 6}});
+}
+
+TEST(RoundSave, MovesANewRoundBetweenStoredOnes)
+{
+    expectSortedSave({kMay, kJuly}, {u"2004"_s, u"6"_s, u"15"_s, u"N"_s, 9, 6},
+                     {kMay, {u"2004-06-15"_s, u"N"_s, 9, 6}, kJuly});
+}
+
+TEST(RoundSave, ExchangesEqualDatesWhenAnEarlierRoundPassesThem)
+{
+    const Round a{u"2004-06-01"_s, u"A"_s, 9, 3};
+    const Round b{u"2004-06-01"_s, u"B"_s, 9, 4};
+    expectSortedSave({a, b}, {u"2004"_s, u"5"_s, u"1"_s, u"C"_s, 9, 6},
+                     {{u"2004-05-01"_s, u"C"_s, 9, 6}, b, a});
+}
+
+TEST(RoundSave, SortsATwoDigitYearBeforeEveryFourDigitYear)
+{
+    expectSortedSave({kMay, kJune}, {u"04"_s, u"05"_s, u"07"_s, u"N"_s, 9, 6},
+                     {{u"04-05-07"_s, u"N"_s, 9, 6}, kMay, kJune});
+}
+
+TEST(RoundSave, MovesEachRoundWithAllItsStrokes)
+{
+    // C passes A and B; then A (18 holes) passes B (9 holes).
+    const Round a{u"2004-06-01"_s, u"A"_s, 18, 2};
+    const Round b{u"2004-07-01"_s, u"B"_s, 9, 5};
+    expectSortedSave({a, b}, {u"2004"_s, u"05"_s, u"01"_s, u"C"_s, 9, 7},
+                     {{u"2004-05-01"_s, u"C"_s, 9, 7}, a, b});
+}
+
+TEST(RoundSave, WritesTheFirstRoundOverQuotedEmptyFiles)
+{
+    for (const QString &name : {u"VERUNDAR"_s, u"VERUNDAH"_s, u"VERUNDAK"_s})
+        writeLines(name, {u"\"-1\""_s});
+    expectSortedSave({}, {u"2004"_s, u"8"_s, u"24"_s, u"N"_s, 18, 4}, {{u"2004-08-24"_s, u"N"_s, 18, 4}});
+}
+
+TEST(RoundSave, EveryRefusalLeavesTheFilesAsTheyWere)
+{
+    struct Case
+    {
+        const char *what;
+        Entry entry;
+        registration::SaveOutcome outcome;
+    };
+    Entry noStrokes{u"2004"_s, u"7"_s, u"1"_s};
+    noStrokes.strokes = 0;
+    Entry twelveHoles{u"2004"_s, u"7"_s, u"1"_s};
+    twelveHoles.holes = 12;
+    Entry twelveWithoutStrokes = twelveHoles;
+    twelveWithoutStrokes.strokes = 0;
+    Entry unknownLevel{u"2004"_s, u"7"_s, u"1"_s};
+    unknownLevel.level = u"MEDEL"_s;
+    const Case cases[] = {
+        {"a hole without strokes", noStrokes, registration::SaveOutcome::StrokesFailure},
+        {"twelve holes", twelveHoles, registration::SaveOutcome::HoleCountFailure},
+        {"twelve holes before the strokes", twelveWithoutStrokes,
+         registration::SaveOutcome::HoleCountFailure},
+        {"an unknown level", unknownLevel, registration::SaveOutcome::HoleCountFailure},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        writeRounds({kMay, kJune});
+        const RoundFiles before = filesOnDisk();
+        EXPECT_EQ(save(c.entry), c.outcome);
+        EXPECT_EQ(filesOnDisk(), before);
+        EXPECT_TRUE(recorder().messages.empty());
+    }
+}
+
+TEST(RoundSave, RefusesFilesThatCannotBeReadWhole)
+{
+    struct Case
+    {
+        const char *what;
+        void (*damage)();
+        QString message;
+    };
+    const Case cases[] = {
+        {"missing stroke file", [] { QFile::remove(u"VERUNDAH"_s); },
+         u"Filen VERUNDAH saknas och kunde inte läsas."_s},
+        {"extended file cut short",
+         [] { writeFile(u"VERUNDAK"_s, withoutLastLines(readFile(u"VERUNDAK"_s), 1)); },
+         u"Filen VERUNDAK är skadad och kunde inte läsas helt."_s},
+        {"round file without a number on line 1",
+         [] { writeFile(u"VERUNDAR"_s, withLineReplaced(readFile(u"VERUNDAR"_s), 0, "x")); },
+         u"Filen VERUNDAR är skadad och kunde inte läsas helt."_s},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        recorder().clear();
+        writeRounds({kMay, kJune});
+        c.damage();
+        const RoundFiles before = filesOnDisk();
+        EXPECT_EQ(save({u"2004"_s, u"7"_s, u"1"_s}), registration::SaveOutcome::NotSaved);
+        EXPECT_EQ(filesOnDisk(), before);
+        EXPECT_EQ(recorder().messageTexts(), QStringList{c.message});
+    }
+}
+
+TEST(RoundSave, RefusesRoundFilesOfDifferentLengths)
+{
+    writeRounds({kMay, kJune});
+    const FileLines one = linesOf({kMay});
+    writeLines(u"VERUNDAK"_s, one.extended);
+    const RoundFiles before = filesOnDisk();
+    EXPECT_EQ(save({u"2004"_s, u"7"_s, u"1"_s}), registration::SaveOutcome::NotSaved);
+    EXPECT_EQ(filesOnDisk(), before);
+    ASSERT_EQ(recorder().messages.size(), 1u);
+    EXPECT_EQ(recorder().messages[0],
+              (RecordedMessage{
+                  u"Filerna VERUNDAR, VERUNDAH och VERUNDAK har olika antal rundor. Ingenting har sparats."_s,
+                  u"FELMEDDELANDE"_s, 48}));
+}
+
+TEST(RoundSave, RefusesA2002ndRound)
+{
+    std::vector<Round> full(2001, kMay);
+    writeRounds(full);
+    const RoundFiles before = filesOnDisk();
+    EXPECT_EQ(save({u"2004"_s, u"7"_s, u"1"_s}), registration::SaveOutcome::NotSaved);
+    EXPECT_EQ(filesOnDisk(), before);
+    ASSERT_EQ(recorder().messages.size(), 1u);
+    EXPECT_EQ(recorder().messages[0],
+              (RecordedMessage{u"Du kan inte registrera fler än 2001 rundor. Rundan sparades inte."_s,
+                               u"FELMEDDELANDE"_s, 48}));
+}
+
+TEST(RoundSave, TakesThe2001stRound)
+{
+    const std::vector<Round> stored(2000, kJune);
+    std::vector<Round> expected{{u"2004-05-01"_s, u"N"_s, 9, 6}};
+    expected.insert(expected.end(), stored.begin(), stored.end());
+    expectSortedSave(stored, {u"2004"_s, u"5"_s, u"1"_s, u"N"_s, 9, 6}, expected);
+}

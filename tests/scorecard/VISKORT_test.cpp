@@ -1,0 +1,444 @@
+#include "scorecard/VISKORT.h"
+
+#include "support/datafiles.h"
+#include "support/gui.h"
+#include "support/testenv.h"
+
+#include <QLocale>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString quoted(const QString &text)
+{
+    return u"\""_s + text + u"\""_s;
+}
+
+QString blanks(int count)
+{
+    return QString(count, u' ');
+}
+
+// The 18 cells of a column, hole 1 first.
+QStringList column(QWidget *window, const QString &prefix, int first)
+{
+    QStringList texts;
+    for (int hole = 0; hole < 18; ++hole)
+        texts << labelText(window, prefix + QString::number(first + hole));
+    return texts;
+}
+
+QStringList fewest(QWidget *window)
+{
+    return column(window, u"vekoll"_s, 0);
+}
+QStringList most(QWidget *window)
+{
+    return column(window, u"vekoll"_s, 20);
+}
+QStringList received(QWidget *window)
+{
+    return column(window, u"Label"_s, 73);
+}
+QStringList strokes(QWidget *window)
+{
+    return column(window, u"Label"_s, 91);
+}
+QStringList points(QWidget *window)
+{
+    return column(window, u"Label"_s, 109);
+}
+QStringList extendedHoles(QWidget *window)
+{
+    return column(window, u"Label"_s, 143);
+}
+
+// Nine texts followed by nine empty ones.
+QStringList frontNine(const QStringList &nine)
+{
+    return nine + QStringList(9, QString());
+}
+
+QStringList labels(QWidget *window, const QStringList &names)
+{
+    QStringList texts;
+    for (const QString &name : names)
+        texts << labelText(window, name);
+    return texts;
+}
+
+const QStringList kExtendedTotals{u"F9"_s, u"G9"_s, u"B9"_s, u"P9"_s, u"C9"_s, u"PU9"_s};
+const QStringList kBestWorstSums{u"lvismin9"_s, u"lvismin"_s, u"lvismtot"_s,
+                                 u"lvisoin9"_s, u"lvisoin"_s, u"lvisotot"_s};
+const QStringList kRoundTotals{u"L_TotErh"_s, u"L_TotSla"_s, u"L_TotPo"_s, u"L_Tot9s"_s,
+                               u"L_Tot9p"_s,  u"L_Tot18s"_s, u"L_Tot18p"_s};
+
+// An 18-hole course: hole h is 300 + h metres long, has stroke index h and par 4.
+QStringList lindoCourse()
+{
+    QStringList lines{quoted(u"Lindö"_s), quoted(u"18"_s)};
+    for (int hole = 1; hole <= 18; ++hole)
+        lines << quoted(QString::number(300 + hole)) << quoted(QString::number(hole)) << quoted(u"4"_s);
+    return lines;
+}
+
+struct Round
+{
+    QString date;
+    QString course;
+    QList<int> strokes; // one per hole played
+    QString slopeHcp = u"18.0"_s;
+    QString playType = u"T"_s;
+};
+
+// The three round files for these rounds, in this order, each at level INGEN.
+void writeRounds(const QList<Round> &rounds)
+{
+    const QString last = QString::number(rounds.size() - 1);
+    QStringList roundLines{last}, strokeLines{last}, extendedLines{last};
+    for (const Round &round : rounds) {
+        const QString holes = QString::number(round.strokes.size());
+        roundLines << quoted(round.date) << quoted(round.course) << quoted(u"20.1"_s) << quoted(u"20.4"_s)
+                   << quoted(u"30"_s) << quoted(round.playType) << quoted(u"Blåsigt"_s) << quoted(holes)
+                   << quoted(round.slopeHcp);
+        for (int s : round.strokes)
+            strokeLines << quoted(QString::number(s));
+        extendedLines << quoted(u"I"_s + QString(6 * round.strokes.size(), u'-'));
+    }
+    writeLines(u"VERUNDAR"_s, roundLines);
+    writeLines(u"VERUNDAH"_s, strokeLines);
+    writeLines(u"VERUNDAK"_s, extendedLines);
+}
+
+// 18 strokes: `first` on hole 1, 5 on every other hole.
+QList<int> withHoleOne(int first)
+{
+    QList<int> all(18, 5);
+    all[0] = first;
+    return all;
+}
+
+class Scorecard : public testing::Test
+{
+protected:
+    QWidget *open()
+    {
+        QWidget *window = m_instance.show();
+        EXPECT_EQ(window->objectName(), u"VISKORT"_s);
+        return window;
+    }
+
+    platform::Instance<VISKORT, VISKORT::State> m_instance;
+};
+
+TEST_F(Scorecard, EkbackenCourseClickShowsTheCourseAndItsOneRound)
+{
+    writeEkbacken();
+    QWidget *window = open();
+    ASSERT_EQ(listItems(window, u"L_Bana"_s), QStringList{u"Ekbacken"_s});
+    EXPECT_FALSE(isShown(window, u"L_Dat"_s));
+    EXPECT_FALSE(isShown(window, u"Label134"_s));
+
+    ASSERT_NO_FATAL_FAILURE(clickListRow(window, u"L_Bana"_s, 0));
+
+    EXPECT_TRUE(isShown(window, u"L_Dat"_s));
+    EXPECT_TRUE(isShown(window, u"Label134"_s));
+    EXPECT_FALSE(isShown(window, u"L_Inf1"_s));
+    EXPECT_FALSE(isShown(window, u"Command1"_s));
+    EXPECT_EQ(column(window, u"Label"_s, 19), frontNine({u"312"_s, u"145"_s, u"478"_s, u"356"_s, u"298"_s,
+                                                         u"167"_s, u"502"_s, u"334"_s, u"389"_s}));
+    EXPECT_EQ(column(window, u"Label"_s, 37),
+              frontNine({u"4"_s, u"3"_s, u"5"_s, u"4"_s, u"4"_s, u"3"_s, u"5"_s, u"4"_s, u"4"_s}));
+    EXPECT_EQ(column(window, u"Label"_s, 55),
+              frontNine({u"5"_s, u"9"_s, u"1"_s, u"3"_s, u"7"_s, u"8"_s, u"2"_s, u"4"_s, u"6"_s}));
+    EXPECT_EQ(labelText(window, u"L_TotMet"_s), u"2981"_s);
+    EXPECT_EQ(labelText(window, u"L_TotPar"_s), u"36"_s);
+    const QStringList played =
+        frontNine({u"5"_s, u"4"_s, u"6"_s, u"5"_s, u"4"_s, u"3"_s, u"6"_s, u"5"_s, u"5"_s});
+    EXPECT_EQ(fewest(window), played);
+    EXPECT_EQ(most(window), played);
+    EXPECT_EQ(labels(window, kBestWorstSums),
+              (QStringList{u"43"_s, QString(), u"43"_s, u"43"_s, QString(), u"43"_s}));
+    EXPECT_EQ(listItems(window, u"L_Dat"_s), QStringList{u"2004-08-24"_s});
+    EXPECT_EQ(labelText(window, u"L_Tot"_s), u"1"_s);
+    EXPECT_EQ(extendedHoles(window), QStringList(18, blanks(42)));
+    EXPECT_EQ(recorder().messages.size(), 0u);
+}
+
+TEST_F(Scorecard, EkbackenAtMellanShowsTheRoundWithPointsAndGreensAndPutts)
+{
+    writeEkbacken();
+    QWidget *window = open();
+    ASSERT_NO_FATAL_FAILURE(clickListRow(window, u"L_Bana"_s, 0));
+    ASSERT_NO_FATAL_FAILURE(clickListRow(window, u"L_Dat"_s, 0));
+
+    // Slope 11.0: every hole has a stroke index up to 11 and receives one stroke.
+    EXPECT_EQ(received(window), frontNine(QStringList(9, u"1"_s)));
+    EXPECT_EQ(strokes(window),
+              frontNine({u"5"_s, u"4"_s, u"6"_s, u"5"_s, u"4"_s, u"3"_s, u"6"_s, u"5"_s, u"5"_s}));
+    EXPECT_EQ(points(window),
+              frontNine({u"2"_s, u"2"_s, u"2"_s, u"2"_s, u"3"_s, u"3"_s, u"2"_s, u"2"_s, u"2"_s}));
+    EXPECT_EQ(labels(window, kRoundTotals),
+              (QStringList{u"9"_s, u"43"_s, u"20"_s, u"43"_s, u"20"_s, QString(), QString()}));
+    EXPECT_EQ(labels(window, kBestWorstSums),
+              (QStringList{u"43"_s, QString(), u"43"_s, u"43"_s, QString(), u"43"_s}));
+    EXPECT_EQ(labels(window, {u"L_Hcp"_s, u"L_Hcpe"_s, u"L_Hcps"_s, u"L_t1"_s, u"L_Inf1"_s}),
+              (QStringList{u"12.3"_s, u"12.1"_s, u"11"_s, u"Sällskap"_s, u" "_s}));
+    EXPECT_TRUE(isShown(window, u"L_Inf1"_s));
+    EXPECT_TRUE(isShown(window, u"Command1"_s));
+
+    const QString green = blanks(9) + u"JA "_s;
+    const QString noGreen = blanks(7) + u"NEJ "_s;
+    auto hole = [&](bool greenHit, int putts) {
+        return blanks(7) + (greenHit ? green : noGreen) + blanks(21) + blanks(6) + QString::number(putts);
+    };
+    EXPECT_EQ(labelText(window, u"Label143"_s), blanks(16) + u"JA"_s + blanks(28) + u"2"_s);
+    EXPECT_EQ(extendedHoles(window),
+              (QStringList{hole(true, 2), hole(false, 2), hole(true, 1), hole(false, 3), hole(true, 2),
+                           hole(true, 2), hole(false, 2), hole(true, 2), hole(true, 1)} +
+               QStringList(9, blanks(42))));
+    EXPECT_EQ(labels(window, kExtendedTotals),
+              (QStringList{QString(), u"6"_s, QString(), QString(), QString(), u"17"_s}));
+    EXPECT_EQ(recorder().messages.size(), 0u);
+
+    // Choosing the course again empties the round's part but keeps the note line shown.
+    ASSERT_NO_FATAL_FAILURE(clickListRow(window, u"L_Bana"_s, 0));
+    EXPECT_EQ(points(window), QStringList(18, QString()));
+    EXPECT_EQ(received(window), QStringList(18, QString()));
+    EXPECT_EQ(extendedHoles(window), QStringList(18, blanks(42)));
+    EXPECT_EQ(labels(window, kExtendedTotals), QStringList(6, QString()));
+    EXPECT_EQ(labels(window, {u"L_t1"_s, u"L_Inf1"_s, u"L_TotPo"_s}), QStringList(3, QString()));
+    EXPECT_TRUE(isShown(window, u"L_Inf1"_s));
+    EXPECT_TRUE(isShown(window, u"Command1"_s));
+}
+
+TEST_F(Scorecard, EkbackenAtFullShowsAllSixEntriesAndTotals)
+{
+    writeEkbacken();
+    writeLines(u"VERUNDAK"_s, {u"0"_s, u"\"FNJ0002NJ0001JN1013JJ0002NJ0102NJ0002JN0012JJ0002NJ0002\""_s});
+    QWidget *window = open();
+    ASSERT_NO_FATAL_FAILURE(clickListRow(window, u"L_Bana"_s, 0));
+    ASSERT_NO_FATAL_FAILURE(clickListRow(window, u"L_Dat"_s, 0));
+
+    const QString fairwayHit = blanks(4) + u"JA"_s;
+    const QString fairwayMissed = blanks(2) + u"NEJ"_s;
+    auto hole = [&](bool fairway, bool greenHit, const QString &counts) {
+        QString text = fairway ? fairwayHit : fairwayMissed;
+        text += greenHit ? blanks(fairway ? 9 : 8) + u"JA"_s : blanks(6) + u"NEJ"_s;
+        for (QChar digit : counts)
+            text += blanks(6) + digit;
+        return text;
+    };
+    EXPECT_EQ(extendedHoles(window), (QStringList{hole(false, true, u"0002"_s), hole(false, true, u"0001"_s),
+                                                  hole(true, false, u"1013"_s), hole(true, true, u"0002"_s),
+                                                  hole(false, true, u"0102"_s), hole(false, true, u"0002"_s),
+                                                  hole(true, false, u"0012"_s), hole(true, true, u"0002"_s),
+                                                  hole(false, true, u"0002"_s)} +
+                                      QStringList(9, blanks(42))));
+    EXPECT_EQ(labels(window, kExtendedTotals),
+              (QStringList{u"4"_s, u"7"_s, u"1"_s, u"1"_s, u"2"_s, u"18"_s}));
+}
+
+TEST_F(Scorecard, HandicapsUseTheRegionalDecimalSeparator)
+{
+    const QLocale previous;
+    QLocale::setDefault(QLocale(QLocale::Swedish, QLocale::Sweden));
+    writeEkbacken();
+    QWidget *window = open();
+    clickListRow(window, u"L_Bana"_s, 0);
+    clickListRow(window, u"L_Dat"_s, 0);
+    const QStringList shown = labels(window, {u"L_Hcp"_s, u"L_Hcpe"_s, u"L_Hcps"_s});
+    QLocale::setDefault(previous);
+    EXPECT_EQ(shown, (QStringList{u"12,3"_s, u"12,1"_s, u"11"_s}));
+}
+
+TEST_F(Scorecard, BestAndWorstCoverAllYearsAfterTheCourseClickAndTheRoundsYearAfterTheDateClick)
+{
+    QStringList courses{u"0"_s};
+    writeLines(u"VEMTORBF"_s, courses + lindoCourse());
+    writeRounds({{u"2003-06-01"_s, u"Lindö"_s, withHoleOne(2)},
+                 {u"2004-05-01"_s, u"Lindö"_s, withHoleOne(5)},
+                 {u"2004-05-09"_s, u"Annan"_s, withHoleOne(1)},
+                 {u"2004-06-01"_s, u"Lindö"_s, withHoleOne(3)},
+                 {u"2004-07-01"_s, u"lindö"_s, withHoleOne(9)},
+                 {u"2004-08-01"_s, u"Lindö"_s, withHoleOne(7)}});
+    QWidget *window = open();
+    ASSERT_NO_FATAL_FAILURE(clickListRow(window, u"L_Bana"_s, 0));
+    EXPECT_EQ(listItems(window, u"L_Dat"_s),
+              (QStringList{u"2003-06-01"_s, u"2004-05-01"_s, u"2004-06-01"_s, u"2004-08-01"_s}));
+    EXPECT_EQ(labelText(window, u"L_Tot"_s), u"4"_s);
+    EXPECT_EQ(labels(window, {u"vekoll0"_s, u"vekoll20"_s, u"vekoll17"_s, u"vekoll37"_s}),
+              (QStringList{u"2"_s, u"7"_s, u"5"_s, u"5"_s}));
+    EXPECT_EQ(labels(window, kBestWorstSums),
+              (QStringList{u"42"_s, u"45"_s, u"87"_s, u"47"_s, u"45"_s, u"92"_s}));
+    EXPECT_EQ(labelText(window, u"L_TotMet"_s), QString::number(18 * 300 + 171));
+    EXPECT_EQ(labelText(window, u"L_TotPar"_s), u"72"_s);
+
+    ASSERT_NO_FATAL_FAILURE(clickListRow(window, u"L_Dat"_s, 2));
+    EXPECT_EQ(labels(window, {u"vekoll0"_s, u"vekoll20"_s}), (QStringList{u"3"_s, u"7"_s}));
+    EXPECT_EQ(labels(window, kBestWorstSums),
+              (QStringList{u"43"_s, u"45"_s, u"88"_s, u"47"_s, u"45"_s, u"92"_s}));
+    EXPECT_EQ(strokes(window)[0], u"3"_s);
+
+    // The only round of its year: both columns show its strokes.
+    ASSERT_NO_FATAL_FAILURE(clickListRow(window, u"L_Dat"_s, 0));
+    EXPECT_EQ(fewest(window), most(window));
+    EXPECT_EQ(fewest(window)[0], u"2"_s);
+    EXPECT_EQ(labels(window, kBestWorstSums),
+              (QStringList{u"42"_s, u"45"_s, u"87"_s, u"42"_s, u"45"_s, u"87"_s}));
+}
+
+TEST_F(Scorecard, ReceivedStrokesAndPointsFollowTheSlopeHandicap)
+{
+    writeLines(u"VEMTORBF"_s, QStringList{u"0"_s} + lindoCourse());
+    // Slope 21.6 rounds to 22: holes with index 1 to 4 receive 2, the others 1. Par 4 everywhere.
+    QList<int> played(18, 5);
+    played[0] = 4; // 2 + 4 - 4 + 2 = 4 points
+    played[4] = 7; // 1 + 4 - 7 + 2 = 0 points: "-"
+    played[17] = 9;
+    writeRounds({{u"2004-05-01"_s, u"Lindö"_s, played, u"21.6"_s, u"X"_s}});
+    QWidget *window = open();
+    ASSERT_NO_FATAL_FAILURE(clickListRow(window, u"L_Bana"_s, 0));
+    ASSERT_NO_FATAL_FAILURE(clickListRow(window, u"L_Dat"_s, 0));
+
+    QStringList erh(18, u"1"_s);
+    for (int hole = 0; hole < 4; ++hole)
+        erh[hole] = u"2"_s;
+    EXPECT_EQ(received(window), erh);
+    QStringList expectedPoints(18, u"2"_s);
+    for (int hole = 1; hole < 4; ++hole)
+        expectedPoints[hole] = u"3"_s;
+    expectedPoints[0] = u"4"_s;
+    expectedPoints[4] = u"-"_s;
+    expectedPoints[17] = u"-"_s;
+    EXPECT_EQ(points(window), expectedPoints);
+    EXPECT_EQ(labels(window, kRoundTotals),
+              (QStringList{u"22"_s, u"95"_s, u"37"_s, u"46"_s, u"21"_s, u"49"_s, u"16"_s}));
+    // A type of play the register let through shows as stored.
+    EXPECT_EQ(labelText(window, u"L_t1"_s), u"X"_s);
+    EXPECT_EQ(labelText(window, u"L_Hcps"_s), u"21.6"_s);
+}
+
+TEST_F(Scorecard, TwoRoundsOnOneDateAreToldApartByPosition)
+{
+    writeLines(u"VEMTORBF"_s, QStringList{u"0"_s} + lindoCourse());
+    writeRounds({{u"2004-05-01"_s, u"Lindö"_s, withHoleOne(3)},
+                 {u"2004-05-01"_s, u"Annan"_s, withHoleOne(8)},
+                 {u"2004-05-01"_s, u"Lindö"_s, withHoleOne(6)}});
+    QWidget *window = open();
+    ASSERT_NO_FATAL_FAILURE(clickListRow(window, u"L_Bana"_s, 0));
+    ASSERT_EQ(listItems(window, u"L_Dat"_s), (QStringList{u"2004-05-01"_s, u"2004-05-01"_s}));
+
+    for (const auto &[position, first] : {std::pair{1, u"6"_s}, std::pair{0, u"3"_s}, std::pair{0, u"3"_s}}) {
+        SCOPED_TRACE(position);
+        ASSERT_NO_FATAL_FAILURE(clickListRow(window, u"L_Dat"_s, position));
+        EXPECT_EQ(strokes(window)[0], first);
+        EXPECT_EQ(labels(window, {u"vekoll0"_s, u"vekoll20"_s}), (QStringList{u"3"_s, u"6"_s}));
+    }
+    EXPECT_EQ(recorder().messages.size(), 0u);
+}
+
+TEST_F(Scorecard, NineHoleRoundAfterAnEighteenHoleRoundShowsOnlyItsHoles)
+{
+    writeLines(u"VEMTORBF"_s, QStringList{u"0"_s} + lindoCourse());
+    writeRounds(
+        {{u"2004-05-01"_s, u"Lindö"_s, QList<int>(18, 6)}, {u"2004-06-01"_s, u"Lindö"_s, QList<int>(9, 4)}});
+    QWidget *window = open();
+    ASSERT_NO_FATAL_FAILURE(clickListRow(window, u"L_Bana"_s, 0));
+    ASSERT_NO_FATAL_FAILURE(clickListRow(window, u"L_Dat"_s, 0));
+    EXPECT_EQ(received(window), QStringList(18, u"1"_s));
+    EXPECT_EQ(labelText(window, u"L_Tot18s"_s), u"54"_s);
+
+    ASSERT_NO_FATAL_FAILURE(clickListRow(window, u"L_Dat"_s, 1));
+    EXPECT_EQ(received(window), frontNine(QStringList(9, u"1"_s)));
+    EXPECT_EQ(strokes(window), frontNine(QStringList(9, u"4"_s)));
+    EXPECT_EQ(points(window), frontNine(QStringList(9, u"3"_s)));
+    EXPECT_EQ(labels(window, kRoundTotals),
+              (QStringList{u"9"_s, u"36"_s, u"27"_s, u"36"_s, u"27"_s, QString(), QString()}));
+    // The nine-hole round has no strokes on hole 10, so the second nine of Min and Max goes;
+    // the sums were taken before, over both rounds' holes.
+    EXPECT_EQ(fewest(window), frontNine(QStringList(9, u"4"_s)));
+    EXPECT_EQ(most(window), frontNine(QStringList(9, u"6"_s)));
+    EXPECT_EQ(labels(window, kBestWorstSums),
+              (QStringList{u"36"_s, QString(), u"36"_s, u"54"_s, QString(), u"108"_s}));
+}
+
+TEST_F(Scorecard, CourseWithoutRoundsShowsNoBestAndWorst)
+{
+    writeLines(u"VEMTORBF"_s, QStringList{u"1"_s} + lindoCourse() + ekbackenCourseLines().mid(1));
+    writeRounds({{u"2004-05-01"_s, u"Lindö"_s, QList<int>(18, 6)}});
+    QWidget *window = open();
+    ASSERT_EQ(listItems(window, u"L_Bana"_s), (QStringList{u"Lindö"_s, u"Ekbacken"_s}));
+    ASSERT_NO_FATAL_FAILURE(clickListRow(window, u"L_Bana"_s, 1));
+
+    EXPECT_EQ(listItems(window, u"L_Dat"_s), QStringList{});
+    EXPECT_EQ(labelText(window, u"L_Tot"_s), u"0"_s);
+    EXPECT_EQ(fewest(window), QStringList(18, QString()));
+    EXPECT_EQ(most(window), QStringList(18, QString()));
+    EXPECT_EQ(labels(window, kBestWorstSums), QStringList(6, QString()));
+    EXPECT_EQ(labelText(window, u"L_TotPar"_s), u"36"_s);
+}
+
+struct EmptyFileCase
+{
+    const char *emptyFile;
+    QString message;
+    bool listed;
+};
+
+class ScorecardEmptyFile : public testing::TestWithParam<EmptyFileCase>
+{
+};
+
+TEST_P(ScorecardEmptyFile, ShowsItsMessageAndListsOnlyWhenTheLoadGoesOn)
+{
+    const EmptyFileCase &c = GetParam();
+    writeEkbacken();
+    writeLines(QString::fromLatin1(c.emptyFile), {u"-1"_s});
+    platform::Instance<VISKORT, VISKORT::State> instance;
+    QWidget *window = instance.show();
+
+    EXPECT_EQ(recorder().messages, (std::vector<RecordedMessage>{{c.message, u"INFORMATION"_s, 48}}));
+    EXPECT_EQ(listItems(window, u"L_Bana"_s), c.listed ? QStringList{u"Ekbacken"_s} : QStringList{});
+    EXPECT_EQ(listItems(window, u"L_Dat"_s), QStringList{});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EachFile, ScorecardEmptyFile,
+    testing::Values(EmptyFileCase{"VEMTORBF", u"Du har inte registrerat någon bana ännu."_s, false},
+                    EmptyFileCase{"VERUNDAR", u"Du har inte registrerat någon runda ännu."_s, false},
+                    EmptyFileCase{"VERUNDAH", u"Du har inte registrerat något hål ännu."_s, false},
+                    EmptyFileCase{"VERUNDAK", u"Du har inte registrerat någon analys ännu."_s, true}),
+    [](const testing::TestParamInfo<EmptyFileCase> &info) { return std::string(info.param.emptyFile); });
+
+TEST_F(Scorecard, DamagedStrokeFileIsReportedOnceAndListsNothing)
+{
+    writeEkbacken();
+    writeFile(u"VERUNDAH"_s, withoutLastLines(fileBytes(ekbackenStrokeLines()), 3));
+    QWidget *window = open();
+    EXPECT_EQ(recorder().messages,
+              (std::vector<RecordedMessage>{
+                  {u"Filen VERUNDAH är skadad och kunde inte läsas helt."_s, u"FELMEDDELANDE"_s, 48}}));
+    EXPECT_EQ(listItems(window, u"L_Bana"_s), QStringList{});
+}
+
+TEST_F(Scorecard, TillbakaClosesAndTheNextShowingLoadsAnew)
+{
+    writeEkbacken();
+    QWidget *window = open();
+    ASSERT_NO_FATAL_FAILURE(clickListRow(window, u"L_Bana"_s, 0));
+    ASSERT_NO_FATAL_FAILURE(click(window, u"C_Tillb"_s));
+    settle();
+    EXPECT_FALSE(m_instance.isOpen());
+
+    writeLines(u"VEMTORBF"_s, QStringList{u"0"_s} + lindoCourse());
+    window = open();
+    EXPECT_EQ(listItems(window, u"L_Bana"_s), QStringList{u"Lindö"_s});
+    EXPECT_FALSE(isShown(window, u"L_Dat"_s));
+    EXPECT_EQ(labelText(window, u"vekoll0"_s), QString());
+}
+
+} // namespace

@@ -1,0 +1,160 @@
+#include "scorecard/extended.h"
+#include "scorecard/scorecard.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Every slope handicap from 0.0 to 60.0 in tenths: over stroke indexes 1 to 18 the
+// received strokes add up to the handicap rounded half up.
+TEST(ReceivedStrokes, AddUpToTheRoundedHandicapOverEighteenHoles)
+{
+    for (int tenths = 0; tenths <= 600; ++tenths) {
+        const double slope = tenths / 10.0;
+        int sum = 0;
+        for (int index = 1; index <= 18; ++index)
+            sum += scorecard::receivedStrokes(slope, index);
+        EXPECT_EQ(sum, int(std::floor(slope + 0.5))) << "slope " << slope;
+    }
+}
+
+TEST(ReceivedStrokes, StepAtEachThreshold)
+{
+    struct Case
+    {
+        double slope;
+        int index;
+        int strokes;
+    };
+    const Case cases[] = {
+        {0.0, 1, 0},   {0.5, 1, 1},  {0.5, 2, 0},   {17.4, 17, 1}, {17.4, 18, 0}, {17.5, 1, 1}, {17.5, 18, 1},
+        {21.6, 4, 2},  {21.6, 5, 1}, {35.4, 17, 2}, {35.4, 18, 1}, {35.5, 18, 2}, {40.0, 4, 3}, {40.0, 5, 2},
+        {53.5, 18, 3}, {54.0, 1, 3}, {54.0, 18, 3}, {54.9, 1, 4},  {54.9, 2, 3},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(scorecard::receivedStrokes(c.slope, c.index), c.strokes)
+            << "slope " << c.slope << " index " << c.index;
+}
+
+store::StrokeRow strokeRow(const QString &holeOne, const QString &others = u"5"_s)
+{
+    store::StrokeRow row;
+    row.fill(store::Held::fromText(others));
+    row[0] = store::Held::fromText(holeOne);
+    return row;
+}
+
+TEST(BestAndWorst, FindTheExtremesInAnyOrderOfTheRounds)
+{
+    std::vector<QString> holeOne{u"4"_s, u"5"_s, u"6"_s};
+    do {
+        std::vector<store::StrokeRow> slag;
+        for (const QString &s : holeOne)
+            slag.push_back(strokeRow(s));
+        const scorecard::BestWorst result = scorecard::bestAndWorst(slag, {0, 1, 2}, u".");
+        EXPECT_EQ(result.fewest[0], u"4"_s) << holeOne[0].toStdString() << holeOne[1].toStdString();
+        EXPECT_EQ(result.most[0], u"6"_s) << holeOne[0].toStdString() << holeOne[1].toStdString();
+        EXPECT_EQ(result.fewestTotal, u"89"_s);
+        EXPECT_EQ(result.mostTotal, u"91"_s);
+    } while (std::next_permutation(holeOne.begin(), holeOne.end()));
+}
+
+TEST(BestAndWorst, ShowStrokeTextsAfterAPairAndNumberTextsForALoneRound)
+{
+    const std::vector<store::StrokeRow> slag{strokeRow(u"04"_s), strokeRow(u"6x"_s)};
+    const scorecard::BestWorst pair = scorecard::bestAndWorst(slag, {0, 1}, u".");
+    EXPECT_EQ(pair.fewest[0], u"04"_s);
+    EXPECT_EQ(pair.most[0], u"6x"_s);
+
+    const scorecard::BestWorst lone = scorecard::bestAndWorst(slag, {1}, u".");
+    EXPECT_EQ(lone.fewest[0], u"6"_s);
+    EXPECT_EQ(lone.most[0], u"6"_s);
+}
+
+TEST(FindRound, NeedsThePositionAmongTheCoursesRoundsAndTheDate)
+{
+    store::Tables tables;
+    tables.rundtabell.resize(3);
+    tables.rundtabell[0][store::kDatum] = u"2004-05-01"_s;
+    tables.rundtabell[0][store::kBannamn] = u"A"_s;
+    tables.rundtabell[1][store::kDatum] = u"2004-05-01"_s;
+    tables.rundtabell[1][store::kBannamn] = u"B"_s;
+    tables.rundtabell[2][store::kDatum] = u"2004-05-01"_s;
+    tables.rundtabell[2][store::kBannamn] = u"A"_s;
+
+    EXPECT_EQ(scorecard::findRound(tables, u"A"_s, u"2004-05-01"_s, 0, 2), 0);
+    EXPECT_EQ(scorecard::findRound(tables, u"A"_s, u"2004-05-01"_s, 1, 2), 2);
+    EXPECT_EQ(scorecard::findRound(tables, u"A"_s, u"2004-05-01"_s, 1, 1), std::nullopt);
+    EXPECT_EQ(scorecard::findRound(tables, u"A"_s, u"2004-05-02"_s, 0, 2), std::nullopt);
+    EXPECT_EQ(scorecard::findRound(tables, u"A"_s, u"2004-05-01"_s, 2, 2), std::nullopt);
+}
+
+TEST(HolesOf, IndexesAtMostEighteenCells)
+{
+    const std::pair<QString, int> cases[] = {{u"9"_s, 9},  {u"18"_s, 18},  {u"27"_s, 18},
+                                             {u"-3"_s, 0}, {QString(), 0}, {u"9.5"_s, 9}};
+    for (const auto &[text, holes] : cases) {
+        store::RoundRow round;
+        round[store::kAntalHal] = text;
+        EXPECT_EQ(scorecard::holesOf(round), holes) << text.toStdString();
+    }
+}
+
+QString blanks(int count)
+{
+    return QString(count, u' ');
+}
+
+TEST(ExtendedCard, IngenBlanksEveryHoleAndShowsNoTotals)
+{
+    const scorecard::ExtendedCard card = scorecard::extendedCard(u"I"_s + QString(54, u'-'), 9);
+    EXPECT_EQ(card.holesWritten, 18);
+    EXPECT_EQ(card.holes[17], blanks(42));
+    EXPECT_EQ(card.totals, (std::array<QString, 6>{}));
+}
+
+TEST(ExtendedCard, TwoHoleExamplesAtMellanAndFull)
+{
+    const scorecard::ExtendedCard mellan = scorecard::extendedCard(u"M-J---2-N---3"_s, 2);
+    EXPECT_EQ(mellan.holes[0], blanks(16) + u"JA"_s + blanks(28) + u"2"_s);
+    EXPECT_EQ(mellan.holes[1], blanks(14) + u"NEJ"_s + blanks(28) + u"3"_s);
+    EXPECT_EQ(mellan.holesWritten, 2);
+    EXPECT_EQ(mellan.totals,
+              (std::array<QString, 6>{QString(), u"1"_s, QString(), QString(), QString(), u"5"_s}));
+
+    const scorecard::ExtendedCard full = scorecard::extendedCard(u"FJN1002NJ0113"_s, 2);
+    EXPECT_EQ(full.holes[0], blanks(4) + u"JA"_s + blanks(6) + u"NEJ"_s + blanks(6) + u"1"_s + blanks(6) +
+                                 u"0"_s + blanks(6) + u"0"_s + blanks(6) + u"2"_s);
+    EXPECT_EQ(full.holes[1], blanks(2) + u"NEJ"_s + blanks(8) + u"JA"_s + blanks(6) + u"0"_s + blanks(6) +
+                                 u"1"_s + blanks(6) + u"1"_s + blanks(6) + u"3"_s);
+    EXPECT_EQ(full.totals, (std::array<QString, 6>{u"1"_s, u"1"_s, u"1"_s, u"1"_s, u"1"_s, u"5"_s}));
+}
+
+TEST(ExtendedCard, OddContentIsShownAsFullWithTheSpacingItKeeps)
+{
+    // An empty record: the first hole has no spacing before its fairway and green yet.
+    const scorecard::ExtendedCard empty = scorecard::extendedCard(QString(), 3);
+    EXPECT_EQ(empty.holes[0], blanks(24));
+    EXPECT_EQ(empty.holes[1], blanks(36));
+    EXPECT_EQ(empty.totals, (std::array<QString, 6>{u"0"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s}));
+
+    // Lower case "m" is FULL; "x" keeps the spacing of the entry before it.
+    const scorecard::ExtendedCard odd = scorecard::extendedCard(u"mxJ0002Jx0001"_s, 2);
+    EXPECT_EQ(odd.holes[0], u"x"_s + blanks(8) + u"JA"_s + blanks(6) + u"0"_s + blanks(6) + u"0"_s +
+                                blanks(6) + u"0"_s + blanks(6) + u"2"_s);
+    EXPECT_EQ(odd.holes[1], blanks(4) + u"JA"_s + blanks(3) + u"x"_s + blanks(6) + u"0"_s + blanks(6) +
+                                u"0"_s + blanks(6) + u"0"_s + blanks(6) + u"1"_s);
+    EXPECT_EQ(odd.totals, (std::array<QString, 6>{u"1"_s, u"1"_s, u"0"_s, u"0"_s, u"0"_s, u"3"_s}));
+
+    // At MELLAN a "J" anywhere reads JA, but only the green's counts.
+    const scorecard::ExtendedCard mellan = scorecard::extendedCard(u"MJ----J"_s, 1);
+    EXPECT_EQ(mellan.holes[0], blanks(8) + u"JA "_s + blanks(7) + blanks(21) + blanks(8) + u"JA "_s);
+    EXPECT_EQ(mellan.totals[1], u"0"_s);
+}
+
+} // namespace

@@ -1,0 +1,284 @@
+#include "store/loading.h"
+
+#include "support/datafiles.h"
+#include "support/testenv.h"
+
+#include <QDir>
+#include <QMap>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+using store::Held;
+using store::LoadPlan;
+using store::LoadStatus;
+using store::WhenEmpty;
+
+namespace {
+
+// Hands out the files it holds and notes every name asked for.
+struct FakeFiles
+{
+    explicit FakeFiles(QMap<QString, QByteArray> held = {}) : files(std::move(held)) {}
+
+    QMap<QString, QByteArray> files;
+    QStringList asked;
+
+    store::FileSource source()
+    {
+        return [this](const QString &name) -> std::optional<QByteArray> {
+            asked.append(name);
+            if (!files.contains(name))
+                return std::nullopt;
+            return files.value(name);
+        };
+    }
+};
+
+QMap<QString, QByteArray> ekbackenFiles()
+{
+    return {{u"VEMTORBF"_s, fileBytes(ekbackenCourseLines())},
+            {u"VERUNDAR"_s, fileBytes(ekbackenRoundLines())},
+            {u"VERUNDAH"_s, fileBytes(ekbackenStrokeLines())},
+            {u"VERUNDAK"_s, fileBytes(ekbackenExtendedLines())}};
+}
+
+const QByteArray kEmpty = "-1\r\n";
+const QByteArray kEmptyAsText = "\"-1\"\r\n";
+
+const LoadPlan kScorecardPlan{.courses = WhenEmpty::MessageStop,
+                              .rounds = WhenEmpty::MessageStop,
+                              .strokes = WhenEmpty::MessageStop,
+                              .extended = WhenEmpty::MessageContinue};
+const LoadPlan kRoundRegisterPlan{.courses = WhenEmpty::MessageContinue, .rounds = WhenEmpty::Silent};
+const LoadPlan kAllSilentPlan{.courses = WhenEmpty::Silent,
+                              .rounds = WhenEmpty::Silent,
+                              .strokes = WhenEmpty::Silent,
+                              .extended = WhenEmpty::Silent};
+
+TEST(Loading, WorkedExampleFillsEveryTable)
+{
+    store::Tables tables;
+    FakeFiles files(ekbackenFiles());
+    const store::LoadResult result = store::load(tables, kScorecardPlan, files.source());
+    EXPECT_TRUE(result.complete);
+    EXPECT_FALSE(result.failed);
+    EXPECT_TRUE(recorder().messages.empty());
+    EXPECT_EQ(files.asked, (QStringList{u"VEMTORBF"_s, u"VERUNDAR"_s, u"VERUNDAH"_s, u"VERUNDAK"_s}));
+
+    ASSERT_EQ(tables.bantabell.size(), std::size_t(store::kMaxCourses));
+    const store::CourseRow &course = tables.bantabell[0];
+    EXPECT_EQ(course[0], u"Ekbacken"_s);
+    EXPECT_EQ(course[1], u"9"_s);
+    EXPECT_EQ(course[std::size_t(store::metresCell(1))], u"312"_s);
+    EXPECT_EQ(course[std::size_t(store::parCell(9))], u"4"_s);
+    for (int c = 29; c < store::kCourseCells; ++c)
+        EXPECT_TRUE(course[std::size_t(c)].isEmpty()) << c;
+
+    ASSERT_GE(tables.rundtabell.size(), std::size_t(store::kMaxRounds));
+    EXPECT_EQ(tables.rundtabell[0], (store::RoundRow{u"2004-08-24"_s, u"Ekbacken"_s, u"12.3"_s, u"12.1"_s,
+                                                     u"19"_s, u"S"_s, u" "_s, u"9"_s, u"11.0"_s}));
+    EXPECT_EQ(tables.slagtabell[0][0], Held::fromText(u"5"_s));
+    EXPECT_EQ(tables.slagtabell[0][8], Held::fromText(u"5"_s));
+    EXPECT_TRUE(tables.slagtabell[0][9].isNothing());
+    EXPECT_EQ(tables.utokad_tabell[0], u"M-J---2-N---2-J---1-N---3-J---2-J---2-N---2-J---2-J---1"_s);
+    EXPECT_EQ(tables.sistaCourses, Held::fromNumber(u"0"_s));
+    EXPECT_EQ(store::recordCount(tables.sistaRounds), 1);
+}
+
+TEST(Loading, EveryLoadEmptiesTheCourseTableAndStrokesAfterTheRoundsHoles)
+{
+    store::Tables tables;
+    tables.bantabell.assign(3, {});
+    tables.bantabell[2][0] = u"Borttagen"_s;
+    tables.bantabell[0][store::parCell(18)] = u"4"_s;
+    tables.slagtabell.assign(1, {});
+    tables.slagtabell[0].fill(Held::fromText(u"7"_s));
+
+    FakeFiles files(ekbackenFiles());
+    store::load(tables, kScorecardPlan, files.source());
+    EXPECT_TRUE(tables.bantabell[2][0].isEmpty());
+    EXPECT_TRUE(tables.bantabell[0][store::parCell(18)].isEmpty());
+    EXPECT_EQ(tables.slagtabell[0][8], Held::fromText(u"5"_s));
+    for (int h = 9; h < store::kMaxHoles; ++h)
+        EXPECT_TRUE(tables.slagtabell[0][std::size_t(h)].isNothing()) << h;
+    EXPECT_EQ(store::banlista(tables.bantabell, int(tables.bantabell.size())), QStringList{u"Ekbacken"_s});
+}
+
+TEST(Loading, ReaderToleratesLoneLfBlanksAndJunkAndIgnoresRecordsAfterTheLast)
+{
+    store::Tables tables;
+    tables.rundtabell.assign(1, {});
+    tables.rundtabell[0][store::kAntalHal] = u"3"_s;
+    EXPECT_EQ(store::readStrokes(" \"0\" junk\n \"5\"\t\n 4 \r\n\r\n\"9\"\r\n", tables), LoadStatus::Ok);
+    EXPECT_EQ(tables.sistaStrokes, Held::fromText(u"0"_s));
+    EXPECT_EQ(tables.slagtabell[0][0], Held::fromText(u"5"_s));
+    EXPECT_EQ(tables.slagtabell[0][1], Held::fromNumber(u"4"_s));
+    EXPECT_TRUE(tables.slagtabell[0][2].isNothing());
+    EXPECT_TRUE(tables.slagtabell[0][3].isNothing()); // "9" belongs to no record
+}
+
+TEST(Loading, TablesGrowForLongerFilesAndNeverShrink)
+{
+    QStringList courses{u"119"_s};
+    for (int r = 0; r < 120; ++r)
+        courses << u"\"Bana %1\""_s.arg(r) << u"\"0\""_s;
+    store::Tables tables;
+    EXPECT_EQ(store::readCourses(fileBytes(courses), tables, store::kMaxCourses), LoadStatus::Ok);
+    EXPECT_EQ(tables.bantabell.size(), 120u);
+    EXPECT_EQ(store::banlista(tables.bantabell, 120).size(), 120);
+    EXPECT_EQ(tables.bantabell[119][0], u"Bana 119"_s);
+
+    EXPECT_EQ(store::readCourses(fileBytes(ekbackenCourseLines()), tables, 51), LoadStatus::Ok);
+    EXPECT_EQ(tables.bantabell.size(), 120u);
+    EXPECT_EQ(store::banlista(tables.bantabell, 120), QStringList{u"Ekbacken"_s});
+}
+
+TEST(Banlista, ListsRowsUpToTheLowestEmptyName)
+{
+    std::vector<store::CourseRow> table(5);
+    table[0][0] = u"A"_s;
+    table[1][0] = u"B"_s;
+    table[3][0] = u"D"_s;
+    EXPECT_EQ(store::banlista(table, 5), (QStringList{u"A"_s, u"B"_s}));
+    table[2][0] = u"C"_s;
+    table[4][0] = u"E"_s;
+    EXPECT_EQ(store::banlista(table, 5), (QStringList{u"A"_s, u"B"_s, u"C"_s, u"D"_s, u"E"_s}));
+    EXPECT_EQ(store::banlista(table, 3), (QStringList{u"A"_s, u"B"_s, u"C"_s}));
+    EXPECT_TRUE(store::banlista({}, 101).isEmpty());
+}
+
+// Which files a plan reads, what it says and whether the window may build its lists.
+TEST(Loading, PlansStopOrGoOnAtAnEmptyFile)
+{
+    const RecordedMessage course{u"Du har inte registrerat någon bana ännu."_s, u"INFORMATION"_s, 48};
+    const RecordedMessage round{u"Du har inte registrerat någon runda ännu."_s, u"INFORMATION"_s, 48};
+    const RecordedMessage hole{u"Du har inte registrerat något hål ännu."_s, u"INFORMATION"_s, 48};
+    const RecordedMessage analysis{u"Du har inte registrerat någon analys ännu."_s, u"INFORMATION"_s, 48};
+    const QStringList all{u"VEMTORBF"_s, u"VERUNDAR"_s, u"VERUNDAH"_s, u"VERUNDAK"_s};
+    const struct
+    {
+        const char *name;
+        LoadPlan plan;
+        QString emptyFile;
+        QByteArray emptyBytes;
+        QStringList asked;
+        std::vector<RecordedMessage> messages;
+        bool complete;
+    } cases[] = {
+        {"scorecard, no course", kScorecardPlan, u"VEMTORBF"_s, kEmpty, {u"VEMTORBF"_s}, {course}, false},
+        {"scorecard, no round", kScorecardPlan, u"VERUNDAR"_s, kEmptyAsText, all.mid(0, 2), {round}, false},
+        {"scorecard, no stroke", kScorecardPlan, u"VERUNDAH"_s, kEmpty, all.mid(0, 3), {hole}, false},
+        {"scorecard, no analysis", kScorecardPlan, u"VERUNDAK"_s, kEmpty, all, {analysis}, true},
+        {"scorecard, negative", kScorecardPlan, u"VERUNDAR"_s, "-5\r\n", all.mid(0, 2), {round}, false},
+        {"round register, no course",
+         kRoundRegisterPlan,
+         u"VEMTORBF"_s,
+         kEmpty,
+         all.mid(0, 2),
+         {course},
+         true},
+        {"round register, no round", kRoundRegisterPlan, u"VERUNDAR"_s, kEmpty, all.mid(0, 2), {}, true},
+        {"silent", kAllSilentPlan, u"VEMTORBF"_s, kEmpty, all, {}, true},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        recorder().clear();
+        FakeFiles files(ekbackenFiles());
+        files.files[c.emptyFile] = c.emptyBytes;
+        store::Tables tables;
+        const store::LoadResult result = store::load(tables, c.plan, files.source());
+        EXPECT_EQ(files.asked, c.asked);
+        EXPECT_EQ(recorder().messages, c.messages);
+        EXPECT_EQ(result.complete, c.complete);
+        EXPECT_FALSE(result.failed);
+    }
+}
+
+TEST(Loading, MissingFileIsReportedOnceAndEndsTheLoading)
+{
+    FakeFiles files(ekbackenFiles());
+    files.files.remove(u"VERUNDAH"_s);
+    store::Tables tables;
+    const store::LoadResult result = store::load(tables, kScorecardPlan, files.source());
+    EXPECT_EQ(files.asked, (QStringList{u"VEMTORBF"_s, u"VERUNDAR"_s, u"VERUNDAH"_s}));
+    EXPECT_EQ(recorder().messages,
+              (std::vector<RecordedMessage>{
+                  {u"Filen VERUNDAH saknas och kunde inte läsas."_s, u"FELMEDDELANDE"_s, 48}}));
+    EXPECT_FALSE(result.complete);
+    EXPECT_TRUE(result.failed);
+    EXPECT_EQ(tables.rundtabell[0][store::kDatum], u"2004-08-24"_s); // what was read stays
+}
+
+TEST(Loading, MissingCourseFileStillEmptiesTheCourseTable)
+{
+    store::Tables tables;
+    tables.bantabell.assign(1, {});
+    tables.bantabell[0][0] = u"Gammal"_s;
+    FakeFiles files;
+    EXPECT_TRUE(store::load(tables, kScorecardPlan, files.source()).failed);
+    EXPECT_TRUE(store::banlista(tables.bantabell, int(tables.bantabell.size())).isEmpty());
+}
+
+// Each damage gives the one message, ends the loading and keeps the records read whole.
+TEST(Loading, DamagedFilesAreReportedOnceAndReadNoFurther)
+{
+    const QByteArray course = fileBytes(ekbackenCourseLines());
+    const QByteArray round = fileBytes(ekbackenRoundLines());
+    const QByteArray twoRounds =
+        fileBytes(QStringList{u"1"_s} + ekbackenRoundLines().mid(1) + ekbackenRoundLines().mid(1));
+    const QByteArray strokes = fileBytes(ekbackenStrokeLines());
+    const struct
+    {
+        const char *name;
+        QString file;
+        QByteArray bytes;
+        QString damaged;
+        int recordsKept;
+    } cases[] = {
+        {"course cut", u"VEMTORBF"_s, withoutLastLines(course, 1), u"VEMTORBF"_s, 0},
+        {"course line 1 no number", u"VEMTORBF"_s, withLineReplaced(course, 0, "\"noll\""), u"VEMTORBF"_s, 0},
+        {"course line 1 empty", u"VEMTORBF"_s, withLineReplaced(course, 0, ""), u"VEMTORBF"_s, 0},
+        {"course file of zero bytes", u"VEMTORBF"_s, QByteArray(), u"VEMTORBF"_s, 0},
+        {"course of 19 holes", u"VEMTORBF"_s, withLineReplaced(course, 2, "\"19\""), u"VEMTORBF"_s, 0},
+        {"second course missing", u"VEMTORBF"_s, withLineReplaced(course, 0, "1"), u"VEMTORBF"_s, 1},
+        {"huge sista_index", u"VERUNDAR"_s, withLineReplaced(round, 0, "2000000000"), u"VERUNDAR"_s, 1},
+        {"second round cut", u"VERUNDAR"_s, withoutLastLines(twoRounds, 3), u"VERUNDAR"_s, 1},
+        {"round of 19 holes", u"VERUNDAR"_s, withLineReplaced(round, 8, "\"19\""), u"VERUNDAH"_s, 0},
+        {"strokes cut", u"VERUNDAH"_s, withoutLastLines(strokes, 1), u"VERUNDAH"_s, 0},
+        {"extended missing", u"VERUNDAK"_s, "0\r\n", u"VERUNDAK"_s, 0},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        recorder().clear();
+        FakeFiles files(ekbackenFiles());
+        files.files[c.file] = c.bytes;
+        store::Tables tables;
+        const store::LoadResult result = store::load(tables, kScorecardPlan, files.source());
+        EXPECT_TRUE(result.failed);
+        EXPECT_FALSE(result.complete);
+        EXPECT_EQ(files.asked.last(), c.damaged);
+        EXPECT_EQ(recorder().messages, (std::vector<RecordedMessage>{
+                                           {u"Filen %1 är skadad och kunde inte läsas helt."_s.arg(c.damaged),
+                                            u"FELMEDDELANDE"_s, 48}}));
+        const Held sista[] = {tables.sistaCourses, tables.sistaRounds, tables.sistaStrokes,
+                              tables.sistaExtended};
+        EXPECT_EQ(store::recordCount(sista[files.asked.size() - 1]), c.recordsKept);
+        EXPECT_LE(tables.rundtabell.size(), std::size_t(store::kMaxRounds));
+        if (c.damaged == u"VEMTORBF"_s) {
+            EXPECT_EQ(store::banlista(tables.bantabell, store::kMaxCourses).size(), c.recordsKept);
+        }
+    }
+}
+
+TEST(ReadDataFile, ReadsTheBytesAsTheyAre)
+{
+    const QByteArray bytes("0\r\n\"a\"\n\"\xE5\"\r\n");
+    writeFile(u"VERUNDAK"_s, bytes);
+    EXPECT_EQ(store::readDataFile(u"VERUNDAK"_s), bytes);
+    EXPECT_EQ(store::readDataFile(u"VERUNDAR"_s), std::nullopt);
+    ASSERT_TRUE(QDir().mkdir(u"VEMTORBF"_s));
+    EXPECT_EQ(store::readDataFile(u"VEMTORBF"_s), std::nullopt);
+}
+
+} // namespace

@@ -1,0 +1,80 @@
+#include "store/numbers.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+TEST(NumericValue, TakesTheNumberATextBeginsWith)
+{
+    const struct
+    {
+        QString text;
+        double value;
+    } cases[] = {
+        {u"12.3"_s, 12.3}, {u"  -4.5x"_s, -4.5}, {u"\t9"_s, 9},
+        {u"54"_s, 54},     {u"0.1"_s, 0.1},      {u"7 8"_s, 7},
+        {u"1.2.3"_s, 1.2}, {u"3."_s, 3},         {u".5"_s, 0.5},
+        {u""_s, 0},        {u"-"_s, 0},          {u"abc"_s, 0},
+        {u"--1"_s, 0},     {u"- 1"_s, 0},        {u"+1"_s, 0},
+        {u"1e5"_s, 1},     {u"1,5"_s, 1},        {u"\u00A05"_s, 0},
+        {u"-0"_s, 0},      {u"007"_s, 7},        {u"123456789012345678"_s, 123456789012345678.0},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.text.toStdString());
+        EXPECT_EQ(store::numericValue(c.text), c.value);
+    }
+    EXPECT_FALSE(std::signbit(store::numericValue(u"-0.0"_s)));
+    EXPECT_EQ(store::numericValue(QString(400, u'9')), std::numeric_limits<double>::infinity());
+}
+
+TEST(NumberText, WritesTheShortestFormOfFifteenDigitsWithoutExponent)
+{
+    const struct
+    {
+        double value;
+        const char *text;
+    } cases[] = {
+        {0, "0"},
+        {-0.0, "0"},
+        {0.57, "0.57"},
+        {-0.57, "-0.57"},
+        {12.3, "12.3"},
+        {100, "100"},
+        {-3, "-3"},
+        {0.1 + 0.2, "0.3"},
+        {1.0 / 3, "0.333333333333333"},
+        {2.0 / 3, "0.666666666666667"},
+        {2.5e-7, "0.00000025"},
+        {1e15, "1000000000000000"},
+        {123456789012345678.0, "123456789012346000"},
+        {99.99999999999999, "100"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(store::numberText(c.value), QString::fromLatin1(c.text));
+    }
+}
+
+TEST(NumberText, LeadingBlankOnlyBeforeANumberThatIsNotNegative)
+{
+    EXPECT_EQ(store::numberTextWithBlank(3), u" 3"_s);
+    EXPECT_EQ(store::numberTextWithBlank(0), u" 0"_s);
+    EXPECT_EQ(store::numberTextWithBlank(-0.5), u"-0.5"_s);
+}
+
+TEST(Rounding, HalfUpIsFloorOfShiftedValuePlusHalf)
+{
+    EXPECT_EQ(store::roundOneDecimal(2.25), 2.3);
+    EXPECT_EQ(store::roundOneDecimal(2.24), 2.2);
+    EXPECT_EQ(store::roundOneDecimal(-2.25), -2.2);
+    EXPECT_EQ(store::roundTwoDecimals(0.125), 0.13);
+    EXPECT_EQ(store::roundTwoDecimals(-0.125), -0.12);
+    EXPECT_EQ(store::wholePart(-0.5), -1);
+    EXPECT_EQ(store::wholePart(9.99), 9);
+}
+
+} // namespace

@@ -1,0 +1,195 @@
+#include "store/startup.h"
+
+#include "support/datafiles.h"
+#include "support/testenv.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QStringList kNames{u"VEMTORBF"_s, u"VERUNDAR"_s, u"VERUNDAH"_s, u"VERUNDAK"_s};
+const QByteArray kNumberEmpty = "-1\r\n";
+const QByteArray kTextEmpty = "\"-1\"\r\n";
+
+const RecordedMessage kCourseFirst{
+    u"Du saknar en fil som heter VEMTORBF. Jag kommer nu att skapa filerna VEMTORBF, VERUNDAR, VERUNDAH och "
+    u"VERUNDAK och lägga dem i samma bibliotek som din .EXE fil ligger i."_s,
+    u"INFORMATION     (fil saknas)"_s, 48};
+const RecordedMessage kCourseSecond{
+    u"Jag har nu skapat filerna eftersom programmet kräver dessa filer. Var vänlig "
+    u"och starta om programmet!"_s,
+    u"Information"_s, 0};
+const RecordedMessage kRoundSecond{
+    u"Jag har nu skapat filerna eftersom programmet kräver dessa filer. Var vänlig "
+    u"och starta om programmet."_s,
+    u"Information"_s, 0};
+
+RecordedMessage roundFirst(const QString &name)
+{
+    return {
+        u"Du saknar en fil som heter %1. Jag kommer nu att skapa filerna VERUNDAR, VERUNDAH och VERUNDAK och "
+        u"lägga dem i samma bibliotek som din .EXE fil ligger i. Jag skriver in -1 på första raden och "
+        u"sparar "
+        u"filerna."_s.arg(name),
+        u"INFORMATION     (fil saknas)"_s, 48};
+}
+
+RecordedMessage keptMessage(const QString &name, const QString &copy)
+{
+    return {u"Den gamla filen %1 har sparats som %2."_s.arg(name, copy), u"Information"_s, 0};
+}
+
+RecordedMessage errorMessage(const QString &text)
+{
+    return {text, u"FELMEDDELANDE"_s, 48};
+}
+
+std::vector<QByteArray> allFiles()
+{
+    std::vector<QByteArray> files;
+    for (const QString &name : kNames)
+        files.push_back(fileExists(name) ? readFile(name) : QByteArray("(missing)"));
+    return files;
+}
+
+TEST(Startup, AllFilesPresentShowsTheMainWindow)
+{
+    writeEkbacken();
+    const std::vector<QByteArray> before = allFiles();
+    EXPECT_TRUE(store::startupCheck());
+    EXPECT_TRUE(recorder().messages.empty());
+    EXPECT_EQ(allFiles(), before);
+    EXPECT_EQ(recorder().ends, 0);
+}
+
+// Each start with a missing file runs the creation of the first missing one only.
+TEST(Startup, CreationRowsMakeTheirSetWithExactBytesAndMessages)
+{
+    const QByteArray n = kNumberEmpty;
+    const QByteArray t = kTextEmpty;
+    const QByteArray missing = "(missing)";
+    const struct
+    {
+        const char *name;
+        QStringList absent;
+        bool zeroBytes;
+        std::vector<QByteArray> after;
+        std::vector<RecordedMessage> messages;
+    } cases[] = {
+        {"first start", kNames, false, {n, n, n, n}, {kCourseFirst, kCourseSecond}},
+        {"course file of zero bytes", {u"VEMTORBF"_s}, true, {n, n, n, n}, {kCourseFirst, kCourseSecond}},
+        {"round file", {u"VERUNDAR"_s}, false, {n, t, t, t}, {roundFirst(u"VERUNDAR"_s), kRoundSecond}},
+        {"stroke file", {u"VERUNDAH"_s}, false, {n, t, t, t}, {roundFirst(u"VERUNDAH"_s), kRoundSecond}},
+        {"extended file", {u"VERUNDAK"_s}, true, {n, t, t, t}, {roundFirst(u"VERUNDAK"_s), kRoundSecond}},
+        {"course and stroke files",
+         {u"VEMTORBF"_s, u"VERUNDAH"_s},
+         false,
+         {n, n, n, n},
+         {kCourseFirst, kCourseSecond}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        ScopedDataDir dir;
+        recorder().clear();
+        writeEmptyFiles();
+        for (const QString &name : c.absent) {
+            QFile::remove(name);
+            if (c.zeroBytes)
+                writeFile(name, QByteArray());
+        }
+        EXPECT_FALSE(store::startupCheck());
+        EXPECT_EQ(allFiles(), c.after);
+        EXPECT_EQ(recorder().messages, c.messages);
+        EXPECT_EQ(QDir().entryList(QDir::Files).size(), 4) << "no backup of an empty file";
+    }
+}
+
+TEST(Startup, CreationKeepsFilesWithRecordsAsBackups)
+{
+    writeEkbacken();
+    QFile::remove(u"VERUNDAK"_s);
+    writeFile(u"VERUNDAR.BAK"_s, "taken");
+    const QByteArray rounds = readFile(u"VERUNDAR"_s);
+    writeFile(u"VERUNDAH"_s, "not a data file\r\n");
+    EXPECT_FALSE(store::startupCheck());
+    EXPECT_EQ(recorder().messages, (std::vector<RecordedMessage>{
+                                       roundFirst(u"VERUNDAK"_s),
+                                       keptMessage(u"VERUNDAR"_s, u"VERUNDAR.BAK2"_s),
+                                       keptMessage(u"VERUNDAH"_s, u"VERUNDAH.BAK"_s),
+                                       kRoundSecond,
+                                   }));
+    EXPECT_EQ(readFile(u"VERUNDAR.BAK"_s), QByteArray("taken"));
+    EXPECT_EQ(readFile(u"VERUNDAR.BAK2"_s), rounds);
+    EXPECT_EQ(readFile(u"VERUNDAH.BAK"_s), QByteArray("not a data file\r\n"));
+    EXPECT_EQ(readFile(u"VEMTORBF"_s), fileBytes(ekbackenCourseLines()));
+    EXPECT_EQ(allFiles()[1], kTextEmpty);
+    EXPECT_EQ(allFiles()[2], kTextEmpty);
+    EXPECT_EQ(allFiles()[3], kTextEmpty);
+}
+
+TEST(Startup, CreationOfTheCourseSetKeepsTheRoundFiles)
+{
+    writeEkbacken();
+    QFile::remove(u"VEMTORBF"_s);
+    writeFile(u"VERUNDAK"_s, kTextEmpty);
+    EXPECT_FALSE(store::startupCheck());
+    EXPECT_EQ(recorder().messages, (std::vector<RecordedMessage>{
+                                       kCourseFirst,
+                                       keptMessage(u"VERUNDAR"_s, u"VERUNDAR.BAK"_s),
+                                       keptMessage(u"VERUNDAH"_s, u"VERUNDAH.BAK"_s),
+                                       kCourseSecond,
+                                   }));
+    EXPECT_EQ(allFiles(), (std::vector<QByteArray>{kNumberEmpty, kNumberEmpty, kNumberEmpty, kNumberEmpty}));
+    EXPECT_FALSE(fileExists(u"VERUNDAK.BAK"_s));
+}
+
+TEST(Startup, FileThatExistsButCannotBeReadChangesNothing)
+{
+    const struct
+    {
+        const char *name;
+        QString missing;
+        QString unreadable;
+    } cases[] = {
+        {"checked file", QString(), u"VERUNDAR"_s},
+        {"sibling of a missing file", u"VEMTORBF"_s, u"VERUNDAK"_s},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        ScopedDataDir dir;
+        recorder().clear();
+        writeEkbacken();
+        if (!c.missing.isEmpty())
+            QFile::remove(c.missing);
+        QFile::remove(c.unreadable);
+        ASSERT_TRUE(QDir().mkdir(c.unreadable)); // exists, cannot be read even by root
+        const QStringList before = QDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        EXPECT_FALSE(store::startupCheck());
+        EXPECT_EQ(recorder().messages,
+                  (std::vector<RecordedMessage>{errorMessage(
+                      u"Filen %1 finns men går inte att läsa. Ingenting har ändrats."_s.arg(c.unreadable))}));
+        EXPECT_EQ(QDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+    }
+}
+
+TEST(Startup, FailedCreationIsReportedInsteadOfSuccess)
+{
+    writeEkbacken();
+    QFile::remove(u"VERUNDAK"_s);
+    // A link into a directory that does not exist: missing, and no file can be made there.
+    ASSERT_TRUE(QFile::link(u"nowhere/VERUNDAK"_s, u"VERUNDAK"_s));
+    const QByteArray strokes = readFile(u"VERUNDAH"_s);
+    EXPECT_FALSE(store::startupCheck());
+    const std::vector<RecordedMessage> expected{roundFirst(u"VERUNDAK"_s),
+                                                errorMessage(u"Filen VERUNDAK kunde inte skapas."_s)};
+    EXPECT_EQ(recorder().messages, expected);
+    EXPECT_EQ(readFile(u"VERUNDAH"_s), strokes) << "only the backups were made";
+    EXPECT_EQ(readFile(u"VERUNDAH.BAK"_s), strokes);
+}
+
+} // namespace

@@ -1,0 +1,70 @@
+#include "support/datafiles.h"
+#include "support/gui.h"
+#include "support/testenv.h"
+
+#include <QApplication>
+#include <QLocale>
+#include <QPointer>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+std::unique_ptr<Recorder> g_recorder;
+
+// Gives every test a fresh directory and recorder, and leaves no window behind it.
+class TestEnvironment : public testing::EmptyTestEventListener
+{
+public:
+    void OnTestStart(const testing::TestInfo &) override
+    {
+        m_dir = std::make_unique<ScopedDataDir>();
+        g_recorder = std::make_unique<Recorder>();
+    }
+
+    void OnTestEnd(const testing::TestInfo &) override
+    {
+        closeAllWindows();
+        g_recorder.reset();
+        m_dir.reset();
+    }
+
+private:
+    static void closeAllWindows()
+    {
+        QList<QPointer<QWidget>> windows;
+        for (QWidget *window : QApplication::topLevelWidgets())
+            windows.append(window);
+        for (const QPointer<QWidget> &window : windows) {
+            if (window)
+                window->close();
+        }
+        settle();
+        for (const QPointer<QWidget> &window : windows)
+            delete window.data();
+        settle();
+    }
+
+    std::unique_ptr<ScopedDataDir> m_dir;
+};
+
+} // namespace
+
+Recorder &recorder()
+{
+    Q_ASSERT(g_recorder);
+    return *g_recorder;
+}
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QLocale::setDefault(QLocale::c());
+    testing::InitGoogleTest(&argc, argv);
+    testing::UnitTest::GetInstance()->listeners().Append(new TestEnvironment);
+    return RUN_ALL_TESTS();
+}
