@@ -58,21 +58,12 @@ QWidget *makeControl(QWidget *parent, const ControlRow &row)
     return platform::makeLabel(parent, row.name, row.rect, row.text);
 }
 
-// The texts were laid out for a narrower face than ours: the labels use its condensed
-// width so that the help texts and "Meter" fit their boxes.
-void condense(QWidget *control)
-{
-    QFont font = control->font();
-    font.setStretch(QFont::SemiCondensed);
-    control->setFont(font);
-}
-
 void applyLook(QWidget *control, Look look)
 {
     if (look == Look::YellowText)
         platform::setForeground(control, kYellow);
-    else if (look == Look::Cyan)
-        platform::setBackground(control, kCyan);
+    else if (look == Look::Cyan) // dark text, readable on the light face
+        platform::setColours(control, kCyan, Qt::black);
 }
 
 // A cell's number as a bar value; a value outside the bar's range goes to its nearest end.
@@ -96,8 +87,6 @@ void REGBANA::buildControls()
     for (const ControlRow &row : kControls) {
         QWidget *control = makeControl(this, row);
         applyLook(control, row.look);
-        if (row.kind == Kind::Label)
-            condense(control);
         control->setVisible(row.shown);
         m_controls[row.id] = control;
     }

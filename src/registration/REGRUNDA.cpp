@@ -140,7 +140,6 @@ void REGRUNDA::buildCaptions()
 {
     for (const CaptionRow &row : kCaptions) {
         QLabel *label = platform::makeLabel(this, row.name, row.rect, row.text);
-        label->setWordWrap(true);
         platform::setColours(label, platform::kPurple, platform::kWhite);
         added(label);
     }

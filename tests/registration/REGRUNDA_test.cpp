@@ -459,7 +459,6 @@ TEST(RoundRegister, HoleCountFailureWinsOverMissingStrokes)
     QStringList course{u"0"_s, u"\"Tolv\""_s, u"\"12\""_s};
     for (int hole = 1; hole <= 12; ++hole)
         course << u"\"300\""_s << QString(u'"' + QString::number(hole) + u'"') << u"\"4\""_s;
-    writeLines(u"VEMTORBF"_s, course);
     writeEkbacken();
     writeLines(u"VEMTORBF"_s, course);
     const RoundFiles before = filesOnDisk();
@@ -495,8 +494,12 @@ TEST(RoundRegister, MissingStrokesShowOneErrorWindowAndWriteNothing)
     QWidget *error = openWindow(u"FEL9_18"_s);
     ASSERT_TRUE(error);
     EXPECT_EQ(error->windowTitle(), u"FELMEDDELANDE");
-    EXPECT_TRUE(
-        labelText(error, u"Label1"_s).startsWith(u"DU HAR INTE REGISTRERAT OKEY! Du har registrerat 0"));
+    EXPECT_EQ(
+        labelText(error, u"Label1"_s),
+        u"DU HAR INTE REGISTRERAT OKEY! Du har registrerat 0 slag eller inget slag alls på något hål. Du "
+        u"kanske har refererat mot en 18 håls bana och registrerat endast 9 hål. (Har du spelat nio hål så "
+        u"måste du välja rätt bana som överensstämmer med de hål du spelat.) FELORSAKEN LIGGER I "
+        u"REGISTRERINGEN");
     click(error, u"C_FEL918"_s);
     settle();
     EXPECT_FALSE(openWindow(u"FEL9_18"_s));
