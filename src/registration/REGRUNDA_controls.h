@@ -166,7 +166,7 @@ inline constexpr CaptionRow kCaptions[] = {
     {u"Label6", {720, 1200, 615, 240}, u"Månad"},
     {u"Label7", {720, 1440, 615, 240}, u"År"},
     {u"Label9", {4560, 1440, 495, 375}, u"HCP efter"},
-    {u"Label10", {2760, 1800, 1335, 615}, u"DINA POÄNG totalt 18 hål"},
+    {u"Label10", {2760, 1800, 1095, 615}, u"DINA POÄNG totalt 18 hål"},
     {u"Label11", {5520, 1920, 855, 615}, u"Tävling Sällskap Ensam"},
     {u"Label12", {120, 2400, 2775, 240}, u"INFORMATION OM RUNDAN"},
     {u"Label14", {960, 3000, 2415, 240}, u"UTÖKAD REGISTRERING."},

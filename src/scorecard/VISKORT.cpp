@@ -146,11 +146,11 @@ void VISKORT::VISKORT_L_Bana_Click()
     m_dates->show();
     m_singles[kRoundCountCaption]->show();
     m_state.courseRow = m_courses->currentRow();
+    m_courseName = m_courses->currentItem()->text();
     emptyRoundPart();
 
-    const QString courseName = m_courses->currentItem()->text();
     const scorecard::CourseCard card =
-        scorecard::courseCard(m_state.tables, m_state.courseRow, courseName, lastRound(), decimalPoint());
+        scorecard::courseCard(m_state.tables, m_state.courseRow, m_courseName, lastRound(), decimalPoint());
     setColumn(kMetres, card.metres);
     setColumn(kPars, card.pars);
     setColumn(kStrokeIndexes, card.strokeIndexes);
@@ -166,11 +166,12 @@ void VISKORT::VISKORT_L_Dat_Click()
     m_makeFile->show();
     m_singles[kNote]->show();
 
-    const QString courseName = m_courses->currentItem() ? m_courses->currentItem()->text() : QString();
+    // The course whose dates are listed: the arrow keys can move the course list's
+    // selection without a click, and its rounds must not meet another course's pars.
     const std::optional<int> row = scorecard::findRound(
-        m_state.tables, courseName, m_dates->currentItem()->text(), m_dates->currentRow(), lastRound());
+        m_state.tables, m_courseName, m_dates->currentItem()->text(), m_dates->currentRow(), lastRound());
     if (row) {
-        showRound(scorecard::roundCard(m_state.tables, m_state.courseRow, courseName, *row, lastRound(),
+        showRound(scorecard::roundCard(m_state.tables, m_state.courseRow, m_courseName, *row, lastRound(),
                                        decimalPoint()));
     } else {
         platform::message(u"ETT FEL HAR UPPTÄCKTS I DIN DATUMFIL. SÖK OCH ÄNDRA!"_s, u"FELMEDDELANDE"_s,

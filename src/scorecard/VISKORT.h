@@ -55,5 +55,6 @@ private:
     std::array<QLabel *, viskort::kSingleCount> m_singles{};
     QListWidget *m_courses = nullptr;
     QListWidget *m_dates = nullptr;
+    QString m_courseName; // the name of the course last clicked
     QPushButton *m_makeFile = nullptr;
 };

@@ -4,6 +4,7 @@
 #include "support/gui.h"
 #include "support/testenv.h"
 
+#include <QListWidget>
 #include <QLocale>
 
 #include <gtest/gtest.h>
@@ -346,13 +347,22 @@ TEST_F(Scorecard, NineHoleRoundAfterAnEighteenHoleRoundShowsOnlyItsHoles)
     writeLines(u"VEMTORBF"_s, QStringList{u"0"_s} + lindoCourse());
     writeRounds(
         {{u"2004-05-01"_s, u"Lindö"_s, QList<int>(18, 6)}, {u"2004-06-01"_s, u"Lindö"_s, QList<int>(9, 4)}});
+    writeLines(u"VERUNDAK"_s,
+               {u"1"_s, quoted(u"F"_s + u"JJ0002"_s.repeated(18)), quoted(u"F"_s + u"NN0001"_s.repeated(9))});
     QWidget *window = open();
     ASSERT_NO_FATAL_FAILURE(clickListRow(window, u"L_Bana"_s, 0));
     ASSERT_NO_FATAL_FAILURE(clickListRow(window, u"L_Dat"_s, 0));
     EXPECT_EQ(received(window), QStringList(18, u"1"_s));
     EXPECT_EQ(labelText(window, u"L_Tot18s"_s), u"54"_s);
+    const QStringList longRoundHoles = extendedHoles(window);
 
     ASSERT_NO_FATAL_FAILURE(clickListRow(window, u"L_Dat"_s, 1));
+    // The extended column writes the round's nine holes and leaves the others as they were.
+    const QString missedBoth = blanks(2) + u"NEJ"_s + blanks(6) + u"NEJ"_s + blanks(6) + u"0"_s + blanks(6) +
+                               u"0"_s + blanks(6) + u"0"_s + blanks(6) + u"1"_s;
+    EXPECT_EQ(extendedHoles(window), QStringList(9, missedBoth) + longRoundHoles.mid(9));
+    EXPECT_NE(longRoundHoles[17], blanks(42));
+    EXPECT_EQ(labels(window, kExtendedTotals), (QStringList{u"0"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s, u"9"_s}));
     EXPECT_EQ(received(window), frontNine(QStringList(9, u"1"_s)));
     EXPECT_EQ(strokes(window), frontNine(QStringList(9, u"4"_s)));
     EXPECT_EQ(points(window), frontNine(QStringList(9, u"3"_s)));
@@ -382,12 +392,35 @@ TEST_F(Scorecard, CourseWithoutRoundsShowsNoBestAndWorst)
     EXPECT_EQ(labelText(window, u"L_TotPar"_s), u"36"_s);
 }
 
+// The arrow keys move the course list's selection without a click: the date list and the
+// card still belong to the course clicked, and a date shows that course's round.
+TEST_F(Scorecard, DateShowsARoundOfTheCourseClickedAfterTheSelectionMovedByKey)
+{
+    writeLines(u"VEMTORBF"_s, QStringList{u"1"_s} + lindoCourse() + ekbackenCourseLines().mid(1));
+    writeRounds({{u"2004-08-24"_s, u"Ekbacken"_s, QList<int>(9, 7)},
+                 {u"2004-08-24"_s, u"Lindö"_s, QList<int>(18, 3)}});
+    QWidget *window = open();
+    ASSERT_NO_FATAL_FAILURE(clickListRow(window, u"L_Bana"_s, 0));
+    ASSERT_NO_FATAL_FAILURE(typeKey(window, u"L_Bana"_s, Qt::Key_Down));
+    ASSERT_EQ(control<QListWidget>(window, u"L_Bana"_s)->currentRow(), 1);
+
+    ASSERT_NO_FATAL_FAILURE(clickListRow(window, u"L_Dat"_s, 0));
+    EXPECT_EQ(strokes(window), QStringList(18, u"3"_s));
+    EXPECT_EQ(labelText(window, u"L_TotPo"_s), u"72"_s);
+    EXPECT_EQ(recorder().messages.size(), 0u);
+}
+
 struct EmptyFileCase
 {
     const char *emptyFile;
     QString message;
     bool listed;
 };
+
+void PrintTo(const EmptyFileCase &c, std::ostream *out)
+{
+    *out << c.emptyFile << (c.listed ? " (courses listed)" : " (nothing listed)");
+}
 
 class ScorecardEmptyFile : public testing::TestWithParam<EmptyFileCase>
 {

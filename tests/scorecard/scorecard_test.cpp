@@ -105,6 +105,48 @@ TEST(HolesOf, IndexesAtMostEighteenCells)
     }
 }
 
+// A 9-hole round at slope 21.6 (R = 22): holes with stroke index 1 to 4 receive 2 strokes.
+TEST(RoundCard, NineHoleWorkedExample)
+{
+    const int pars[] = {4, 3, 5, 4, 4, 3, 5, 4, 4};
+    const int indexes[] = {5, 17, 1, 9, 3, 15, 7, 11, 13};
+    const int played[] = {5, 4, 7, 4, 6, 3, 6, 7, 5};
+    store::Tables tables;
+    tables.bantabell.resize(1);
+    tables.rundtabell.resize(1);
+    tables.slagtabell.resize(1);
+    tables.utokad_tabell.resize(1);
+    store::CourseRow &course = tables.bantabell[0];
+    course[0] = u"Ekbacken"_s;
+    course[1] = u"9"_s;
+    for (int hole = 1; hole <= 9; ++hole) {
+        course[store::metresCell(hole)] = u"300"_s;
+        course[store::strokeIndexCell(hole)] = QString::number(indexes[hole - 1]);
+        course[store::parCell(hole)] = QString::number(pars[hole - 1]);
+        tables.slagtabell[0][hole - 1] = store::Held::fromText(QString::number(played[hole - 1]));
+    }
+    store::RoundRow &round = tables.rundtabell[0];
+    round[store::kDatum] = u"2004-08-24"_s;
+    round[store::kBannamn] = u"Ekbacken"_s;
+    round[store::kAntalHal] = u"9"_s;
+    round[store::kSlopeHcp] = u"21.6"_s;
+    round[store::kHcpEfter] = u"18.0"_s;
+    round[store::kSpeltyp] = u"E"_s;
+
+    const scorecard::RoundCard card = scorecard::roundCard(tables, 0, u"Ekbacken"_s, 0, 0, u",");
+    const QString none;
+    EXPECT_EQ(card.received,
+              (scorecard::HoleTexts{u"1"_s, u"1"_s, u"2"_s, u"1"_s, u"2"_s, u"1"_s, u"1"_s, u"1"_s, u"1"_s}));
+    EXPECT_EQ(card.points,
+              (scorecard::HoleTexts{u"2"_s, u"2"_s, u"2"_s, u"3"_s, u"2"_s, u"3"_s, u"2"_s, u"-"_s, u"2"_s}));
+    EXPECT_EQ(card.strokes[9], none);
+    EXPECT_EQ((std::array{card.totalReceived, card.totalStrokes, card.totalPoints, card.frontStrokes,
+                          card.frontPoints, card.backStrokes, card.backPoints}),
+              (std::array{u"11"_s, u"47"_s, u"18"_s, u"47"_s, u"18"_s, u"0"_s, u"0"_s}));
+    EXPECT_EQ((std::array{card.slopeHcp, card.hcpEfter, card.playType}),
+              (std::array{u"21,6"_s, u"18"_s, u"Ensam"_s}));
+}
+
 QString blanks(int count)
 {
     return QString(count, u' ');
