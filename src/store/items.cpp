@@ -3,6 +3,7 @@
 #include "platform/cp1252.h"
 #include "store/format.h"
 
+#include <cstring>
 #include <limits>
 
 namespace store {
@@ -31,13 +32,19 @@ QByteArrayView trimBlanks(QByteArrayView line)
 QByteArrayView quotedText(QByteArrayView trimmed)
 {
     const QByteArrayView afterQuote = trimmed.sliced(1);
-    const qsizetype close = afterQuote.indexOf(kQuote);
-    return close < 0 ? afterQuote : afterQuote.first(close);
+    const void *close = std::memchr(afterQuote.data(), kQuote, std::size_t(afterQuote.size()));
+    return close ? afterQuote.first(static_cast<const char *>(close) - afterQuote.data()) : afterQuote;
 }
 
-bool isQuoted(QByteArrayView trimmed)
+// Windows-1252 into the cell's buffer; resize() keeps the buffer unless it is shared.
+void decodeInto(QByteArrayView bytes, QString &into)
 {
-    return !trimmed.isEmpty() && trimmed.front() == kQuote;
+    into.resize(bytes.size());
+    QChar *out = into.data();
+    for (const char byte : bytes) {
+        const auto code = static_cast<unsigned char>(byte);
+        *out++ = code < 0x80 ? QChar(char16_t(code)) : platform::cp1252::charFromCode(code);
+    }
 }
 
 } // namespace
@@ -49,39 +56,57 @@ bool ItemReader::atEnd() const
     return m_pos >= m_bytes.size();
 }
 
-std::optional<QByteArrayView> ItemReader::nextLine()
+std::optional<ItemReader::Item> ItemReader::nextItem()
 {
     if (atEnd())
         return std::nullopt;
     const QByteArrayView rest = QByteArrayView(m_bytes).sliced(m_pos);
-    const qsizetype feed = rest.indexOf('\n');
-    QByteArrayView line = feed < 0 ? rest : rest.first(feed);
-    m_pos += feed < 0 ? rest.size() : feed + 1;
+    const void *feed = std::memchr(rest.data(), '\n', std::size_t(rest.size()));
+    QByteArrayView line = feed ? rest.first(static_cast<const char *>(feed) - rest.data()) : rest;
+    m_pos += feed ? line.size() + 1 : line.size();
     if (line.endsWith('\r'))
         line.chop(1);
-    return line;
+    const QByteArrayView trimmed = trimBlanks(line);
+    if (trimmed.isEmpty())
+        return Item{Held::Form::Nothing, trimmed};
+    if (trimmed.front() == kQuote)
+        return Item{Held::Form::Text, quotedText(trimmed)};
+    return Item{Held::Form::Number, trimmed};
+}
+
+bool ItemReader::readText(QString &into)
+{
+    const std::optional<Item> item = nextItem();
+    if (!item)
+        return false;
+    decodeInto(item->bytes, into);
+    return true;
+}
+
+bool ItemReader::readHeld(Held &into)
+{
+    const std::optional<Item> item = nextItem();
+    if (!item)
+        return false;
+    into.form = item->form;
+    decodeInto(item->bytes, into.text);
+    return true;
 }
 
 std::optional<QString> ItemReader::nextText()
 {
-    const std::optional<QByteArrayView> line = nextLine();
-    if (!line)
+    QString text;
+    if (!readText(text))
         return std::nullopt;
-    const QByteArrayView trimmed = trimBlanks(*line);
-    return platform::cp1252::decode(isQuoted(trimmed) ? quotedText(trimmed) : trimmed);
+    return text;
 }
 
 std::optional<Held> ItemReader::nextHeld()
 {
-    const std::optional<QByteArrayView> line = nextLine();
-    if (!line)
+    Held held;
+    if (!readHeld(held))
         return std::nullopt;
-    const QByteArrayView trimmed = trimBlanks(*line);
-    if (trimmed.isEmpty())
-        return Held{};
-    if (isQuoted(trimmed))
-        return Held::fromText(platform::cp1252::decode(quotedText(trimmed)));
-    return Held::fromNumber(platform::cp1252::decode(trimmed));
+    return held;
 }
 
 std::optional<int> sistaIndexOf(const Held &item)
@@ -111,17 +136,19 @@ std::optional<int> sistaIndexOf(const Held &item)
 
 namespace {
 
-// A character that would break a line, or a quote that would end a text early.
-QString safeText(QStringView text, bool replaceQuote)
+// Appends the text's bytes; a control character becomes a blank and, in a text item, a
+// double quote becomes '. Both are ASCII, the same byte as the character, so the bytes
+// can be mended after encoding.
+void appendSafe(QByteArray &bytes, QStringView text, bool replaceQuote)
 {
-    QString safe = text.toString();
-    for (QChar &c : safe) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
-            c = u' ';
-        else if (replaceQuote && c == QLatin1Char(kQuote))
-            c = kQuoteReplacement;
+    const qsizetype start = bytes.size();
+    bytes += platform::cp1252::encode(text);
+    for (char *c = bytes.data() + start, *end = bytes.data() + bytes.size(); c != end; ++c) {
+        if ((*c >= 0 && *c < 0x20) || *c == 0x7F)
+            *c = ' ';
+        else if (replaceQuote && *c == kQuote)
+            *c = char(kQuoteReplacement);
     }
-    return safe;
 }
 
 } // namespace
@@ -135,7 +162,7 @@ void ItemWriter::number(qint64 value)
 void ItemWriter::text(QStringView text)
 {
     m_bytes += kQuote;
-    m_bytes += platform::cp1252::encode(safeText(text, true));
+    appendSafe(m_bytes, text, true);
     m_bytes += kQuote;
     m_bytes += kLineEnd;
 }
@@ -150,7 +177,7 @@ void ItemWriter::held(const Held &value)
         text(value.text);
         break;
     case Held::Form::Number:
-        m_bytes += platform::cp1252::encode(safeText(value.text, false));
+        appendSafe(m_bytes, value.text, false);
         m_bytes += kLineEnd;
         break;
     }

@@ -36,8 +36,18 @@ public:
     // The next item as held: text, number, or nothing for an empty line.
     std::optional<Held> nextHeld();
 
+    // The same two reads into a table cell, false past the last line. The cell's own
+    // buffer is reused when nothing else shares it, so a reload allocates nothing.
+    bool readText(QString &into);
+    bool readHeld(Held &into);
+
 private:
-    std::optional<QByteArrayView> nextLine();
+    struct Item
+    {
+        Held::Form form; // Nothing for an empty line
+        QByteArrayView bytes;
+    };
+    std::optional<Item> nextItem();
 
     QByteArray m_bytes;
     qsizetype m_pos = 0;

@@ -32,7 +32,8 @@ void emptyCourseTable(Tables &tables, int courseRows)
 {
     growTo(tables.bantabell, std::size_t(std::max(courseRows, 0)));
     for (CourseRow &row : tables.bantabell)
-        row.fill(QString());
+        for (QString &cell : row)
+            cell.resize(0); // keeps the cell's buffer for the next read
 }
 
 // Line 1 and the records after it. The record reader reads record r into row r (the
@@ -63,12 +64,9 @@ LoadStatus readRecords(ItemReader &reader, Held &sista, Table &table, ReadRecord
 
 bool readTexts(ItemReader &reader, QString *cells, int count)
 {
-    for (int c = 0; c < count; ++c) {
-        std::optional<QString> item = reader.nextText();
-        if (!item)
+    for (int c = 0; c < count; ++c)
+        if (!reader.readText(cells[c]))
             return false;
-        cells[c] = std::move(*item);
-    }
     return true;
 }
 
@@ -134,12 +132,12 @@ LoadStatus readStrokes(const QByteArray &bytes, Tables &tables)
         if (holes > kMaxHoles)
             return false;
         StrokeRow &strokes = tables.slagtabell[row];
-        strokes.fill(Held{});
-        for (int h = 0; h < holes; ++h) {
-            std::optional<Held> item = reader.nextHeld();
-            if (!item)
+        for (int h = 0; h < kMaxHoles; ++h) {
+            Held &cell = strokes[std::size_t(h)];
+            if (h >= holes)
+                cell = Held{};
+            else if (!reader.readHeld(cell))
                 return false;
-            strokes[std::size_t(h)] = std::move(*item);
         }
         return true;
     });
@@ -190,10 +188,10 @@ LoadResult load(Tables &tables, const LoadPlan &plan, const FileSource &source)
         const WhenEmpty whenEmpty = planFor(plan, file);
         if (whenEmpty == WhenEmpty::NotLoaded)
             continue;
-        if (file == DataFile::Courses)
-            emptyCourseTable(tables, plan.courseRows); // even when the file is missing
         const std::optional<QByteArray> bytes = source(fileName(file));
         if (!bytes) {
+            if (file == DataFile::Courses)
+                emptyCourseTable(tables, plan.courseRows); // as if it had been read
             showFileError(QStringLiteral("Filen %1 saknas och kunde inte läsas."), file);
             result.failed = true;
             return result;

@@ -105,6 +105,28 @@ TEST(Loading, EveryLoadEmptiesTheCourseTableAndStrokesAfterTheRoundsHoles)
     EXPECT_EQ(store::banlista(tables.bantabell, int(tables.bantabell.size())), QStringList{u"Ekbacken"_s});
 }
 
+// A reload writes into the cells it read before; copies taken of them must not change.
+TEST(Loading, ReloadReplacesCellsAndLeavesEarlierCopiesAlone)
+{
+    store::Tables tables;
+    FakeFiles files(ekbackenFiles());
+    ASSERT_TRUE(store::load(tables, kScorecardPlan, files.source()).complete);
+    const QString name = tables.bantabell[0][0];
+    const Held stroke = tables.slagtabell[0][0];
+    const QString extended = tables.utokad_tabell[0];
+
+    files.files[u"VEMTORBF"_s] = withLineReplaced(files.files[u"VEMTORBF"_s], 1, "\"\xC5s\"");
+    files.files[u"VERUNDAH"_s] = withLineReplaced(files.files[u"VERUNDAH"_s], 1, "12");
+    files.files[u"VERUNDAK"_s] = withLineReplaced(files.files[u"VERUNDAK"_s], 1, "\"I\"");
+    ASSERT_TRUE(store::load(tables, kScorecardPlan, files.source()).complete);
+    EXPECT_EQ(tables.bantabell[0][0], u"Ås"_s);
+    EXPECT_EQ(tables.slagtabell[0][0], Held::fromNumber(u"12"_s));
+    EXPECT_EQ(tables.utokad_tabell[0], u"I"_s);
+    EXPECT_EQ(name, u"Ekbacken"_s);
+    EXPECT_EQ(stroke, Held::fromText(u"5"_s));
+    EXPECT_EQ(extended, u"M-J---2-N---2-J---1-N---3-J---2-J---2-N---2-J---2-J---1"_s);
+}
+
 TEST(Loading, ReaderToleratesLoneLfBlanksAndJunkAndIgnoresRecordsAfterTheLast)
 {
     store::Tables tables;
