@@ -284,6 +284,29 @@ TEST_F(RegisterTest, SaveButtonOfANewCourseFollowsTheHoleLeftAtHolesNineAndEight
     }
 }
 
+// Arriving at a hole stores a value only through a bar that moves: hole 11, reached from
+// hole 9, gets "1" three times; hole 10, reached with every bar at 1 already, stays empty
+// and so ends the count at 9 holes.
+TEST_F(RegisterTest, ArrivingAtAHoleStoresOnlyTheValuesWhoseBarsMove)
+{
+    writeLines(kCourseFile, {u"-1"_s});
+    open();
+    startNewCourse(u"Ekbacken"_s);
+    ASSERT_NO_FATAL_FAILURE(enterEkbacken());
+    for (const int hole : {11, 10, 9, 18})
+        setBar(m_window, u"HScroll1"_s, hole);
+
+    const store::CourseRow &row = m_register.state().tables.bantabell[0];
+    const auto holeCells = [&row](int hole) {
+        return QStringList{row[store::metresCell(hole)], row[store::strokeIndexCell(hole)],
+                           row[store::parCell(hole)]};
+    };
+    EXPECT_EQ(holeCells(11), QStringList(3, u"1"_s));
+    EXPECT_EQ(holeCells(10), QStringList(3, QString()));
+    click(m_window, u"RB_KLAR"_s);
+    EXPECT_EQ(readFile(kCourseFile), fileBytes(ekbackenCourseLines()));
+}
+
 // Refused courses: the file stays, the register closes and the error window shows once.
 TEST_F(RegisterTest, CourseWithoutNineOrEighteenCompleteHolesIsRefused)
 {
@@ -374,6 +397,24 @@ TEST_F(RegisterTest, NamesThatReadAsFreeRowsAreRefusedAtTheNameStep)
         m_register.form()->close();
     }
     EXPECT_EQ(readFile(kCourseFile), fileBytes(ekbackenCourseLines()));
+}
+
+// A course already in the file whose name reads as a free row ends no course list of the
+// save: every course read is written back, the new one after them.
+TEST_F(RegisterTest, SaveKeepsCoursesWhoseNamesReadAsFreeRows)
+{
+    for (const QString &odd : {QString(), u"Totalt gammal"_s}) {
+        SCOPED_TRACE(odd.toStdString());
+        recorder().clear();
+        const QStringList lines = courseFile({u"A"_s, odd, u"C"_s});
+        writeLines(kCourseFile, lines);
+        open();
+        startNewCourse(u"Ekbacken"_s);
+        ASSERT_NO_FATAL_FAILURE(enterEkbacken());
+        click(m_window, u"RB_KLAR"_s);
+        EXPECT_EQ(readFile(kCourseFile), fileBytes(withEkbackenAppended(lines)));
+        EXPECT_TRUE(recorder().messages.empty());
+    }
 }
 
 TEST_F(RegisterTest, AtMostOneHundredAndOneCourses)
