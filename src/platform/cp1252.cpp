@@ -59,16 +59,29 @@ QString decode(QByteArrayView bytes)
 QByteArray encode(QStringView text)
 {
     QByteArray bytes;
-    bytes.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        // A character outside the basic plane is one character: one '?'.
-        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-            ++i;
-        const int code = codeFromChar(c);
-        bytes.append(code < 0 ? kUnmappable : static_cast<char>(code));
-    }
+    appendEncoded(bytes, text);
     return bytes;
+}
+
+void appendEncoded(QByteArray &bytes, QStringView text)
+{
+    const qsizetype start = bytes.size();
+    bytes.resize(start + text.size());
+    char *out = bytes.data() + start;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t u = text[i].unicode();
+        // Most characters are the same code in both; only the rest needs the table.
+        if (u < 0x80 || (u >= 0xA0 && u < 0x100)) {
+            *out++ = static_cast<char>(u);
+            continue;
+        }
+        // A character outside the basic plane is one character: one '?'.
+        if (QChar::isHighSurrogate(u) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+        const int code = codeFromChar(QChar(u));
+        *out++ = code < 0 ? kUnmappable : static_cast<char>(code);
+    }
+    bytes.resize(out - bytes.data());
 }
 
 } // namespace platform::cp1252

@@ -13,6 +13,8 @@ namespace platform::cp1252 {
 QString decode(QByteArrayView bytes);
 // A character outside the code page is written as '?'.
 QByteArray encode(QStringView text);
+// The same, appended to bytes.
+void appendEncoded(QByteArray &bytes, QStringView text);
 
 QChar charFromCode(int code);  // code 0..255
 int codeFromChar(QChar c);     // -1 outside the code page

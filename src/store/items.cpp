@@ -142,7 +142,7 @@ namespace {
 void appendSafe(QByteArray &bytes, QStringView text, bool replaceQuote)
 {
     const qsizetype start = bytes.size();
-    bytes += platform::cp1252::encode(text);
+    platform::cp1252::appendEncoded(bytes, text);
     for (char *c = bytes.data() + start, *end = bytes.data() + bytes.size(); c != end; ++c) {
         if ((*c >= 0 && *c < 0x20) || *c == 0x7F)
             *c = ' ';

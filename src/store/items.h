@@ -66,6 +66,7 @@ public:
     void text(QStringView text);
     void held(const Held &value);
 
+    void reserve(qsizetype size) { m_bytes.reserve(size); }
     const QByteArray &bytes() const { return m_bytes; }
 
 private:

@@ -59,6 +59,10 @@ RoundFileBytes roundFileBytes(const Tables &tables, int count)
     ItemWriter rounds;
     ItemWriter strokes;
     ItemWriter extended;
+    // Room for an 18-hole round in each file, so the contents grow without copying.
+    rounds.reserve(qsizetype(rows + 1) * 120);
+    strokes.reserve(qsizetype(rows + 1) * 18 * 6);
+    extended.reserve(qsizetype(rows + 1) * 115);
     rounds.number(rows - 1);
     strokes.number(rows - 1);
     extended.number(rows - 1);
