@@ -37,15 +37,9 @@ void PRINT_I::formLoad()
 
 void PRINT_I::PRINT_I_Form_Load()
 {
-    const store::LoadPlan plan{.courses = store::WhenEmpty::MessageStop,
-                               .rounds = store::WhenEmpty::MessageStop,
-                               .strokes = store::WhenEmpty::MessageStop,
-                               .extended = store::WhenEmpty::MessageContinue,
-                               .courseRows = kCourseRows};
-    if (!store::load(m_state.tables, plan).complete)
+    if (!store::load(m_state.tables, store::showingPlan(kCourseRows)).complete)
         return;
-    const auto &courses = m_state.tables.bantabell;
-    m_list->addItems(store::banlista(courses, int(courses.size())));
+    m_list->addItems(store::banlista(m_state.tables.bantabell));
 }
 
 void PRINT_I::PRINT_I_Command1_Click()

@@ -129,15 +129,9 @@ void VISKORT::formLoad()
 
 void VISKORT::VISKORT_Form_Load()
 {
-    const store::LoadPlan plan{.courses = store::WhenEmpty::MessageStop,
-                               .rounds = store::WhenEmpty::MessageStop,
-                               .strokes = store::WhenEmpty::MessageStop,
-                               .extended = store::WhenEmpty::MessageContinue,
-                               .courseRows = store::kMaxCourses};
-    if (!store::load(m_state.tables, plan).complete)
+    if (!store::load(m_state.tables, store::showingPlan(store::kMaxCourses)).complete)
         return;
-    const auto &courses = m_state.tables.bantabell;
-    m_courses->addItems(store::banlista(courses, int(courses.size())));
+    m_courses->addItems(store::banlista(m_state.tables.bantabell));
 }
 
 void VISKORT::VISKORT_L_Bana_Click()

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -32,6 +33,17 @@ struct LoadPlan
     WhenEmpty extended = WhenEmpty::NotLoaded;
     int courseRows = kMaxCourses; // the window's fixed bantabell size
 };
+
+// The windows that show all four files (the scorecard and the print information): an
+// empty course, round or stroke file stops the loading, an empty extended file does not.
+constexpr LoadPlan showingPlan(int courseRows)
+{
+    return {.courses = WhenEmpty::MessageStop,
+            .rounds = WhenEmpty::MessageStop,
+            .strokes = WhenEmpty::MessageStop,
+            .extended = WhenEmpty::MessageContinue,
+            .courseRows = courseRows};
+}
 
 struct LoadResult
 {
@@ -67,5 +79,10 @@ LoadStatus readExtended(const QByteArray &bytes, Tables &tables);
 // banlista: the course names of rows 0 .. k-1, k being the lowest row of the first
 // `rows` rows whose name is empty (all of them when none is). A list index is a row.
 QStringList banlista(const std::vector<CourseRow> &bantabell, int rows);
+// banlista over the whole table.
+inline QStringList banlista(const std::vector<CourseRow> &bantabell)
+{
+    return banlista(bantabell, int(bantabell.size()));
+}
 
 } // namespace store

@@ -1,6 +1,7 @@
 #include "mainwindow/PRINT_I.h"
 
 #include "support/datafiles.h"
+#include "support/emptyfiles.h"
 #include "support/gui.h"
 #include "support/testenv.h"
 
@@ -28,18 +29,6 @@ QStringList courseNames(int count)
     return names;
 }
 
-struct EmptyFileCase
-{
-    const char *emptyFile;
-    QString message;
-    bool listed;
-};
-
-void PrintTo(const EmptyFileCase &c, std::ostream *os)
-{
-    *os << c.emptyFile;
-}
-
 class PrintInfoEmptyFile : public testing::TestWithParam<EmptyFileCase>
 {
 };
@@ -56,13 +45,7 @@ TEST_P(PrintInfoEmptyFile, ShowsItsMessageAndListsOnlyWhenTheLoadGoesOn)
     EXPECT_EQ(listItems(window, u"L_Print"_s), c.listed ? QStringList{u"Ekbacken"_s} : QStringList{});
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EachFile, PrintInfoEmptyFile,
-    testing::Values(EmptyFileCase{"VEMTORBF", u"Du har inte registrerat någon bana ännu."_s, false},
-                    EmptyFileCase{"VERUNDAR", u"Du har inte registrerat någon runda ännu."_s, false},
-                    EmptyFileCase{"VERUNDAH", u"Du har inte registrerat något hål ännu."_s, false},
-                    EmptyFileCase{"VERUNDAK", u"Du har inte registrerat någon analys ännu."_s, true}),
-    [](const testing::TestParamInfo<EmptyFileCase> &info) { return std::string(info.param.emptyFile); });
+INSTANTIATE_TEST_SUITE_P(EachFile, PrintInfoEmptyFile, eachEmptyFile(), emptyFileCaseName);
 
 TEST(PrintInfo, EmptyCourseFileReadsNoOtherFile)
 {

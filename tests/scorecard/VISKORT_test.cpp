@@ -1,6 +1,7 @@
 #include "scorecard/VISKORT.h"
 
 #include "support/datafiles.h"
+#include "support/emptyfiles.h"
 #include "support/gui.h"
 #include "support/testenv.h"
 
@@ -410,18 +411,6 @@ TEST_F(Scorecard, DateShowsARoundOfTheCourseClickedAfterTheSelectionMovedByKey)
     EXPECT_EQ(recorder().messages.size(), 0u);
 }
 
-struct EmptyFileCase
-{
-    const char *emptyFile;
-    QString message;
-    bool listed;
-};
-
-void PrintTo(const EmptyFileCase &c, std::ostream *out)
-{
-    *out << c.emptyFile << (c.listed ? " (courses listed)" : " (nothing listed)");
-}
-
 class ScorecardEmptyFile : public testing::TestWithParam<EmptyFileCase>
 {
 };
@@ -439,13 +428,7 @@ TEST_P(ScorecardEmptyFile, ShowsItsMessageAndListsOnlyWhenTheLoadGoesOn)
     EXPECT_EQ(listItems(window, u"L_Dat"_s), QStringList{});
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EachFile, ScorecardEmptyFile,
-    testing::Values(EmptyFileCase{"VEMTORBF", u"Du har inte registrerat någon bana ännu."_s, false},
-                    EmptyFileCase{"VERUNDAR", u"Du har inte registrerat någon runda ännu."_s, false},
-                    EmptyFileCase{"VERUNDAH", u"Du har inte registrerat något hål ännu."_s, false},
-                    EmptyFileCase{"VERUNDAK", u"Du har inte registrerat någon analys ännu."_s, true}),
-    [](const testing::TestParamInfo<EmptyFileCase> &info) { return std::string(info.param.emptyFile); });
+INSTANTIATE_TEST_SUITE_P(EachFile, ScorecardEmptyFile, eachEmptyFile(), emptyFileCaseName);
 
 TEST_F(Scorecard, DamagedStrokeFileIsReportedOnceAndListsNothing)
 {
