@@ -7,14 +7,14 @@
 
 namespace mainwindow {
 
-PendingWindow::PendingWindow(const PendingWindowSpec &spec)
-    : platform::Form(spec.name, spec.caption, 6000, 1800)
+PendingWindow::PendingWindow(const PendingWindowInfo &info)
+    : platform::Form(info.name, info.caption, 6000, 1800)
 {
     platform::setColours(this, platform::kPurple, platform::kWhite);
     auto *text = platform::makeLabel(this, u"Label1", {240, 240, 5520, 495},
                                      u"Den här delen av VEMTOR finns inte i denna version.");
     text->setWordWrap(true);
-    auto *close = platform::makeButton(this, u"Command1", {3960, 1080, 1800, 495}, spec.closeButton);
+    auto *close = platform::makeButton(this, u"Command1", {3960, 1080, 1800, 495}, info.closeButton);
     connect(close, &QPushButton::clicked, this, &PendingWindow::unload);
 }
 

@@ -8,7 +8,7 @@
 // so, and its closing button.
 namespace mainwindow {
 
-struct PendingWindowSpec
+struct PendingWindowInfo
 {
     QStringView name;
     QStringView caption;
@@ -20,22 +20,22 @@ class PendingWindow : public platform::Form
     Q_OBJECT
 
 public:
-    explicit PendingWindow(const PendingWindowSpec &spec);
+    explicit PendingWindow(const PendingWindowInfo &info);
 };
 
 // One class per window, so that each has its own instance.
-template <const PendingWindowSpec &Spec>
+template <const PendingWindowInfo &Info>
 class Pending : public PendingWindow
 {
 public:
-    Pending() : PendingWindow(Spec) {}
+    Pending() : PendingWindow(Info) {}
 };
 
-inline constexpr PendingWindowSpec kVE_ANALY{u"VE_ANALY", u"SCORE ANALYS", u"Tillbaka"};
-inline constexpr PendingWindowSpec kVEGRAFIK{u"VEGRAFIK", u"GRAFISK VISNING", u"TILLBAKA"};
-inline constexpr PendingWindowSpec kVEHCPGRA{u"VEHCPGRA", u"HANDIKAPP ÄNDRINGAR", u"Tillbaka"};
-inline constexpr PendingWindowSpec kTABORT{u"TABORT", u"Tar bort en registrerad bana eller runda", u"Avbryt"};
-inline constexpr PendingWindowSpec kSKAPAFIL{u"SKAPAFIL", u"Skriver intressant data till en fil", u"Tillbaka"};
+inline constexpr PendingWindowInfo kVE_ANALY{u"VE_ANALY", u"SCORE ANALYS", u"Tillbaka"};
+inline constexpr PendingWindowInfo kVEGRAFIK{u"VEGRAFIK", u"GRAFISK VISNING", u"TILLBAKA"};
+inline constexpr PendingWindowInfo kVEHCPGRA{u"VEHCPGRA", u"HANDIKAPP ÄNDRINGAR", u"Tillbaka"};
+inline constexpr PendingWindowInfo kTABORT{u"TABORT", u"Tar bort en registrerad bana eller runda", u"Avbryt"};
+inline constexpr PendingWindowInfo kSKAPAFIL{u"SKAPAFIL", u"Skriver intressant data till en fil", u"Tillbaka"};
 
 } // namespace mainwindow
 
