@@ -127,8 +127,13 @@ LoadStatus readStrokes(const QByteArray &bytes, Tables &tables)
     growTo(tables.slagtabell, kMaxRounds);
     ItemReader reader(bytes);
     return readRecords(reader, tables.sistaStrokes, tables.slagtabell, [&](int r) {
+        // A stroke record takes its length from the round at its place: with no round row
+        // there the file holds more records than the rounds can, and a line 1 that claims
+        // millions of empty records must not grow the table without end.
         const std::size_t row = std::size_t(r);
-        const int holes = row < tables.rundtabell.size() ? holeCount(tables.rundtabell[row][kAntalHal]) : 0;
+        if (row >= tables.rundtabell.size())
+            return false;
+        const int holes = holeCount(tables.rundtabell[row][kAntalHal]);
         if (holes > kMaxHoles)
             return false;
         StrokeRow &strokes = tables.slagtabell[row];

@@ -268,6 +268,9 @@ TEST(Loading, DamagedFilesAreReportedOnceAndReadNoFurther)
         {"second round cut", u"VERUNDAR"_s, withoutLastLines(twoRounds, 3), u"VERUNDAR"_s, 1},
         {"round of 19 holes", u"VERUNDAR"_s, withLineReplaced(round, 8, "\"19\""), u"VERUNDAH"_s, 0},
         {"strokes cut", u"VERUNDAH"_s, withoutLastLines(strokes, 1), u"VERUNDAH"_s, 0},
+        // Rows with no round hold records of no strokes: only as many as the round table has.
+        {"strokes claim more records than rounds", u"VERUNDAH"_s, withLineReplaced(strokes, 0, "2000000000"),
+         u"VERUNDAH"_s, store::kMaxRounds},
         {"extended missing", u"VERUNDAK"_s, "0\r\n", u"VERUNDAK"_s, 0},
     };
     for (const auto &c : cases) {
@@ -287,6 +290,8 @@ TEST(Loading, DamagedFilesAreReportedOnceAndReadNoFurther)
                               tables.sistaExtended};
         EXPECT_EQ(store::recordCount(sista[files.asked.size() - 1]), c.recordsKept);
         EXPECT_LE(tables.rundtabell.size(), std::size_t(store::kMaxRounds));
+        // At most the row that the failing record was to fill comes on top.
+        EXPECT_LE(tables.slagtabell.size(), std::size_t(store::kMaxRounds) + 1);
         if (c.damaged == u"VEMTORBF"_s) {
             EXPECT_EQ(store::banlista(tables.bantabell, store::kMaxCourses).size(), c.recordsKept);
         }
