@@ -10,7 +10,6 @@
 #include "store/numbers.h"
 #include "store/writing.h"
 
-#include <QFont>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
