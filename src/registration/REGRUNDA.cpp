@@ -27,7 +27,7 @@ const QColor kRed(255, 0, 0);
 
 constexpr int kDefaultPoints = 36;
 constexpr int kDefaultPlayType = 1; // "Sällskap"
-constexpr int kFiftyFour = 54;
+constexpr int kHandicapMax = 54;    // the top of the handicap bars
 
 constexpr QStringView kLevels[] = {u"INGEN", u"MELLAN", u"FULL"};
 constexpr QStringView kPlayTypes[] = {u"Tävling", u"Sällskap", u"Ensam"};
@@ -50,6 +50,19 @@ QColor shadeColour(Shade shade)
 QString yesNo(int value)
 {
     return value == 1 ? u"JA"_s : u"NEJ"_s;
+}
+
+bool isChooserControl(const QString &name)
+{
+    return std::find(std::begin(kCourseChooserControls), std::end(kCourseChooserControls), name) !=
+           std::end(kCourseChooserControls);
+}
+
+bool isExtendedControl(const QString &name)
+{
+    return std::any_of(std::begin(kExtended), std::end(kExtended), [&name](const Trio &trio) {
+        return std::find(trio.begin(), trio.end(), name) != trio.end();
+    });
 }
 
 } // namespace
@@ -321,9 +334,7 @@ void REGRUNDA::showHoleCells(int row, int hole)
 void REGRUNDA::showEndOfList()
 {
     for (QWidget *control : m_controls) {
-        const QString name = control->objectName();
-        if (std::find(std::begin(kCourseChooserControls), std::end(kCourseChooserControls), name) ==
-            std::end(kCourseChooserControls))
+        if (!isChooserControl(control->objectName()))
             control->hide();
     }
     setShown(kEndOfList, true);
@@ -331,16 +342,9 @@ void REGRUNDA::showEndOfList()
 
 void REGRUNDA::showCourseControls()
 {
-    auto isExtended = [](const QString &name) {
-        return std::any_of(std::begin(kExtended), std::end(kExtended), [&name](const Trio &trio) {
-            return std::find(trio.begin(), trio.end(), name) != trio.end();
-        });
-    };
     for (QWidget *control : m_controls) {
         const QString name = control->objectName();
-        const bool chooser = std::find(std::begin(kCourseChooserControls), std::end(kCourseChooserControls),
-                                       name) != std::end(kCourseChooserControls);
-        if (!chooser && name != kEndOfList && !isExtended(name))
+        if (!isChooserControl(name) && name != kEndOfList && !isExtendedControl(name))
             control->show();
     }
 }
@@ -469,10 +473,10 @@ void REGRUNDA::REGRUNDA_HScroll20_Change()
     m_labels[HCPSFdec]->setText(barText(HScroll20));
 }
 
-// A whole part of 54 forces the tenth to 0; the tenth stays free afterwards.
+// A whole part at the top, 54, forces the tenth to 0; the tenth stays free afterwards.
 void REGRUNDA::wholePartChanged(const QString &shown, ValueLabel tenth, Bar tenthBar)
 {
-    if (store::numericValue(shown) != kFiftyFour)
+    if (store::numericValue(shown) != kHandicapMax)
         return;
     m_labels[tenth]->setText(u"0"_s);
     m_bars[tenthBar]->setValue(0);

@@ -1,6 +1,7 @@
 #include "registration/coursesave.h"
 
 #include "platform/cp1252.h"
+#include "registration/roundkeys.h"
 #include "store/numbers.h"
 
 #include <algorithm>
@@ -10,8 +11,6 @@ using namespace Qt::StringLiterals;
 namespace registration {
 namespace {
 
-constexpr int kBackspace = 8;
-constexpr int kQuote = '"';
 constexpr int kLastStatusRow = store::kMaxCourses - 1;
 
 const QString &totalPrefix()
@@ -73,7 +72,7 @@ int nameKey(QString &name, int code)
         return 0;
     if (code == kBackspace && !name.isEmpty())
         name.chop(1);
-    else if (code >= 32)
+    else if (code >= kFirstPrintable)
         name += platform::cp1252::charFromCode(code);
     return code;
 }

@@ -4,8 +4,6 @@ namespace registration {
 
 namespace {
 
-constexpr int kQuote = '"';
-constexpr int kFirstPrintable = 32;
 constexpr int kCaseStep = 32;
 
 } // namespace

@@ -1,11 +1,13 @@
 #pragma once
 
-// The round register's key handlers, over Windows-1252 codes (Backspace 8). A returned
-// code of 0 swallows the key. No handler lets a double quote in: the data files cannot
-// hold one.
+// The round register's key handlers, over Windows-1252 codes. A returned code of 0
+// swallows the key. No handler lets a double quote in: the data files cannot hold one.
 namespace registration {
 
+// Key codes the registers' key handlers look for.
 inline constexpr int kBackspace = 8;
+inline constexpr int kQuote = '"';
+inline constexpr int kFirstPrintable = 32;
 
 // The type-of-play box: codes above 96 are lowered by 32 (small letters become capitals,
 // and so does every code from 97 up); a printable code other than T, S and E is taken

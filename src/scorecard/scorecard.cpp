@@ -152,13 +152,10 @@ int receivedStrokes(double slopeHcp, double strokeIndex)
 {
     const double rounded = std::floor(slopeHcp + 0.5);
     int base = 0;
-    int limit = 0;
-    if (rounded >= 18)
-        base = 1, limit = 18;
-    if (rounded >= 36)
-        base = 2, limit = 36;
-    if (rounded >= 54)
-        base = 3, limit = 54;
+    for (const int eighteens : {18, 36, 54})
+        if (rounded >= eighteens)
+            ++base;
+    const int limit = 18 * base;
     return base + (rounded - limit >= strokeIndex ? 1 : 0);
 }
 
