@@ -24,7 +24,6 @@ HUVUDMENY::HUVUDMENY()
 {
     setObjectName(u"HUVUDMENY"_s);
     setWindowTitle(u"VEMTOR v10.0  Din golfdagbok"_s);
-    setFont(platform::windowFont());
     buildMenus();
 
     auto *picture = new QLabel(this);
@@ -44,13 +43,12 @@ QMenu *HUVUDMENY::addMenu(QStringView name, QStringView caption)
     return menu;
 }
 
-QAction *HUVUDMENY::addItem(QWidget *menu, QStringView name, QStringView caption, void (HUVUDMENY::*handler)())
+void HUVUDMENY::addItem(QWidget *menu, QStringView name, QStringView caption, void (HUVUDMENY::*handler)())
 {
     auto *action = new QAction(caption.toString(), menu);
     action->setObjectName(name.toString());
     menu->addAction(action);
     connect(action, &QAction::triggered, this, handler);
-    return action;
 }
 
 void HUVUDMENY::buildMenus()
@@ -69,8 +67,10 @@ void HUVUDMENY::buildMenus()
     QMenu *data = addMenu(u"M_Data", u"&Data");
     addItem(data, u"M_DataBana", u"&Bana    (registrera / ändra)", &HUVUDMENY::HUVUDMENY_M_DataBana_Click);
     addItem(data, u"M_DataRunda", u"&Runda  (registrera / ändra)", &HUVUDMENY::HUVUDMENY_M_DataRunda_Click);
-    addItem(data, u"M_SkapaFil", u"&Skapa en datafil med information", &HUVUDMENY::HUVUDMENY_M_SkapaFil_Click);
-    addItem(data, u"M_DataTabort", u"&Ta bort en Bana eller en Runda", &HUVUDMENY::HUVUDMENY_M_DataTabort_Click);
+    addItem(data, u"M_SkapaFil", u"&Skapa en datafil med information",
+            &HUVUDMENY::HUVUDMENY_M_SkapaFil_Click);
+    addItem(data, u"M_DataTabort", u"&Ta bort en Bana eller en Runda",
+            &HUVUDMENY::HUVUDMENY_M_DataTabort_Click);
 
     addItem(menuBar(), u"M_Inform", u"&Information", &HUVUDMENY::HUVUDMENY_M_Inform_Click);
 }

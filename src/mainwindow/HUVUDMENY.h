@@ -10,7 +10,6 @@
 
 #include <QMainWindow>
 
-class QAction;
 class QMenu;
 
 // The main window: its menu bar is the way into every other window. It holds no data;
@@ -25,7 +24,7 @@ public:
 private:
     void buildMenus();
     QMenu *addMenu(QStringView name, QStringView caption);
-    QAction *addItem(QWidget *menu, QStringView name, QStringView caption, void (HUVUDMENY::*handler)());
+    void addItem(QWidget *menu, QStringView name, QStringView caption, void (HUVUDMENY::*handler)());
 
     void HUVUDMENY_M_ArkivAvslut_Click();
     void HUVUDMENY_M_VisaSkarm_Click();

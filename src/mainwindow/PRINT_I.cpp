@@ -20,14 +20,13 @@ constexpr QStringView kAboutPrinting =
 } // namespace
 
 PRINT_I::PRINT_I(State &state)
-    : platform::Form(u"PRINT_I", u"UTSKRIFTSINFORMATION", 10860, 7875)
-    , m_state(state)
+    : platform::Form(u"PRINT_I", u"UTSKRIFTSINFORMATION", 10860, 7875), m_state(state)
 {
     platform::setColours(this, platform::kPurple, platform::kWhite);
     m_list = platform::makeListBox(this, u"L_Print", {120, 600, 4095, 6885});
     auto *back = platform::makeButton(this, u"Command1", {9000, 7200, 1695, 495}, u"Tillbaka");
     connect(back, &QPushButton::clicked, this, &PRINT_I::PRINT_I_Command1_Click);
-    platform::makeLabel(this, u"Label2", {4440, 720, 3495, 1695}, kAboutPrinting)->setWordWrap(true);
+    platform::makeLabel(this, u"Label2", {4440, 720, 3495, 1695}, kAboutPrinting);
 }
 
 void PRINT_I::formLoad()

@@ -24,8 +24,7 @@ public:
 };
 
 // One class per window, so that each has its own instance.
-template <const PendingWindowInfo &Info>
-class Pending : public PendingWindow
+template <const PendingWindowInfo &Info> class Pending : public PendingWindow
 {
 public:
     Pending() : PendingWindow(Info) {}
@@ -35,7 +34,7 @@ inline constexpr PendingWindowInfo kVE_ANALY{u"VE_ANALY", u"SCORE ANALYS", u"Til
 inline constexpr PendingWindowInfo kVEGRAFIK{u"VEGRAFIK", u"GRAFISK VISNING", u"TILLBAKA"};
 inline constexpr PendingWindowInfo kVEHCPGRA{u"VEHCPGRA", u"HANDIKAPP ÄNDRINGAR", u"Tillbaka"};
 inline constexpr PendingWindowInfo kTABORT{u"TABORT", u"Tar bort en registrerad bana eller runda", u"Avbryt"};
-inline constexpr PendingWindowInfo kSKAPAFIL{u"SKAPAFIL", u"Skriver intressant data till en fil", u"Tillbaka"};
+inline constexpr PendingWindowInfo kSKAPAFIL{u"SKAPAFIL", u"Skriver intressant data till en fil",
+                                             u"Tillbaka"};
 
 } // namespace mainwindow
-

@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QPushButton>
 
-
 namespace {
 
 struct TextRow
@@ -16,29 +15,35 @@ struct TextRow
     QStringView text;
 };
 
-// The contact labels name no real address: the program is shared from hand to hand.
+// The contact addresses lie in the reserved .example domain, so they name no real site.
 constexpr TextRow kTexts[] = {
-    {u"Label1", {120, 600, 6135, 1335},
+    {u"Label1",
+     {120, 600, 6135, 1335},
      u"VEMTOR är för dig som golfare som vill hålla ordning på dina scorekort. Du registrerar dina banor "
      u"och varje runda du spelar, och kan sedan söka i och utvärdera dina rundor så att du får en "
-     u"överblick över ditt spel. Programmet är gratis. Skriv gärna och berätta vad du tycker om systemet!"},
-    {u"Label4", {5640, 3000, 3015, 255}, u"Webb: finns ingen"},
-    {u"Label6", {5760, 3240, 2895, 255}, u"E-post: via din golfklubb"},
+     u"överblick över ditt spel. Programmet är gratis. Skicka gärna ett e-brev och berätta vad du tycker "
+     u"om systemet!"},
+    {u"Label4", {5640, 3000, 3015, 255}, u"Webb: www.vemtor.example"},
+    {u"Label6", {5760, 3240, 2895, 255}, u"E-post: vemtor@vemtor.example"},
     {u"Label5", {120, 3480, 2775, 255}, u"Modifieringar from version 9.0: "},
     {u"Label2", {120, 3840, 8295, 255}, u"9.1  2001-03-12  Scorekortet visar bästa och sämsta slag per hål."},
     {u"Label3", {120, 4080, 8415, 255}, u"9.2  2001-09-30  Rundorna sorteras i datumordning när de sparas."},
     {u"Label7", {120, 4320, 7215, 255}, u"9.3  2002-04-21  Grafisk visning av rundor och handikapp."},
-    {u"Label8", {120, 4680, 8175, 615},
+    {u"Label8",
+     {120, 4680, 8175, 615},
      u"9.4  2003-02-02  Utökad registrering per hål: fairway, green, bunkerslag, pitchar, chippar och "
      u"puttar, på nivåerna INGEN, MELLAN och FULL."},
-    {u"Label9", {120, 5400, 8175, 255}, u"9.9  2004-01-18  Scoreanalys av en bana och datafil med information."},
-    {u"Label10", {120, 5640, 8655, 255}, u"10.0  2004-08-24  Slopehandikapp, erhållna slag och poäng på scorekortet."},
+    {u"Label9",
+     {120, 5400, 8175, 255},
+     u"9.9  2004-01-18  Scoreanalys av en bana och datafil med information."},
+    {u"Label10",
+     {120, 5640, 8655, 255},
+     u"10.0  2004-08-24  Slopehandikapp, erhållna slag och poäng på scorekortet."},
 };
 
 } // namespace
 
-VEMTINFO::VEMTINFO()
-    : platform::Form(u"VEMTINFO", u"INFORMATION OM VEMTOR", 8835, 6015)
+VEMTINFO::VEMTINFO() : platform::Form(u"VEMTINFO", u"INFORMATION OM VEMTOR", 8835, 6015)
 {
     platform::setColours(this, platform::kPurple, platform::kWhite);
     buildPictures();
@@ -58,7 +63,7 @@ void VEMTINFO::buildPictures()
 void VEMTINFO::buildTexts()
 {
     for (const TextRow &row : kTexts)
-        platform::makeLabel(this, row.name, row.rect, row.text)->setWordWrap(true);
+        platform::makeLabel(this, row.name, row.rect, row.text);
 }
 
 void VEMTINFO::buildButton()

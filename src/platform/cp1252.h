@@ -16,7 +16,7 @@ QByteArray encode(QStringView text);
 // The same, appended to bytes.
 void appendEncoded(QByteArray &bytes, QStringView text);
 
-QChar charFromCode(int code);  // code 0..255
-int codeFromChar(QChar c);     // -1 outside the code page
+QChar charFromCode(int code); // code 0..255
+int codeFromChar(QChar c);    // -1 outside the code page
 
 } // namespace platform::cp1252

@@ -41,8 +41,7 @@ struct NoState
 // The one instance of a window (instansplats). It owns the data that lives from the first
 // showing to the end of the program; the window itself is made afresh at every showing.
 // A window W has a constructor W(State &) or, for NoState, W().
-template <class W, class State = NoState>
-class Instance
+template <class W, class State = NoState> class Instance
 {
 public:
     // Shows the window, or brings it to the front without loading it again when it is open.

@@ -56,7 +56,8 @@ QFont windowFont()
 {
     QFont font;
     // Liberation Sans has the widths of the fonts the windows were laid out for.
-    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Sans Serif")});
+    font.setFamilies(
+        {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Sans Serif")});
     font.setStyleHint(QFont::SansSerif);
     font.setBold(true);
     font.setPixelSize(11);

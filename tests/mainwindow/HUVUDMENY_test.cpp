@@ -76,35 +76,32 @@ TEST_P(GuardTest, MenuItemOpensItsWindowOrTellsWhatIsMissing)
         EXPECT_NE(window, nullptr);
     } else {
         EXPECT_EQ(window, nullptr);
-        EXPECT_EQ(recorder().messages,
-                  (std::vector<RecordedMessage>{{c.message, u"INFORMATION"_s, 48}}));
+        EXPECT_EQ(recorder().messages, (std::vector<RecordedMessage>{{c.message, u"INFORMATION"_s, 48}}));
     }
 }
 
 // The guarded items need a course (and, but for the round register, a round); the
 // others open on empty files too.
-INSTANTIATE_TEST_SUITE_P(
-    EveryMenuItem, GuardTest,
-    testing::Values(
-        GuardCase{"M_VisaSkärm", "VISKORT", Files::Empty, kNoCourse},
-        GuardCase{"M_VisaSkärm", "VISKORT", Files::CoursesOnly, kNoRound},
-        GuardCase{"M_VisaSkärm", "VISKORT", Files::CoursesAndRounds, {}},
-        GuardCase{"M_GraVis", "VEGRAFIK", Files::Empty, kNoCourse},
-        GuardCase{"M_GraVis", "VEGRAFIK", Files::CoursesOnly, kNoRound},
-        GuardCase{"M_GraVis", "VEGRAFIK", Files::CoursesAndRounds, {}},
-        GuardCase{"M_Hcpvis", "VEHCPGRA", Files::Empty, kNoCourse},
-        GuardCase{"M_Hcpvis", "VEHCPGRA", Files::CoursesOnly, kNoRound},
-        GuardCase{"M_Hcpvis", "VEHCPGRA", Files::CoursesAndRounds, {}},
-        GuardCase{"M_Analy", "VE_ANALY", Files::Empty, kNoCourse},
-        GuardCase{"M_Analy", "VE_ANALY", Files::CoursesOnly, kNoRound},
-        GuardCase{"M_Analy", "VE_ANALY", Files::CoursesAndRounds, {}},
-        GuardCase{"M_DataRunda", "REGRUNDA", Files::Empty, kNoCourse},
-        GuardCase{"M_DataRunda", "REGRUNDA", Files::CoursesOnly, {}},
-        GuardCase{"M_DataBana", "REGBANA", Files::Empty, {}},
-        GuardCase{"M_SkapaFil", "SKAPAFIL", Files::Empty, {}},
-        GuardCase{"M_DataTabort", "TABORT", Files::Empty, {}},
-        GuardCase{"M_Inform", "VEMTINFO", Files::Empty, {}}),
-    guardCaseName);
+INSTANTIATE_TEST_SUITE_P(EveryMenuItem, GuardTest,
+                         testing::Values(GuardCase{"M_VisaSkärm", "VISKORT", Files::Empty, kNoCourse},
+                                         GuardCase{"M_VisaSkärm", "VISKORT", Files::CoursesOnly, kNoRound},
+                                         GuardCase{"M_VisaSkärm", "VISKORT", Files::CoursesAndRounds, {}},
+                                         GuardCase{"M_GraVis", "VEGRAFIK", Files::Empty, kNoCourse},
+                                         GuardCase{"M_GraVis", "VEGRAFIK", Files::CoursesOnly, kNoRound},
+                                         GuardCase{"M_GraVis", "VEGRAFIK", Files::CoursesAndRounds, {}},
+                                         GuardCase{"M_Hcpvis", "VEHCPGRA", Files::Empty, kNoCourse},
+                                         GuardCase{"M_Hcpvis", "VEHCPGRA", Files::CoursesOnly, kNoRound},
+                                         GuardCase{"M_Hcpvis", "VEHCPGRA", Files::CoursesAndRounds, {}},
+                                         GuardCase{"M_Analy", "VE_ANALY", Files::Empty, kNoCourse},
+                                         GuardCase{"M_Analy", "VE_ANALY", Files::CoursesOnly, kNoRound},
+                                         GuardCase{"M_Analy", "VE_ANALY", Files::CoursesAndRounds, {}},
+                                         GuardCase{"M_DataRunda", "REGRUNDA", Files::Empty, kNoCourse},
+                                         GuardCase{"M_DataRunda", "REGRUNDA", Files::CoursesOnly, {}},
+                                         GuardCase{"M_DataBana", "REGBANA", Files::Empty, {}},
+                                         GuardCase{"M_SkapaFil", "SKAPAFIL", Files::Empty, {}},
+                                         GuardCase{"M_DataTabort", "TABORT", Files::Empty, {}},
+                                         GuardCase{"M_Inform", "VEMTINFO", Files::Empty, {}}),
+                         guardCaseName);
 
 TEST(MainWindow, RoundFileHeldAsTextCountsAsEmptyForTheGuard)
 {
@@ -132,14 +129,14 @@ TEST(MainWindow, MenuBarHasEveryItemInOrderWithItsAccessKey)
         return texts;
     };
     EXPECT_EQ(items("M_Arkiv"), QStringList{u"M_ArkivAvslut=A&vsluta"_s});
-    EXPECT_EQ(items("M_Visa"),
-              (QStringList{u"M_VisaSkärm=S&corekort till skärm"_s, u"M_VisaPrinter=&Scorekort till skrivare"_s,
-                           u"M_GraVis=&Grafisk visning "_s, u"M_Hcpvis=&Handikapp ändringar"_s}));
-    EXPECT_EQ(items("M_Data"),
-              (QStringList{u"M_DataBana=&Bana    (registrera / ändra)"_s,
-                           u"M_DataRunda=&Runda  (registrera / ändra)"_s,
-                           u"M_SkapaFil=&Skapa en datafil med information"_s,
-                           u"M_DataTabort=&Ta bort en Bana eller en Runda"_s}));
+    EXPECT_EQ(
+        items("M_Visa"),
+        (QStringList{u"M_VisaSkärm=S&corekort till skärm"_s, u"M_VisaPrinter=&Scorekort till skrivare"_s,
+                     u"M_GraVis=&Grafisk visning "_s, u"M_Hcpvis=&Handikapp ändringar"_s}));
+    EXPECT_EQ(items("M_Data"), (QStringList{u"M_DataBana=&Bana    (registrera / ändra)"_s,
+                                            u"M_DataRunda=&Runda  (registrera / ändra)"_s,
+                                            u"M_SkapaFil=&Skapa en datafil med information"_s,
+                                            u"M_DataTabort=&Ta bort en Bana eller en Runda"_s}));
     EXPECT_TRUE(mainWindow.windowTitle().startsWith(u"VEMTOR v10.0  "_s));
 }
 
@@ -179,6 +176,33 @@ TEST(MainWindow, OpenWindowIsRaisedNotReloadedAndReloadsAfterClosing)
     QWidget *again = openWindow(u"PRINT_I"_s);
     ASSERT_NE(again, nullptr);
     EXPECT_EQ(listItems(again, u"L_Print"_s), (QStringList{u"Ekbacken"_s, u"Lindö"_s}));
+}
+
+TEST(MainWindow, ItemOfAnOpenWindowRunsTheGuardAgainWithoutReloadingTheWindow)
+{
+    writeEkbacken();
+    HUVUDMENY mainWindow;
+    triggerMenu(&mainWindow, u"M_VisaSkärm"_s);
+    QWidget *card = openWindow(u"VISKORT"_s);
+    ASSERT_NE(card, nullptr);
+
+    // A reload would show the scorecard's own empty-file message as well.
+    writeLines(u"VERUNDAR"_s, {u"-1"_s});
+    triggerMenu(&mainWindow, u"M_VisaSkärm"_s);
+    EXPECT_EQ(recorder().messageTexts(), QStringList{kNoRound});
+    EXPECT_EQ(openWindow(u"VISKORT"_s), card);
+}
+
+TEST(MainWindow, ClosingItByTheFrameLeavesTheOtherWindowsOpen)
+{
+    HUVUDMENY mainWindow;
+    mainWindow.show();
+    triggerMenu(&mainWindow, u"M_Inform"_s);
+    mainWindow.close();
+    settle();
+    EXPECT_FALSE(mainWindow.isVisible());
+    EXPECT_NE(openWindow(u"VEMTINFO"_s), nullptr);
+    EXPECT_EQ(recorder().ends, 0);
 }
 
 TEST(MainWindow, InformationWindowClosesWithTillbaka)

@@ -7,8 +7,8 @@
 
 // Data files for tests, written and read in the current directory.
 //
-// lines() takes the lines as they stand in the file (UTF-8 in the test source),
-// encodes them in Windows-1252 and ends each with CR LF.
+// fileBytes() and writeLines() take the lines as they stand in the file (UTF-8 in the
+// test source), encode them in Windows-1252 and end each with CR LF.
 QByteArray fileBytes(const QStringList &lines);
 void writeFile(const QString &name, const QByteArray &bytes);
 void writeLines(const QString &name, const QStringList &lines);
@@ -38,6 +38,6 @@ private:
     QString m_previous;
 };
 
-// Cuts, flips and truncates good bytes for the error paths.
+// Damage good bytes for the error paths: drop the last lines, or replace one line.
 QByteArray withoutLastLines(const QByteArray &bytes, int lines);
 QByteArray withLineReplaced(const QByteArray &bytes, int lineIndex, const QByteArray &line);

@@ -10,16 +10,16 @@ class QListWidget;
 class QPushButton;
 class QScrollBar;
 
-// Driving windows as a user does, by objectName. Each finder fails the test, naming the
-// control, when it is missing; wrap calls in ASSERT_NO_FATAL_FAILURE.
+// Driving windows as a user does, by objectName. A control that is missing (or hidden or
+// disabled, for the helpers that act on it) adds a failure naming it, and the helper then
+// does nothing.
 
 // The open top-level window with this objectName, or nullptr.
 QWidget *openWindow(const QString &name);
 // Triggers the main window's menu action with this objectName (as "M_DataBana").
 void triggerMenu(QWidget *mainWindow, const QString &actionName);
 
-template <class T>
-T *control(QWidget *window, const QString &name)
+template <class T> T *control(QWidget *window, const QString &name)
 {
     T *found = window ? window->findChild<T *>(name) : nullptr;
     if (!found)

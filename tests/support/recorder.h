@@ -20,7 +20,7 @@ struct RecordedMessage
 class Recorder : public platform::Services
 {
 public:
-    Recorder();  // installs itself
+    Recorder();           // installs itself
     ~Recorder() override; // puts the desktop back
 
     void message(const QString &text, const QString &title, int style) override;
