@@ -21,9 +21,6 @@ using namespace regbana;
 
 namespace {
 
-const QColor kYellow = platform::bgr(65535);
-const QColor kCyan = platform::bgr(16776960);
-
 // The three values of a hole, each with its bar, its label and its cell.
 struct HoleValue
 {
@@ -60,9 +57,9 @@ QWidget *makeControl(QWidget *parent, const ControlRow &row)
 void applyLook(QWidget *control, Look look)
 {
     if (look == Look::YellowText)
-        platform::setForeground(control, kYellow);
+        platform::setForeground(control, platform::kYellow);
     else if (look == Look::Cyan) // dark text, readable on the light face
-        platform::setColours(control, kCyan, Qt::black);
+        platform::setColours(control, platform::kCyan, Qt::black);
 }
 
 // A cell's number as a bar value; a value outside the bar's range goes to its nearest end.

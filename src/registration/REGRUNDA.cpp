@@ -22,9 +22,6 @@ using namespace regrunda;
 
 namespace {
 
-const QColor kCyan(0, 255, 255);
-const QColor kRed(255, 0, 0);
-
 constexpr int kDefaultPoints = 36;
 constexpr int kDefaultPlayType = 1; // "Sällskap"
 constexpr int kHandicapMax = 54;    // the top of the handicap bars
@@ -36,7 +33,7 @@ QColor shadeColour(Shade shade)
 {
     switch (shade) {
     case Shade::Cyan:
-        return kCyan;
+        return platform::kCyan;
     case Shade::White:
         return platform::kWhite;
     case Shade::SystemWindow:
@@ -281,7 +278,7 @@ void REGRUNDA::REGRUNDA_VScroll1_Change()
     // when the hole bar already stands there (a row without holes left its hole unshown).
     if (m_state.sista_hal >= 0) {
         m_avbryt->show();
-        platform::setBackground(m_labels[RG1], kCyan);
+        platform::setBackground(m_labels[RG1], platform::kCyan);
         if (m_bars[HScroll1]->value() == 0)
             REGRUNDA_HScroll1_Change();
         else
@@ -301,7 +298,7 @@ void REGRUNDA::REGRUNDA_HScroll1_Change()
 
     if (m_state.sista_hal < 0) {
         platform::beep();
-        platform::setBackground(m_labels[RG1], kRed);
+        platform::setBackground(m_labels[RG1], platform::kRed);
         m_spara->hide();
         m_avbryt->hide();
         return;

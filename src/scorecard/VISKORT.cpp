@@ -19,9 +19,6 @@ namespace {
 
 const QColor kLightOrange(255, 224, 192);
 const QColor kLightRed(255, 192, 192);
-const QColor kCyan(0, 255, 255);
-const QColor kYellow(255, 255, 0);
-const QColor kRed(255, 0, 0);
 
 void applyLook(QWidget *widget, Look look)
 {
@@ -36,13 +33,13 @@ void applyLook(QWidget *widget, Look look)
         platform::setColours(widget, platform::kWhite, windowText);
         break;
     case Look::Red:
-        platform::setColours(widget, windowBack, kRed);
+        platform::setColours(widget, windowBack, platform::kRed);
         break;
     case Look::Cyan:
-        platform::setColours(widget, kCyan, kRed);
+        platform::setColours(widget, platform::kCyan, platform::kRed);
         break;
     case Look::Yellow:
-        platform::setColours(widget, kYellow, windowText);
+        platform::setColours(widget, platform::kYellow, windowText);
         break;
     case Look::Orange:
         platform::setColours(widget, kLightOrange, windowText);
