@@ -35,14 +35,8 @@ class PrintInfoEmptyFile : public testing::TestWithParam<EmptyFileCase>
 
 TEST_P(PrintInfoEmptyFile, ShowsItsMessageAndListsOnlyWhenTheLoadGoesOn)
 {
-    const EmptyFileCase &c = GetParam();
-    writeEkbacken();
-    writeLines(QString::fromLatin1(c.emptyFile), {u"-1"_s});
     platform::Instance<PRINT_I, PRINT_I::State> instance;
-    QWidget *window = instance.show();
-
-    EXPECT_EQ(recorder().messages, (std::vector<RecordedMessage>{{c.message, u"INFORMATION"_s, 48}}));
-    EXPECT_EQ(listItems(window, u"L_Print"_s), c.listed ? QStringList{u"Ekbacken"_s} : QStringList{});
+    showWithEmptyFile(instance, GetParam(), u"L_Print"_s);
 }
 
 INSTANTIATE_TEST_SUITE_P(EachFile, PrintInfoEmptyFile, eachEmptyFile(), emptyFileCaseName);

@@ -417,14 +417,8 @@ class ScorecardEmptyFile : public testing::TestWithParam<EmptyFileCase>
 
 TEST_P(ScorecardEmptyFile, ShowsItsMessageAndListsOnlyWhenTheLoadGoesOn)
 {
-    const EmptyFileCase &c = GetParam();
-    writeEkbacken();
-    writeLines(QString::fromLatin1(c.emptyFile), {u"-1"_s});
     platform::Instance<VISKORT, VISKORT::State> instance;
-    QWidget *window = instance.show();
-
-    EXPECT_EQ(recorder().messages, (std::vector<RecordedMessage>{{c.message, u"INFORMATION"_s, 48}}));
-    EXPECT_EQ(listItems(window, u"L_Bana"_s), c.listed ? QStringList{u"Ekbacken"_s} : QStringList{});
+    QWidget *window = showWithEmptyFile(instance, GetParam(), u"L_Bana"_s);
     EXPECT_EQ(listItems(window, u"L_Dat"_s), QStringList{});
 }
 

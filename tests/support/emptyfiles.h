@@ -1,5 +1,9 @@
 #pragma once
 
+#include "support/datafiles.h"
+#include "support/gui.h"
+#include "support/testenv.h"
+
 #include <QString>
 
 #include <gtest/gtest.h>
@@ -33,4 +37,18 @@ inline auto eachEmptyFile()
                            EmptyFileCase{"VERUNDAR", u"Du har inte registrerat någon runda ännu."_s, false},
                            EmptyFileCase{"VERUNDAH", u"Du har inte registrerat något hål ännu."_s, false},
                            EmptyFileCase{"VERUNDAK", u"Du har inte registrerat någon analys ännu."_s, true});
+}
+
+// Opens the window of the instance on the worked example with c's file emptied, checks the
+// one message and the course list, and returns the window for further checks.
+template <class Instance>
+QWidget *showWithEmptyFile(Instance &instance, const EmptyFileCase &c, const QString &courseList)
+{
+    using namespace Qt::StringLiterals;
+    writeEkbacken();
+    writeLines(QString::fromLatin1(c.emptyFile), {u"-1"_s});
+    QWidget *window = instance.show();
+    EXPECT_EQ(recorder().messages, (std::vector<RecordedMessage>{{c.message, u"INFORMATION"_s, 48}}));
+    EXPECT_EQ(listItems(window, courseList), c.listed ? QStringList{u"Ekbacken"_s} : QStringList{});
+    return window;
 }
