@@ -58,10 +58,7 @@ private:
 
 BENCHMARK_DEFINE_F(MaxDataFixture, LoadAllFourFiles)(benchmark::State &state)
 {
-    const store::LoadPlan plan{.courses = store::WhenEmpty::MessageStop,
-                               .rounds = store::WhenEmpty::MessageStop,
-                               .strokes = store::WhenEmpty::MessageStop,
-                               .extended = store::WhenEmpty::MessageContinue};
+    const store::LoadPlan plan = store::showingPlan(store::kMaxCourses);
     store::Tables tables; // kept between loads, as a window keeps its own
     for (auto _ : state) {
         const store::LoadResult result = store::load(tables, plan);

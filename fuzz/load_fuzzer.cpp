@@ -85,7 +85,7 @@ void loadAndWriteBack(const QString &name, const QByteArray &bytes)
     check(std::size_t(rounds) <= tables.rundtabell.size());
     check(std::size_t(store::recordCount(tables.sistaStrokes)) <= tables.slagtabell.size());
     check(std::size_t(store::recordCount(tables.sistaExtended)) <= tables.utokad_tabell.size());
-    (void)store::banlista(tables.bantabell, int(tables.bantabell.size()));
+    (void)store::banlista(tables.bantabell);
     (void)store::courseFileBytes(tables.bantabell, courses);
     (void)store::roundFileBytes(tables, rounds);
 }

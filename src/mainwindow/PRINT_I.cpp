@@ -3,7 +3,6 @@
 #include "platform/controls.h"
 #include "store/loading.h"
 
-#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 

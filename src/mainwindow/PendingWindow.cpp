@@ -2,7 +2,6 @@
 
 #include "platform/controls.h"
 
-#include <QLabel>
 #include <QPushButton>
 
 namespace mainwindow {

@@ -49,11 +49,17 @@ int codeFromChar(QChar c)
 
 QString decode(QByteArrayView bytes)
 {
-    QString text(bytes.size(), Qt::Uninitialized);
-    QChar *out = text.data();
+    QString text;
+    decodeInto(bytes, text);
+    return text;
+}
+
+void decodeInto(QByteArrayView bytes, QString &into)
+{
+    into.resize(bytes.size());
+    QChar *out = into.data();
     for (char byte : bytes)
         *out++ = QChar(kTable[static_cast<unsigned char>(byte)]);
-    return text;
 }
 
 QByteArray encode(QStringView text)

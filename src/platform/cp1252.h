@@ -11,6 +11,8 @@
 namespace platform::cp1252 {
 
 QString decode(QByteArrayView bytes);
+// The same into a text; its buffer is reused when nothing else shares it.
+void decodeInto(QByteArrayView bytes, QString &into);
 // A character outside the code page is written as '?'.
 QByteArray encode(QStringView text);
 // The same, appended to bytes.

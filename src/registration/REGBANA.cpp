@@ -104,7 +104,6 @@ void REGBANA::connectHandlers()
 void REGBANA::REGBANA_Form_Load()
 {
     m_state.inmatat_namn.clear();
-    label(RB_N2)->clear();
     label(XHAL)->setText(u"1"_s);
 
     store::LoadPlan plan;

@@ -24,7 +24,6 @@ namespace {
 
 constexpr int kDefaultPoints = 36;
 constexpr int kDefaultPlayType = 1; // "Sällskap"
-constexpr int kHandicapMax = 54;    // the top of the handicap bars
 
 constexpr QStringView kLevels[] = {u"INGEN", u"MELLAN", u"FULL"};
 constexpr QStringView kPlayTypes[] = {u"Tävling", u"Sällskap", u"Ensam"};
@@ -77,10 +76,9 @@ REGRUNDA::REGRUNDA(State &state)
         setShown(name, false);
 }
 
-QWidget *REGRUNDA::added(QWidget *control)
+void REGRUNDA::added(QWidget *control)
 {
     m_controls.push_back(control);
-    return control;
 }
 
 void REGRUNDA::buildBars()
@@ -473,7 +471,7 @@ void REGRUNDA::REGRUNDA_HScroll20_Change()
 // A whole part at the top, 54, forces the tenth to 0; the tenth stays free afterwards.
 void REGRUNDA::wholePartChanged(const QString &shown, ValueLabel tenth, Bar tenthBar)
 {
-    if (store::numericValue(shown) != kHandicapMax)
+    if (store::numericValue(shown) != registration::kHandicapMax)
         return;
     m_labels[tenth]->setText(u"0"_s);
     m_bars[tenthBar]->setValue(0);

@@ -51,7 +51,7 @@ private:
     void buildTextBoxes();
     void buildCaptions();
     void buildButtons();
-    QWidget *added(QWidget *control);
+    void added(QWidget *control);
 
     void REGRUNDA_Form_Load();
     void REGRUNDA_VScroll1_Change();

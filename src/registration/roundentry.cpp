@@ -8,7 +8,6 @@ namespace registration {
 
 namespace {
 
-constexpr int kHandicapMax = 54;
 constexpr int kFirstYear = 1995;
 constexpr int kLastYear = 2040;
 
@@ -23,7 +22,7 @@ int clampedWhole(double value, int low, int high)
 void zeroExtended(HoleValues &values, int hole)
 {
     for (auto *perHole : {&values.hal_fairway, &values.hal_green, &values.hal_bunker, &values.hal_pitch,
-                        &values.hal_chip, &values.hal_putt})
+                          &values.hal_chip, &values.hal_putt})
         (*perHole)[hole] = 0;
 }
 

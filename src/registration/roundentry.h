@@ -34,6 +34,9 @@ int lastHoleIndex(QStringView antalHal);
 // The hole bar's maximum for sista_hal: never below 0, never past the 18th hole.
 int holeBarMaximum(int sista_hal);
 
+// The top of the handicap bars.
+inline constexpr int kHandicapMax = 54;
+
 // A handicap default split for its two bars: the whole part clamped to the bar's 0..54,
 // and the tenth, the last digit of the value written out (0 for a whole value).
 struct HandicapParts

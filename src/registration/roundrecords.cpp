@@ -89,7 +89,6 @@ std::optional<QString> extendedRecord(QStringView level, int holes, const HoleVa
     if (holes != 9 && holes != 18)
         return std::nullopt;
     QString record;
-    record.reserve(1 + kHolesPerRecord * holes);
     if (level == u"INGEN") {
         record = u'I' + QString(kHolesPerRecord * holes, u'-');
     } else if (level == u"MELLAN") {

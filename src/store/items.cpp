@@ -36,17 +36,6 @@ QByteArrayView quotedText(QByteArrayView trimmed)
     return close ? afterQuote.first(static_cast<const char *>(close) - afterQuote.data()) : afterQuote;
 }
 
-// Windows-1252 into the cell's buffer; resize() keeps the buffer unless it is shared.
-void decodeInto(QByteArrayView bytes, QString &into)
-{
-    into.resize(bytes.size());
-    QChar *out = into.data();
-    for (const char byte : bytes) {
-        const auto code = static_cast<unsigned char>(byte);
-        *out++ = code < 0x80 ? QChar(char16_t(code)) : platform::cp1252::charFromCode(code);
-    }
-}
-
 } // namespace
 
 ItemReader::ItemReader(QByteArray bytes) : m_bytes(std::move(bytes)) {}
@@ -79,7 +68,7 @@ bool ItemReader::readText(QString &into)
     const std::optional<Item> item = nextItem();
     if (!item)
         return false;
-    decodeInto(item->bytes, into);
+    platform::cp1252::decodeInto(item->bytes, into);
     return true;
 }
 
@@ -89,7 +78,7 @@ bool ItemReader::readHeld(Held &into)
     if (!item)
         return false;
     into.form = item->form;
-    decodeInto(item->bytes, into.text);
+    platform::cp1252::decodeInto(item->bytes, into.text);
     return true;
 }
 

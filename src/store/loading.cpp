@@ -83,7 +83,7 @@ std::optional<QByteArray> readDataFile(const QString &name)
     return bytes;
 }
 
-QString emptyFileMessage(DataFile file)
+void showEmptyFileMessage(DataFile file)
 {
     static const QString messages[] = {
         QStringLiteral("Du har inte registrerat någon bana ännu."),
@@ -91,12 +91,7 @@ QString emptyFileMessage(DataFile file)
         QStringLiteral("Du har inte registrerat något hål ännu."),
         QStringLiteral("Du har inte registrerat någon analys ännu."),
     };
-    return messages[int(file)];
-}
-
-void showEmptyFileMessage(DataFile file)
-{
-    platform::message(emptyFileMessage(file), QStringLiteral("INFORMATION"), platform::kStyleExclamation);
+    platform::message(messages[int(file)], QStringLiteral("INFORMATION"), platform::kStyleExclamation);
 }
 
 LoadStatus readCourses(const QByteArray &bytes, Tables &tables, int courseRows)
@@ -208,8 +203,6 @@ LoadResult load(Tables &tables, const LoadPlan &plan, const FileSource &source)
             showFileError(QStringLiteral("Filen %1 är skadad och kunde inte läsas helt."), file);
             result.failed = true;
             return result;
-        case LoadStatus::Missing: // the readers never report it: a missing file has no bytes
-            Q_UNREACHABLE();
         case LoadStatus::Empty:
             if (whenEmpty == WhenEmpty::MessageContinue || whenEmpty == WhenEmpty::MessageStop)
                 showEmptyFileMessage(file);

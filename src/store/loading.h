@@ -15,7 +15,7 @@
 // the window's tables, and shows the window's empty-file messages (tomfil_meddelande).
 namespace store {
 
-enum class LoadStatus { Ok, Empty, Missing, Damaged };
+enum class LoadStatus { Ok, Empty, Damaged };
 
 // What a window does when a file holds no record.
 enum class WhenEmpty {
@@ -58,9 +58,8 @@ struct LoadResult
 using FileSource = std::function<std::optional<QByteArray>(const QString &name)>;
 std::optional<QByteArray> readDataFile(const QString &name);
 
-// The empty-file message of each file ("Du har inte registrerat någon bana ännu." ...),
-// shown with title "INFORMATION" and style 48.
-QString emptyFileMessage(DataFile file);
+// Shows the empty-file message of the file ("Du har inte registrerat någon bana ännu." ...)
+// with title "INFORMATION" and style 48.
 void showEmptyFileMessage(DataFile file);
 
 // Loads as the plan says. A damaged or missing file shows its message once and ends

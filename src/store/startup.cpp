@@ -118,7 +118,7 @@ void createSet(DataFile missing)
                       platform::kStyleExclamation);
 
     std::vector<Backup> backups;
-    for (FileContent &content : keep) {
+    for (const FileContent &content : keep) {
         const QString copy = freeBackupName(content.name);
         if (writeFiles({{copy, content.bytes}})) {
             showNotCreated(copy);

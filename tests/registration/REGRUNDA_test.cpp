@@ -1,4 +1,5 @@
 #include "registration/REGRUNDA.h"
+#include "roundfiles.h"
 #include "support/datafiles.h"
 #include "support/gui.h"
 #include "support/testenv.h"
@@ -16,13 +17,10 @@ namespace {
 
 using Register = platform::Instance<REGRUNDA, REGRUNDA::State>;
 
-const QStringList kQuotedEmpty{u"\"-1\""_s};
-
 void writeEkbackenCourseOnly()
 {
     writeLines(u"VEMTORBF"_s, ekbackenCourseLines());
-    for (const QString &name : {u"VERUNDAR"_s, u"VERUNDAH"_s, u"VERUNDAK"_s})
-        writeLines(name, kQuotedEmpty);
+    writeQuotedEmptyRoundFiles();
 }
 
 QScrollBar *bar(QWidget *window, const QString &name)
@@ -59,17 +57,6 @@ int countOpen(const QString &name)
     for (QWidget *window : QApplication::topLevelWidgets())
         open += window->objectName() == name && window->isVisible();
     return open;
-}
-
-struct RoundFiles
-{
-    QByteArray rounds, strokes, extended;
-    friend bool operator==(const RoundFiles &, const RoundFiles &) = default;
-};
-
-RoundFiles filesOnDisk()
-{
-    return {readFile(u"VERUNDAR"_s), readFile(u"VERUNDAH"_s), readFile(u"VERUNDAK"_s)};
 }
 
 const QStringList kExtendedControls{

@@ -21,11 +21,6 @@ HoleValues sameOnEveryHole()
     return values;
 }
 
-QString repeated(const QString &hole, int holes)
-{
-    return hole.repeated(holes);
-}
-
 registration::RoundInput ekbackenInput()
 {
     return {.year = u"2004"_s,
@@ -57,12 +52,9 @@ TEST(ExtendedRecord, HoldsTheLevelsValuesForNineAndEighteenHoles)
         QString expected;
     };
     const Case cases[] = {
-        {u"INGEN"_s, 9, u'I' + QString(54, u'-')},
-        {u"INGEN"_s, 18, u'I' + QString(108, u'-')},
-        {u"MELLAN"_s, 9, u'M' + repeated(u"-J---2"_s, 9)},
-        {u"MELLAN"_s, 18, u'M' + repeated(u"-J---2"_s, 18)},
-        {u"FULL"_s, 9, u'F' + repeated(u"NJ1012"_s, 9)},
-        {u"FULL"_s, 18, u'F' + repeated(u"NJ1012"_s, 18)},
+        {u"INGEN"_s, 9, u'I' + QString(54, u'-')},        {u"INGEN"_s, 18, u'I' + QString(108, u'-')},
+        {u"MELLAN"_s, 9, u'M' + u"-J---2"_s.repeated(9)}, {u"MELLAN"_s, 18, u'M' + u"-J---2"_s.repeated(18)},
+        {u"FULL"_s, 9, u'F' + u"NJ1012"_s.repeated(9)},   {u"FULL"_s, 18, u'F' + u"NJ1012"_s.repeated(18)},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.level.toStdString() + " " + std::to_string(c.holes));

@@ -1,4 +1,5 @@
 #include "registration/roundsave.h"
+#include "roundfiles.h"
 #include "support/datafiles.h"
 #include "support/testenv.h"
 
@@ -58,17 +59,6 @@ void writeRounds(const std::vector<Round> &rounds)
     writeLines(u"VERUNDAR"_s, lines.rounds);
     writeLines(u"VERUNDAH"_s, lines.strokes);
     writeLines(u"VERUNDAK"_s, lines.extended);
-}
-
-struct RoundFiles
-{
-    QByteArray rounds, strokes, extended;
-    friend bool operator==(const RoundFiles &, const RoundFiles &) = default;
-};
-
-RoundFiles filesOnDisk()
-{
-    return {readFile(u"VERUNDAR"_s), readFile(u"VERUNDAH"_s), readFile(u"VERUNDAK"_s)};
 }
 
 RoundFiles expectedFiles(const std::vector<Round> &rounds)
@@ -175,8 +165,7 @@ TEST(RoundSave, MovesEachRoundWithAllItsStrokes)
 
 TEST(RoundSave, WritesTheFirstRoundOverQuotedEmptyFiles)
 {
-    for (const QString &name : {u"VERUNDAR"_s, u"VERUNDAH"_s, u"VERUNDAK"_s})
-        writeLines(name, {u"\"-1\""_s});
+    writeQuotedEmptyRoundFiles();
     expectSortedSave({}, {u"2004"_s, u"8"_s, u"24"_s, u"N"_s, 18, 4}, {{u"2004-08-24"_s, u"N"_s, 18, 4}});
 }
 

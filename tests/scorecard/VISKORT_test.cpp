@@ -24,38 +24,30 @@ QString blanks(int count)
     return QString(count, u' ');
 }
 
+// A column of the card: the cell of hole h is named prefix + (first + h - 1).
+struct Cells
+{
+    QString prefix;
+    int first;
+};
+
+const Cells kMetreCells{u"Label"_s, 19};
+const Cells kParCells{u"Label"_s, 37};
+const Cells kIndexCells{u"Label"_s, 55};
+const Cells kReceivedCells{u"Label"_s, 73};
+const Cells kMostCells{u"vekoll"_s, 20};
+const Cells kFewestCells{u"vekoll"_s, 0};
+const Cells kStrokeCells{u"Label"_s, 91};
+const Cells kPointCells{u"Label"_s, 109};
+const Cells kExtendedCells{u"Label"_s, 143};
+
 // The 18 cells of a column, hole 1 first.
-QStringList column(QWidget *window, const QString &prefix, int first)
+QStringList column(QWidget *window, const Cells &cells)
 {
     QStringList texts;
     for (int hole = 0; hole < 18; ++hole)
-        texts << labelText(window, prefix + QString::number(first + hole));
+        texts << labelText(window, cells.prefix + QString::number(cells.first + hole));
     return texts;
-}
-
-QStringList fewest(QWidget *window)
-{
-    return column(window, u"vekoll"_s, 0);
-}
-QStringList most(QWidget *window)
-{
-    return column(window, u"vekoll"_s, 20);
-}
-QStringList received(QWidget *window)
-{
-    return column(window, u"Label"_s, 73);
-}
-QStringList strokes(QWidget *window)
-{
-    return column(window, u"Label"_s, 91);
-}
-QStringList points(QWidget *window)
-{
-    return column(window, u"Label"_s, 109);
-}
-QStringList extendedHoles(QWidget *window)
-{
-    return column(window, u"Label"_s, 143);
 }
 
 // Nine texts followed by nine empty ones.
@@ -150,23 +142,23 @@ TEST_F(Scorecard, EkbackenCourseClickShowsTheCourseAndItsOneRound)
     EXPECT_TRUE(isShown(window, u"Label134"_s));
     EXPECT_FALSE(isShown(window, u"L_Inf1"_s));
     EXPECT_FALSE(isShown(window, u"Command1"_s));
-    EXPECT_EQ(column(window, u"Label"_s, 19), frontNine({u"312"_s, u"145"_s, u"478"_s, u"356"_s, u"298"_s,
-                                                         u"167"_s, u"502"_s, u"334"_s, u"389"_s}));
-    EXPECT_EQ(column(window, u"Label"_s, 37),
+    EXPECT_EQ(column(window, kMetreCells), frontNine({u"312"_s, u"145"_s, u"478"_s, u"356"_s, u"298"_s,
+                                                      u"167"_s, u"502"_s, u"334"_s, u"389"_s}));
+    EXPECT_EQ(column(window, kParCells),
               frontNine({u"4"_s, u"3"_s, u"5"_s, u"4"_s, u"4"_s, u"3"_s, u"5"_s, u"4"_s, u"4"_s}));
-    EXPECT_EQ(column(window, u"Label"_s, 55),
+    EXPECT_EQ(column(window, kIndexCells),
               frontNine({u"5"_s, u"9"_s, u"1"_s, u"3"_s, u"7"_s, u"8"_s, u"2"_s, u"4"_s, u"6"_s}));
     EXPECT_EQ(labelText(window, u"L_TotMet"_s), u"2981"_s);
     EXPECT_EQ(labelText(window, u"L_TotPar"_s), u"36"_s);
     const QStringList played =
         frontNine({u"5"_s, u"4"_s, u"6"_s, u"5"_s, u"4"_s, u"3"_s, u"6"_s, u"5"_s, u"5"_s});
-    EXPECT_EQ(fewest(window), played);
-    EXPECT_EQ(most(window), played);
+    EXPECT_EQ(column(window, kFewestCells), played);
+    EXPECT_EQ(column(window, kMostCells), played);
     EXPECT_EQ(labels(window, kBestWorstSums),
               (QStringList{u"43"_s, QString(), u"43"_s, u"43"_s, QString(), u"43"_s}));
     EXPECT_EQ(listItems(window, u"L_Dat"_s), QStringList{u"2004-08-24"_s});
     EXPECT_EQ(labelText(window, u"L_Tot"_s), u"1"_s);
-    EXPECT_EQ(extendedHoles(window), QStringList(18, blanks(42)));
+    EXPECT_EQ(column(window, kExtendedCells), QStringList(18, blanks(42)));
     EXPECT_EQ(recorder().messages.size(), 0u);
 }
 
@@ -178,10 +170,10 @@ TEST_F(Scorecard, EkbackenAtMellanShowsTheRoundWithPointsAndGreensAndPutts)
     ASSERT_NO_FATAL_FAILURE(clickListRow(window, u"L_Dat"_s, 0));
 
     // Slope 11.0: every hole has a stroke index up to 11 and receives one stroke.
-    EXPECT_EQ(received(window), frontNine(QStringList(9, u"1"_s)));
-    EXPECT_EQ(strokes(window),
+    EXPECT_EQ(column(window, kReceivedCells), frontNine(QStringList(9, u"1"_s)));
+    EXPECT_EQ(column(window, kStrokeCells),
               frontNine({u"5"_s, u"4"_s, u"6"_s, u"5"_s, u"4"_s, u"3"_s, u"6"_s, u"5"_s, u"5"_s}));
-    EXPECT_EQ(points(window),
+    EXPECT_EQ(column(window, kPointCells),
               frontNine({u"2"_s, u"2"_s, u"2"_s, u"2"_s, u"3"_s, u"3"_s, u"2"_s, u"2"_s, u"2"_s}));
     EXPECT_EQ(labels(window, kRoundTotals),
               (QStringList{u"9"_s, u"43"_s, u"20"_s, u"43"_s, u"20"_s, QString(), QString()}));
@@ -198,7 +190,7 @@ TEST_F(Scorecard, EkbackenAtMellanShowsTheRoundWithPointsAndGreensAndPutts)
         return blanks(7) + (greenHit ? green : noGreen) + blanks(21) + blanks(6) + QString::number(putts);
     };
     EXPECT_EQ(labelText(window, u"Label143"_s), blanks(16) + u"JA"_s + blanks(28) + u"2"_s);
-    EXPECT_EQ(extendedHoles(window),
+    EXPECT_EQ(column(window, kExtendedCells),
               (QStringList{hole(true, 2), hole(false, 2), hole(true, 1), hole(false, 3), hole(true, 2),
                            hole(true, 2), hole(false, 2), hole(true, 2), hole(true, 1)} +
                QStringList(9, blanks(42))));
@@ -208,9 +200,9 @@ TEST_F(Scorecard, EkbackenAtMellanShowsTheRoundWithPointsAndGreensAndPutts)
 
     // Choosing the course again empties the round's part but keeps the note line shown.
     ASSERT_NO_FATAL_FAILURE(clickListRow(window, u"L_Bana"_s, 0));
-    EXPECT_EQ(points(window), QStringList(18, QString()));
-    EXPECT_EQ(received(window), QStringList(18, QString()));
-    EXPECT_EQ(extendedHoles(window), QStringList(18, blanks(42)));
+    EXPECT_EQ(column(window, kPointCells), QStringList(18, QString()));
+    EXPECT_EQ(column(window, kReceivedCells), QStringList(18, QString()));
+    EXPECT_EQ(column(window, kExtendedCells), QStringList(18, blanks(42)));
     EXPECT_EQ(labels(window, kExtendedTotals), QStringList(6, QString()));
     EXPECT_EQ(labels(window, {u"L_t1"_s, u"L_Inf1"_s, u"L_TotPo"_s}), QStringList(3, QString()));
     EXPECT_TRUE(isShown(window, u"L_Inf1"_s));
@@ -234,12 +226,12 @@ TEST_F(Scorecard, EkbackenAtFullShowsAllSixEntriesAndTotals)
             text += blanks(6) + digit;
         return text;
     };
-    EXPECT_EQ(extendedHoles(window), (QStringList{hole(false, true, u"0002"_s), hole(false, true, u"0001"_s),
-                                                  hole(true, false, u"1013"_s), hole(true, true, u"0002"_s),
-                                                  hole(false, true, u"0102"_s), hole(false, true, u"0002"_s),
-                                                  hole(true, false, u"0012"_s), hole(true, true, u"0002"_s),
-                                                  hole(false, true, u"0002"_s)} +
-                                      QStringList(9, blanks(42))));
+    EXPECT_EQ(column(window, kExtendedCells),
+              (QStringList{
+                   hole(false, true, u"0002"_s), hole(false, true, u"0001"_s), hole(true, false, u"1013"_s),
+                   hole(true, true, u"0002"_s), hole(false, true, u"0102"_s), hole(false, true, u"0002"_s),
+                   hole(true, false, u"0012"_s), hole(true, true, u"0002"_s), hole(false, true, u"0002"_s)} +
+               QStringList(9, blanks(42))));
     EXPECT_EQ(labels(window, kExtendedTotals),
               (QStringList{u"4"_s, u"7"_s, u"1"_s, u"1"_s, u"2"_s, u"18"_s}));
 }
@@ -283,12 +275,12 @@ TEST_F(Scorecard, BestAndWorstCoverAllYearsAfterTheCourseClickAndTheRoundsYearAf
     EXPECT_EQ(labels(window, {u"vekoll0"_s, u"vekoll20"_s}), (QStringList{u"3"_s, u"7"_s}));
     EXPECT_EQ(labels(window, kBestWorstSums),
               (QStringList{u"43"_s, u"45"_s, u"88"_s, u"47"_s, u"45"_s, u"92"_s}));
-    EXPECT_EQ(strokes(window)[0], u"3"_s);
+    EXPECT_EQ(column(window, kStrokeCells)[0], u"3"_s);
 
     // The only round of its year: both columns show its strokes.
     ASSERT_NO_FATAL_FAILURE(clickListRow(window, u"L_Dat"_s, 0));
-    EXPECT_EQ(fewest(window), most(window));
-    EXPECT_EQ(fewest(window)[0], u"2"_s);
+    EXPECT_EQ(column(window, kFewestCells), column(window, kMostCells));
+    EXPECT_EQ(column(window, kFewestCells)[0], u"2"_s);
     EXPECT_EQ(labels(window, kBestWorstSums),
               (QStringList{u"42"_s, u"45"_s, u"87"_s, u"42"_s, u"45"_s, u"87"_s}));
 }
@@ -309,14 +301,14 @@ TEST_F(Scorecard, ReceivedStrokesAndPointsFollowTheSlopeHandicap)
     QStringList erh(18, u"1"_s);
     for (int hole = 0; hole < 4; ++hole)
         erh[hole] = u"2"_s;
-    EXPECT_EQ(received(window), erh);
+    EXPECT_EQ(column(window, kReceivedCells), erh);
     QStringList expectedPoints(18, u"2"_s);
     for (int hole = 1; hole < 4; ++hole)
         expectedPoints[hole] = u"3"_s;
     expectedPoints[0] = u"4"_s;
     expectedPoints[4] = u"-"_s;
     expectedPoints[17] = u"-"_s;
-    EXPECT_EQ(points(window), expectedPoints);
+    EXPECT_EQ(column(window, kPointCells), expectedPoints);
     EXPECT_EQ(labels(window, kRoundTotals),
               (QStringList{u"22"_s, u"95"_s, u"37"_s, u"46"_s, u"21"_s, u"49"_s, u"16"_s}));
     // A type of play the register let through shows as stored.
@@ -337,7 +329,7 @@ TEST_F(Scorecard, TwoRoundsOnOneDateAreToldApartByPosition)
     for (const auto &[position, first] : {std::pair{1, u"6"_s}, std::pair{0, u"3"_s}, std::pair{0, u"3"_s}}) {
         SCOPED_TRACE(position);
         ASSERT_NO_FATAL_FAILURE(clickListRow(window, u"L_Dat"_s, position));
-        EXPECT_EQ(strokes(window)[0], first);
+        EXPECT_EQ(column(window, kStrokeCells)[0], first);
         EXPECT_EQ(labels(window, {u"vekoll0"_s, u"vekoll20"_s}), (QStringList{u"3"_s, u"6"_s}));
     }
     EXPECT_EQ(recorder().messages.size(), 0u);
@@ -353,26 +345,26 @@ TEST_F(Scorecard, NineHoleRoundAfterAnEighteenHoleRoundShowsOnlyItsHoles)
     QWidget *window = open();
     ASSERT_NO_FATAL_FAILURE(clickListRow(window, u"L_Bana"_s, 0));
     ASSERT_NO_FATAL_FAILURE(clickListRow(window, u"L_Dat"_s, 0));
-    EXPECT_EQ(received(window), QStringList(18, u"1"_s));
+    EXPECT_EQ(column(window, kReceivedCells), QStringList(18, u"1"_s));
     EXPECT_EQ(labelText(window, u"L_Tot18s"_s), u"54"_s);
-    const QStringList longRoundHoles = extendedHoles(window);
+    const QStringList longRoundHoles = column(window, kExtendedCells);
 
     ASSERT_NO_FATAL_FAILURE(clickListRow(window, u"L_Dat"_s, 1));
     // The extended column writes the round's nine holes and leaves the others as they were.
     const QString missedBoth = blanks(2) + u"NEJ"_s + blanks(6) + u"NEJ"_s + blanks(6) + u"0"_s + blanks(6) +
                                u"0"_s + blanks(6) + u"0"_s + blanks(6) + u"1"_s;
-    EXPECT_EQ(extendedHoles(window), QStringList(9, missedBoth) + longRoundHoles.mid(9));
+    EXPECT_EQ(column(window, kExtendedCells), QStringList(9, missedBoth) + longRoundHoles.mid(9));
     EXPECT_NE(longRoundHoles[17], blanks(42));
     EXPECT_EQ(labels(window, kExtendedTotals), (QStringList{u"0"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s, u"9"_s}));
-    EXPECT_EQ(received(window), frontNine(QStringList(9, u"1"_s)));
-    EXPECT_EQ(strokes(window), frontNine(QStringList(9, u"4"_s)));
-    EXPECT_EQ(points(window), frontNine(QStringList(9, u"3"_s)));
+    EXPECT_EQ(column(window, kReceivedCells), frontNine(QStringList(9, u"1"_s)));
+    EXPECT_EQ(column(window, kStrokeCells), frontNine(QStringList(9, u"4"_s)));
+    EXPECT_EQ(column(window, kPointCells), frontNine(QStringList(9, u"3"_s)));
     EXPECT_EQ(labels(window, kRoundTotals),
               (QStringList{u"9"_s, u"36"_s, u"27"_s, u"36"_s, u"27"_s, QString(), QString()}));
     // The nine-hole round has no strokes on hole 10, so the second nine of Min and Max goes;
     // the sums were taken before, over both rounds' holes.
-    EXPECT_EQ(fewest(window), frontNine(QStringList(9, u"4"_s)));
-    EXPECT_EQ(most(window), frontNine(QStringList(9, u"6"_s)));
+    EXPECT_EQ(column(window, kFewestCells), frontNine(QStringList(9, u"4"_s)));
+    EXPECT_EQ(column(window, kMostCells), frontNine(QStringList(9, u"6"_s)));
     EXPECT_EQ(labels(window, kBestWorstSums),
               (QStringList{u"36"_s, QString(), u"36"_s, u"54"_s, QString(), u"108"_s}));
 }
@@ -387,8 +379,8 @@ TEST_F(Scorecard, CourseWithoutRoundsShowsNoBestAndWorst)
 
     EXPECT_EQ(listItems(window, u"L_Dat"_s), QStringList{});
     EXPECT_EQ(labelText(window, u"L_Tot"_s), u"0"_s);
-    EXPECT_EQ(fewest(window), QStringList(18, QString()));
-    EXPECT_EQ(most(window), QStringList(18, QString()));
+    EXPECT_EQ(column(window, kFewestCells), QStringList(18, QString()));
+    EXPECT_EQ(column(window, kMostCells), QStringList(18, QString()));
     EXPECT_EQ(labels(window, kBestWorstSums), QStringList(6, QString()));
     EXPECT_EQ(labelText(window, u"L_TotPar"_s), u"36"_s);
 }
@@ -406,7 +398,7 @@ TEST_F(Scorecard, DateShowsARoundOfTheCourseClickedAfterTheSelectionMovedByKey)
     ASSERT_EQ(control<QListWidget>(window, u"L_Bana"_s)->currentRow(), 1);
 
     ASSERT_NO_FATAL_FAILURE(clickListRow(window, u"L_Dat"_s, 0));
-    EXPECT_EQ(strokes(window), QStringList(18, u"3"_s));
+    EXPECT_EQ(column(window, kStrokeCells), QStringList(18, u"3"_s));
     EXPECT_EQ(labelText(window, u"L_TotPo"_s), u"72"_s);
     EXPECT_EQ(recorder().messages.size(), 0u);
 }
