@@ -199,11 +199,6 @@ std::optional<int> findRound(const store::Tables &tables, const QString &courseN
     return row;
 }
 
-int holesOf(const store::RoundRow &round)
-{
-    return int(std::clamp(std::floor(value(round[store::kAntalHal])), 0.0, double(store::kMaxHoles)));
-}
-
 namespace {
 
 double yearOf(const store::RoundRow &round)
@@ -269,7 +264,7 @@ RoundCard roundCard(const store::Tables &tables, int courseRow, const QString &c
     card.bestWorst = bestAndWorst(tables.slagtabell, sameYear, decimalPoint);
 
     const double slopeHcp = value(round[store::kSlopeHcp]);
-    const int holes = holesOf(round);
+    const int holes = store::holesOf(round[store::kAntalHal]);
     fillHoles(card, courseRowOf(tables, courseRow), strokeRowOf(tables.slagtabell, row), holes, slopeHcp,
               decimalPoint);
 

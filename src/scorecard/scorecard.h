@@ -64,9 +64,6 @@ CourseCard courseCard(const store::Tables &tables, int courseRow, const QString 
 std::optional<int> findRound(const store::Tables &tables, const QString &courseName, const QString &date,
                              int position, int lastRow);
 
-// The number of holes a round's antal_hal gives, as a whole number from 0 to 18.
-int holesOf(const store::RoundRow &round);
-
 // The card's round part for round `row`.
 struct RoundCard
 {

@@ -2,12 +2,10 @@
 
 #include "platform/services.h"
 #include "store/items.h"
-#include "store/numbers.h"
 
 #include <QSaveFile>
 
 #include <algorithm>
-#include <cmath>
 #include <memory>
 
 namespace store {
@@ -15,11 +13,6 @@ namespace store {
 namespace {
 
 // The hole count a cell spells, limited to what a row holds.
-int holesOf(const QString &cell)
-{
-    return int(std::clamp(std::floor(numericValue(cell)), 0.0, double(kMaxHoles)));
-}
-
 int rowsToWrite(std::size_t tableRows, int count)
 {
     return std::clamp(count, 0, int(tableRows));

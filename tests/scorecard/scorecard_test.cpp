@@ -94,17 +94,6 @@ TEST(FindRound, NeedsThePositionAmongTheCoursesRoundsAndTheDate)
     EXPECT_EQ(scorecard::findRound(tables, u"A"_s, u"2004-05-01"_s, 2, 2), std::nullopt);
 }
 
-TEST(HolesOf, IndexesAtMostEighteenCells)
-{
-    const std::pair<QString, int> cases[] = {{u"9"_s, 9},  {u"18"_s, 18},  {u"27"_s, 18},
-                                             {u"-3"_s, 0}, {QString(), 0}, {u"9.5"_s, 9}};
-    for (const auto &[text, holes] : cases) {
-        store::RoundRow round;
-        round[store::kAntalHal] = text;
-        EXPECT_EQ(scorecard::holesOf(round), holes) << text.toStdString();
-    }
-}
-
 // A 9-hole round at slope 21.6 (R = 22): holes with stroke index 1 to 4 receive 2 strokes.
 TEST(RoundCard, NineHoleWorkedExample)
 {

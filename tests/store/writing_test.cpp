@@ -89,3 +89,11 @@ TEST(SaveFiles, FailureIsReportedAndChangesNoFile)
 }
 
 } // namespace
+
+TEST(HolesOf, IndexesAtMostEighteenCells)
+{
+    const std::pair<QString, int> cases[] = {{u"9"_s, 9},  {u"18"_s, 18},  {u"27"_s, 18},
+                                             {u"-3"_s, 0}, {QString(), 0}, {u"9.5"_s, 9}};
+    for (const auto &[text, holes] : cases)
+        EXPECT_EQ(store::holesOf(text), holes) << text.toStdString();
+}
