@@ -47,6 +47,11 @@ void message(const QString &text, const QString &title, int style)
     current().message(text, title, style);
 }
 
+void errorMessage(const QString &text)
+{
+    message(text, QStringLiteral("FELMEDDELANDE"), kStyleExclamation);
+}
+
 void beep()
 {
     current().beep();

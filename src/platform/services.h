@@ -26,6 +26,8 @@ public:
 void installServices(Services *services);
 
 void message(const QString &text, const QString &title, int style);
+// A fault the user must know of: title "FELMEDDELANDE", style 48.
+void errorMessage(const QString &text);
 void beep();
 QString today();
 void endProgram();

@@ -134,8 +134,7 @@ void REGBANA::REGBANA_RB_NAMNKLAR_Click()
     m_state.inmatat_namn = typed;
     const bool nameGiven = !typed.isEmpty();
     if (nameGiven && !registration::canAddCourse(m_state.sista_bana)) {
-        platform::message(u"Du kan inte registrera fler än 101 banor."_s, u"FELMEDDELANDE"_s,
-                          platform::kStyleExclamation);
+        platform::errorMessage(u"Du kan inte registrera fler än 101 banor."_s);
         return;
     }
     if (nameGiven && registration::isReservedName(typed)) {

@@ -12,8 +12,6 @@ namespace registration {
 
 namespace {
 
-const QString kErrorTitle = u"FELMEDDELANDE"_s;
-
 // The round files are read again at every save, without empty-file messages.
 constexpr store::LoadPlan kSavePlan{.courses = store::WhenEmpty::NotLoaded,
                                     .rounds = store::WhenEmpty::Silent,
@@ -26,14 +24,12 @@ std::optional<int> newPosition(const store::Tables &tables)
     const int rounds = store::recordCount(tables.sistaRounds);
     if (rounds != store::recordCount(tables.sistaStrokes) ||
         rounds != store::recordCount(tables.sistaExtended)) {
-        platform::message(
-            u"Filerna VERUNDAR, VERUNDAH och VERUNDAK har olika antal rundor. Ingenting har sparats."_s,
-            kErrorTitle, platform::kStyleExclamation);
+        platform::errorMessage(
+            u"Filerna VERUNDAR, VERUNDAH och VERUNDAK har olika antal rundor. Ingenting har sparats."_s);
         return std::nullopt;
     }
     if (rounds >= store::kMaxRounds) {
-        platform::message(u"Du kan inte registrera fler än 2001 rundor. Rundan sparades inte."_s, kErrorTitle,
-                          platform::kStyleExclamation);
+        platform::errorMessage(u"Du kan inte registrera fler än 2001 rundor. Rundan sparades inte."_s);
         return std::nullopt;
     }
     return rounds;

@@ -165,8 +165,7 @@ void VISKORT::VISKORT_L_Dat_Click()
         showRound(scorecard::roundCard(m_state.tables, m_state.courseRow, m_courseName, *row, lastRound(),
                                        decimalPoint()));
     } else {
-        platform::message(u"ETT FEL HAR UPPTÄCKTS I DIN DATUMFIL. SÖK OCH ÄNDRA!"_s, u"FELMEDDELANDE"_s,
-                          platform::kStyleExclamation);
+        platform::errorMessage(u"ETT FEL HAR UPPTÄCKTS I DIN DATUMFIL. SÖK OCH ÄNDRA!"_s);
     }
     emptySecondNineTotals();
 }

@@ -12,8 +12,6 @@ namespace store {
 
 namespace {
 
-const QString kErrorTitle = QStringLiteral("FELMEDDELANDE");
-
 // The hole count a cell spells, as the loop bound of a record: Int of its value, 0 for
 // none. A count above 18 makes the record too long for a row.
 int holeCount(const QString &cell)
@@ -176,7 +174,7 @@ LoadStatus readFile(DataFile file, const QByteArray &bytes, Tables &tables, int 
 
 void showFileError(const QString &text, DataFile file)
 {
-    platform::message(text.arg(fileName(file)), kErrorTitle, platform::kStyleExclamation);
+    platform::errorMessage(text.arg(fileName(file)));
 }
 
 } // namespace

@@ -28,19 +28,15 @@ FileState stateOf(const QString &name)
     return file.size() == 0 ? FileState::Missing : FileState::Present;
 }
 
-void showError(const QString &text)
-{
-    platform::message(text, QStringLiteral("FELMEDDELANDE"), platform::kStyleExclamation);
-}
-
 void showUnreadable(const QString &name)
 {
-    showError(QStringLiteral("Filen %1 finns men går inte att läsa. Ingenting har ändrats.").arg(name));
+    platform::errorMessage(
+        QStringLiteral("Filen %1 finns men går inte att läsa. Ingenting har ändrats.").arg(name));
 }
 
 void showNotCreated(const QString &name)
 {
-    showError(QStringLiteral("Filen %1 kunde inte skapas.").arg(name));
+    platform::errorMessage(QStringLiteral("Filen %1 kunde inte skapas.").arg(name));
 }
 
 // Anything but the single line of an empty data file is worth keeping.

@@ -95,8 +95,7 @@ bool saveFiles(const std::vector<FileContent> &files)
     const std::optional<QString> failed = writeFiles(files);
     if (!failed)
         return true;
-    platform::message(QStringLiteral("Filen %1 kunde inte sparas. Ingenting har ändrats.").arg(*failed),
-                      QStringLiteral("FELMEDDELANDE"), platform::kStyleExclamation);
+    platform::errorMessage(QStringLiteral("Filen %1 kunde inte sparas. Ingenting har ändrats.").arg(*failed));
     return false;
 }
 
