@@ -1,29 +1,16 @@
 // The one loader on maximum-size files: all four files into a scorecard window's tables,
 // as the scorecard loads them, and the guard before a window opens.
+#include "benchdir.h"
 #include "maxdata.h"
 
-#include "platform/services.h"
 #include "store/guard.h"
 #include "store/loading.h"
 
-#include <QDir>
-#include <QTemporaryDir>
-
 #include <benchmark/benchmark.h>
 
+#include <memory>
+
 namespace {
-
-// Counts messages instead of showing them: a benchmark that shows one measures a failure.
-class CountingServices : public platform::Services
-{
-public:
-    void message(const QString &, const QString &, int) override { ++messages; }
-    void beep() override {}
-    QString today() override { return QStringLiteral("08-24-2004"); }
-    void endProgram() override {}
-
-    int messages = 0;
-};
 
 // The generated files in a temporary current directory, with messages counted.
 class MaxDataFixture : public benchmark::Fixture
@@ -31,29 +18,21 @@ class MaxDataFixture : public benchmark::Fixture
 public:
     void SetUp(const benchmark::State &) override
     {
-        m_previous = QDir::currentPath();
-        QDir::setCurrent(m_dir.path());
+        m_dir = std::make_unique<BenchDir>();
         writeMaxData();
-        platform::installServices(&m_services);
     }
 
-    void TearDown(const benchmark::State &) override
-    {
-        platform::installServices(nullptr);
-        QDir::setCurrent(m_previous);
-    }
+    void TearDown(const benchmark::State &) override { m_dir.reset(); }
 
 protected:
     void failOnMessage(benchmark::State &state)
     {
-        if (m_services.messages != 0)
+        if (m_dir->messages() != 0)
             state.SkipWithError("the data files gave a message");
     }
 
 private:
-    QTemporaryDir m_dir;
-    QString m_previous;
-    CountingServices m_services;
+    std::unique_ptr<BenchDir> m_dir;
 };
 
 BENCHMARK_DEFINE_F(MaxDataFixture, LoadAllFourFiles)(benchmark::State &state)

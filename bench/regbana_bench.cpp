@@ -1,14 +1,12 @@
 // The course register on a file of 101 courses: opening it, and saving a changed course.
+#include "benchdir.h"
 #include "maxdata.h"
 
-#include "platform/services.h"
 #include "registration/REGBANA.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
-#include <QDir>
 #include <QScrollBar>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -16,29 +14,10 @@
 
 namespace {
 
-// The chooser's beep and any message would wait for the desktop; here they are dropped.
-class QuietServices : public platform::Services
-{
-public:
-    QuietServices() { platform::installServices(this); }
-    ~QuietServices() override { platform::installServices(nullptr); }
-    void message(const QString &, const QString &, int) override {}
-    void beep() override {}
-    QString today() override { return QStringLiteral("08-24-2004"); }
-    void endProgram() override {}
-};
-
 class CourseRegister
 {
 public:
-    CourseRegister() : m_previous(QDir::currentPath())
-    {
-        if (!m_dir.isValid() || !QDir::setCurrent(m_dir.path()))
-            std::abort();
-        writeMaxData(0);
-    }
-
-    ~CourseRegister() { QDir::setCurrent(m_previous); }
+    CourseRegister() { writeMaxData(0); }
 
     REGBANA *open() { return m_instance.show(); }
 
@@ -69,9 +48,7 @@ private:
         form->findChild<QAbstractButton *>(QString::fromLatin1(name))->click();
     }
 
-    QuietServices m_services;
-    QString m_previous;
-    QTemporaryDir m_dir;
+    BenchDir m_dir;
     platform::Instance<REGBANA, REGBANA::State> m_instance;
 };
 

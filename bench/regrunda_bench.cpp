@@ -1,13 +1,12 @@
 // The round save on files that already hold 2000 rounds of 18 holes in reverse date
 // order: reading the three round files, the date sort of all 2001 rounds, the rewrite.
+#include "benchdir.h"
 #include "maxdata.h"
 
 #include "registration/roundsave.h"
 #include "store/format.h"
 
-#include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -63,10 +62,7 @@ registration::HoleValues newHoles()
 
 void BM_RoundSaveInto2000ReversedRounds(benchmark::State &state)
 {
-    const QString previous = QDir::currentPath();
-    QTemporaryDir dir;
-    if (!dir.isValid() || !QDir::setCurrent(dir.path()))
-        std::abort();
+    const BenchDir dir;
     writeMaxData(2000, RoundOrder::Descending);
     std::vector<std::pair<QString, QByteArray>> stored;
     for (store::DataFile file : store::kRoundFiles)
@@ -83,7 +79,6 @@ void BM_RoundSaveInto2000ReversedRounds(benchmark::State &state)
             restore(name, bytes);
         state.ResumeTiming();
     }
-    QDir::setCurrent(previous);
 }
 BENCHMARK(BM_RoundSaveInto2000ReversedRounds)->Unit(benchmark::kMillisecond);
 

@@ -1,11 +1,10 @@
 // The scorecard's two clicks on a course that holds all 2001 rounds.
+#include "benchdir.h"
 #include "maxdata.h"
 
 #include "scorecard/VISKORT.h"
 
-#include <QDir>
 #include <QListWidget>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -17,10 +16,8 @@ namespace {
 class OpenScorecard
 {
 public:
-    OpenScorecard() : m_previous(QDir::currentPath())
+    OpenScorecard()
     {
-        if (!m_dir.isValid() || !QDir::setCurrent(m_dir.path()))
-            std::abort();
         writeMaxData(2001, RoundOrder::Ascending, RoundCourses::OneCourse);
         m_window = m_instance.show();
         m_courses = m_window->findChild<QListWidget *>(QStringLiteral("L_Bana"));
@@ -30,11 +27,7 @@ public:
             std::abort();
     }
 
-    ~OpenScorecard()
-    {
-        m_window->unload();
-        QDir::setCurrent(m_previous);
-    }
+    ~OpenScorecard() { m_window->unload(); }
 
     void clickCourse() { click(m_courses, 0); }
     // The latest round: the lookup scans every row before it.
@@ -48,8 +41,7 @@ private:
         emit list->itemClicked(list->item(row));
     }
 
-    QString m_previous;
-    QTemporaryDir m_dir;
+    BenchDir m_dir;
     platform::Instance<VISKORT, VISKORT::State> m_instance;
     VISKORT *m_window = nullptr;
     QListWidget *m_courses = nullptr;

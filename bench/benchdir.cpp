@@ -1,0 +1,18 @@
+#include "benchdir.h"
+
+#include <QDir>
+
+#include <cstdlib>
+
+BenchDir::BenchDir() : m_previous(QDir::currentPath())
+{
+    if (!m_dir.isValid() || !QDir::setCurrent(m_dir.path()))
+        std::abort();
+    platform::installServices(this);
+}
+
+BenchDir::~BenchDir()
+{
+    platform::installServices(nullptr);
+    QDir::setCurrent(m_previous);
+}
