@@ -161,10 +161,7 @@ std::string expectedContent(const QStringList &lines)
 
 QStringList column(QWidget *window, int first)
 {
-    QStringList texts;
-    for (int hole = 0; hole < 18; ++hole)
-        texts << labelText(window, u"Label"_s + QString::number(first + hole));
-    return texts;
+    return labelTexts(window, u"Label"_s, first, 18);
 }
 
 QStringList withEmptyBackNine(QStringList frontNine)

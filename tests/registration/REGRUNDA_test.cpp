@@ -4,7 +4,6 @@
 #include "support/gui.h"
 #include "support/testenv.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -49,14 +48,6 @@ void setBoxText(QWidget *window, const QString &name, const QString &text)
 {
     if (auto *box = control<QLineEdit>(window, name))
         box->setText(text);
-}
-
-int countOpen(const QString &name)
-{
-    int open = 0;
-    for (QWidget *window : QApplication::topLevelWidgets())
-        open += window->objectName() == name && window->isVisible();
-    return open;
 }
 
 const QStringList kExtendedControls{
@@ -474,7 +465,7 @@ TEST(RoundRegister, MissingStrokesShowOneErrorWindowAndWriteNothing)
         click(window, u"C_Spara"_s);
         settle();
     }
-    EXPECT_EQ(countOpen(u"FEL9_18"_s), 1);
+    EXPECT_EQ(openWindowCount(u"FEL9_18"_s), 1);
     EXPECT_FALSE(openWindow(u"VE_ABEND"_s));
     EXPECT_FALSE(openWindow(u"REGRUNDA"_s));
     EXPECT_EQ(filesOnDisk(), before);

@@ -44,10 +44,7 @@ const Cells kExtendedCells{u"Label"_s, 143};
 // The 18 cells of a column, hole 1 first.
 QStringList column(QWidget *window, const Cells &cells)
 {
-    QStringList texts;
-    for (int hole = 0; hole < 18; ++hole)
-        texts << labelText(window, cells.prefix + QString::number(cells.first + hole));
-    return texts;
+    return labelTexts(window, cells.prefix, cells.first, 18);
 }
 
 // Nine texts followed by nine empty ones.

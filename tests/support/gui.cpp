@@ -33,16 +33,32 @@ Qt::Key keyOf(QChar c)
 
 } // namespace
 
-QWidget *openWindow(const QString &name)
+namespace {
+
+QWidgetList openWindows(const QString &name)
 {
+    QWidgetList open;
     for (QWidget *window : QApplication::topLevelWidgets()) {
         if (window->objectName() != name || !window->isVisible())
             continue;
         auto *form = qobject_cast<platform::Form *>(window);
         if (!form || !form->isUnloaded())
-            return window;
+            open << window;
     }
-    return nullptr;
+    return open;
+}
+
+} // namespace
+
+QWidget *openWindow(const QString &name)
+{
+    const QWidgetList open = openWindows(name);
+    return open.isEmpty() ? nullptr : open.first();
+}
+
+int openWindowCount(const QString &name)
+{
+    return int(openWindows(name).size());
 }
 
 void triggerMenu(QWidget *mainWindow, const QString &actionName)
@@ -58,6 +74,14 @@ QString labelText(QWidget *window, const QString &name)
 {
     auto *label = control<QLabel>(window, name);
     return label ? label->text() : QString();
+}
+
+QStringList labelTexts(QWidget *window, const QString &prefix, int first, int count)
+{
+    QStringList texts;
+    for (int i = 0; i < count; ++i)
+        texts << labelText(window, prefix + QString::number(first + i));
+    return texts;
 }
 
 bool isShown(QWidget *window, const QString &name)

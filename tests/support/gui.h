@@ -29,6 +29,10 @@ template <class T> T *control(QWidget *window, const QString &name)
 }
 
 QString labelText(QWidget *window, const QString &name);
+// The texts of the labels prefix+first .. prefix+(first+count-1), as a grid column.
+QStringList labelTexts(QWidget *window, const QString &prefix, int first, int count);
+// How many windows with this objectName are open.
+int openWindowCount(const QString &name);
 bool isShown(QWidget *window, const QString &name); // the control's own visibility flag
 void setBar(QWidget *window, const QString &name, int value);
 void click(QWidget *window, const QString &buttonName);
