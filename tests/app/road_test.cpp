@@ -4,9 +4,9 @@
 #include "mainwindow/HUVUDMENY.h"
 #include "store/startup.h"
 
-#include "support/datafiles.h"
-#include "support/gui.h"
-#include "support/testenv.h"
+#include "kit/datafiles.h"
+#include "kit/gui.h"
+#include "kit/testenv.h"
 
 #include <QDir>
 

@@ -1,8 +1,8 @@
 #include "mainwindow/HUVUDMENY.h"
 
-#include "support/datafiles.h"
-#include "support/gui.h"
-#include "support/testenv.h"
+#include "kit/datafiles.h"
+#include "kit/gui.h"
+#include "kit/testenv.h"
 
 #include <QAction>
 #include <QMenu>

@@ -1,7 +1,7 @@
 #include "platform/controls.h"
 #include "platform/form.h"
 
-#include "support/gui.h"
+#include "kit/gui.h"
 
 #include <QScrollBar>
 

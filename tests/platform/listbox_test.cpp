@@ -1,6 +1,6 @@
 #include "platform/controls.h"
 
-#include "support/gui.h"
+#include "kit/gui.h"
 
 #include <QListWidget>
 

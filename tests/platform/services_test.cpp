@@ -1,6 +1,6 @@
 #include "platform/services.h"
 
-#include "support/testenv.h"
+#include "kit/testenv.h"
 
 #include <QCloseEvent>
 #include <QDate>

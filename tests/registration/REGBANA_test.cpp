@@ -1,8 +1,8 @@
 #include "registration/REGBANA.h"
 
-#include "support/datafiles.h"
-#include "support/gui.h"
-#include "support/testenv.h"
+#include "kit/datafiles.h"
+#include "kit/gui.h"
+#include "kit/testenv.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "support/datafiles.h"
+#include "kit/datafiles.h"
 
 #include <QByteArray>
 #include <QString>

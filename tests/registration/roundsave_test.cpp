@@ -1,7 +1,7 @@
 #include "registration/roundsave.h"
 #include "roundfiles.h"
-#include "support/datafiles.h"
-#include "support/testenv.h"
+#include "kit/datafiles.h"
+#include "kit/testenv.h"
 
 #include <QFile>
 

@@ -1,9 +1,9 @@
 #include "scorecard/VISKORT.h"
 
-#include "support/datafiles.h"
-#include "support/emptyfiles.h"
-#include "support/gui.h"
-#include "support/testenv.h"
+#include "kit/datafiles.h"
+#include "kit/emptyfiles.h"
+#include "kit/gui.h"
+#include "kit/testenv.h"
 
 #include <QListWidget>
 #include <QLocale>

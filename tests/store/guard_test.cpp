@@ -1,7 +1,7 @@
 #include "store/guard.h"
 
-#include "support/datafiles.h"
-#include "support/testenv.h"
+#include "kit/datafiles.h"
+#include "kit/testenv.h"
 
 #include <QFile>
 

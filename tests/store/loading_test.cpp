@@ -1,7 +1,7 @@
 #include "store/loading.h"
 
-#include "support/datafiles.h"
-#include "support/testenv.h"
+#include "kit/datafiles.h"
+#include "kit/testenv.h"
 
 #include <QDir>
 #include <QMap>

@@ -1,7 +1,7 @@
 #include "store/startup.h"
 
-#include "support/datafiles.h"
-#include "support/testenv.h"
+#include "kit/datafiles.h"
+#include "kit/testenv.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 #include "store/writing.h"
 
 #include "store/loading.h"
-#include "support/datafiles.h"
-#include "support/testenv.h"
+#include "kit/datafiles.h"
+#include "kit/testenv.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "support/datafiles.h"
+#include "kit/datafiles.h"
 
 #include "platform/cp1252.h"
 

@@ -1,6 +1,6 @@
-#include "support/datafiles.h"
-#include "support/gui.h"
-#include "support/testenv.h"
+#include "kit/datafiles.h"
+#include "kit/gui.h"
+#include "kit/testenv.h"
 
 #include <QApplication>
 #include <QLocale>

@@ -1,4 +1,4 @@
-#include "support/gui.h"
+#include "kit/gui.h"
 
 #include "platform/form.h"
 

@@ -1,4 +1,4 @@
-#include "support/recorder.h"
+#include "kit/recorder.h"
 
 Recorder::Recorder()
 {
