@@ -6,6 +6,7 @@
 #include "platform/services.h"
 #include "registration/coursesave.h"
 #include "store/format.h"
+#include "platform/storemessages.h"
 #include "store/loading.h"
 #include "store/numbers.h"
 #include "store/writing.h"
@@ -108,7 +109,7 @@ void REGBANA::REGBANA_Form_Load()
 
     store::LoadPlan plan;
     plan.courses = store::WhenEmpty::Silent;
-    const store::LoadResult loaded = store::load(m_state.tables, plan);
+    const store::LoadResult loaded = platform::loadAndTell(m_state.tables, plan);
     m_state.sista_bana = registration::lastCourseRow(m_state.tables);
     registration::writeStatusTexts(m_state.tables.bantabell, m_state.sista_bana);
 
@@ -134,7 +135,7 @@ void REGBANA::REGBANA_RB_NAMNKLAR_Click()
     m_state.inmatat_namn = typed;
     const bool nameGiven = !typed.isEmpty();
     if (nameGiven && !registration::canAddCourse(m_state.sista_bana)) {
-        platform::errorMessage(u"Du kan inte registrera fler än 101 banor."_s);
+        platform::tellCourseLimit();
         return;
     }
     if (nameGiven && registration::isReservedName(typed)) {
@@ -258,7 +259,7 @@ void REGBANA::REGBANA_RB_KLAR_Click()
     // is never dropped, not even one whose name reads as a free row.
     const QByteArray bytes = store::courseFileBytes(m_state.tables.bantabell, m_state.sista_bana + 1);
     // A failed write has been reported; the register stays open so nothing entered is lost.
-    if (!store::saveFiles({{store::fileName(store::DataFile::Courses), bytes}}))
+    if (!platform::saveFiles({{store::fileName(store::DataFile::Courses), bytes}}))
         return;
     if (m_state.sista_bana == 0)
         platform::message(

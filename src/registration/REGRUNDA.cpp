@@ -5,7 +5,9 @@
 #include "platform/services.h"
 #include "registration/roundkeys.h"
 #include "registration/roundrecords.h"
+#include "registration/RoundSaveMessages.h"
 #include "registration/roundsave.h"
+#include "platform/storemessages.h"
 #include "store/loading.h"
 #include "store/numbers.h"
 
@@ -177,7 +179,9 @@ void REGRUNDA::REGRUNDA_Form_Load()
 
     const store::LoadPlan plan{.courses = store::WhenEmpty::MessageContinue,
                                .rounds = store::WhenEmpty::Silent};
-    const bool read = !store::load(m_state.tables, plan).failed;
+    // A damaged or missing file was told of: the register then writes nothing.
+    m_state.mayWrite = !platform::loadAndTell(m_state.tables, plan).failed;
+    const bool read = m_state.mayWrite;
     // No course was read (an empty course file, or one that could not be read).
     if (courseCell(0, 0).isEmpty()) {
         m_state.tables.bantabell.resize(std::max<size_t>(m_state.tables.bantabell.size(), 1));
@@ -555,15 +559,21 @@ void REGRUNDA::REGRUNDA_C_Spara_Click()
         .level = m_labels[Utoka]->text(),
         .sista_hal = m_state.sista_hal,
     };
-    switch (registration::saveRound(m_state.tables, input, m_state)) {
+    // After a damaged or missing file nothing is written.
+    const registration::SaveResult saved =
+        m_state.mayWrite ? registration::saveRound(m_state.tables, input, m_state)
+                         : registration::SaveResult{.outcome = registration::SaveOutcome::NotSaved};
+    switch (saved.outcome) {
     case registration::SaveOutcome::HoleCountFailure:
         m_state.ve_abend.show();
         break;
     case registration::SaveOutcome::StrokesFailure:
         m_state.fel9_18.show();
         break;
-    case registration::SaveOutcome::Saved:
     case registration::SaveOutcome::NotSaved:
+        registration::tellNotSaved(saved);
+        break;
+    case registration::SaveOutcome::Saved:
         break;
     }
     unload();

@@ -34,6 +34,7 @@ public:
     {
         store::Tables tables;
         int sista_hal = -1; // last-hole index of the chosen course
+        bool mayWrite = false; // every file the register read was read whole
         platform::Instance<FEL9_18> fel9_18;
         platform::Instance<VE_ABEND> ve_abend;
     };

@@ -1,6 +1,6 @@
 #include "registration/coursesave.h"
 
-#include "platform/cp1252.h"
+#include "store/cp1252.h"
 #include "registration/roundkeys.h"
 #include "store/numbers.h"
 
@@ -73,7 +73,7 @@ int nameKey(QString &name, int code)
     if (code == kBackspace && !name.isEmpty())
         name.chop(1);
     else if (code >= kFirstPrintable)
-        name += platform::cp1252::charFromCode(code);
+        name += cp1252::charFromCode(code);
     return code;
 }
 

@@ -1,6 +1,5 @@
 #include "store/loading.h"
 
-#include "platform/services.h"
 #include "store/numbers.h"
 
 #include <QFile>
@@ -47,8 +46,12 @@ LoadStatus readRecords(ItemReader &reader, Held &sista, Table &table, ReadRecord
         sista = Held::fromNumber(QStringLiteral("-1"));
         return LoadStatus::Damaged;
     }
+    if (*last < -1) { // no file says that: what followed it is not to be lost by a save
+        sista = Held::fromNumber(QStringLiteral("-1"));
+        return LoadStatus::Damaged;
+    }
     sista = *lineOne;
-    if (*last < 0)
+    if (*last == -1)
         return LoadStatus::Empty;
     for (int r = 0; r <= *last; ++r) {
         growTo(table, std::size_t(r) + 1);
@@ -79,17 +82,6 @@ std::optional<QByteArray> readDataFile(const QString &name)
     if (file.error() != QFileDevice::NoError)
         return std::nullopt;
     return bytes;
-}
-
-void showEmptyFileMessage(DataFile file)
-{
-    static const QString messages[] = {
-        QStringLiteral("Du har inte registrerat någon bana ännu."),
-        QStringLiteral("Du har inte registrerat någon runda ännu."),
-        QStringLiteral("Du har inte registrerat något hål ännu."),
-        QStringLiteral("Du har inte registrerat någon analys ännu."),
-    };
-    platform::message(messages[int(file)], QStringLiteral("INFORMATION"), platform::kStyleExclamation);
 }
 
 LoadStatus readCourses(const QByteArray &bytes, Tables &tables, int courseRows)
@@ -172,16 +164,16 @@ LoadStatus readFile(DataFile file, const QByteArray &bytes, Tables &tables, int 
     return readExtended(bytes, tables);
 }
 
-void showFileError(const QString &text, DataFile file)
-{
-    platform::errorMessage(text.arg(fileName(file)));
-}
-
 } // namespace
 
 LoadResult load(Tables &tables, const LoadPlan &plan, const FileSource &source)
 {
     LoadResult result;
+    const auto note = [&](DataFile file, LoadStatus status, bool tell) {
+        result.files.push_back({file, status});
+        if (tell)
+            result.toTell.push_back({file, status});
+    };
     for (const DataFile file : kAllFiles) {
         const WhenEmpty whenEmpty = planFor(plan, file);
         if (whenEmpty == WhenEmpty::NotLoaded)
@@ -190,20 +182,24 @@ LoadResult load(Tables &tables, const LoadPlan &plan, const FileSource &source)
         if (!bytes) {
             if (file == DataFile::Courses)
                 emptyCourseTable(tables, plan.courseRows); // as if it had been read
-            showFileError(QStringLiteral("Filen %1 saknas och kunde inte läsas."), file);
+            note(file, LoadStatus::Missing, !result.failed);
             result.failed = true;
             return result;
         }
-        switch (readFile(file, *bytes, tables, plan.courseRows)) {
+        const LoadStatus status = readFile(file, *bytes, tables, plan.courseRows);
+        switch (status) {
         case LoadStatus::Ok:
+            note(file, status, false);
             break;
+        case LoadStatus::Missing: // a reader never says so
         case LoadStatus::Damaged:
-            showFileError(QStringLiteral("Filen %1 är skadad och kunde inte läsas helt."), file);
+            note(file, status, !result.failed); // the user is told of the first only
             result.failed = true;
-            return result;
+            if (plan.afterDamage == AfterDamage::Stop)
+                return result;
+            break;
         case LoadStatus::Empty:
-            if (whenEmpty == WhenEmpty::MessageContinue || whenEmpty == WhenEmpty::MessageStop)
-                showEmptyFileMessage(file);
+            note(file, status, whenEmpty == WhenEmpty::MessageContinue || whenEmpty == WhenEmpty::MessageStop);
             if (whenEmpty == WhenEmpty::MessageStop)
                 return result;
             break;

@@ -1,4 +1,4 @@
-#include "store/guard.h"
+#include "platform/storemessages.h"
 
 #include "kit/datafiles.h"
 #include "kit/testenv.h"
@@ -50,7 +50,7 @@ TEST(Guard, RefusesOnAnEmptyCourseOrRoundFileAndReadsOnlyLineOne)
             writeFile(u"VEMTORBF"_s, c.courses);
         if (!c.rounds.isEmpty())
             writeFile(u"VERUNDAR"_s, c.rounds);
-        EXPECT_EQ(store::guardAllows(c.files), c.allows);
+        EXPECT_EQ(platform::guardAllows(c.files), c.allows);
         EXPECT_EQ(recorder().messages, c.messages);
     }
 }
