@@ -9,6 +9,7 @@
 #include "platform/storemessages.h"
 #include "store/loading.h"
 #include "store/numbers.h"
+#include "store/records.h"
 #include "store/writing.h"
 
 #include <QLabel>
@@ -198,7 +199,7 @@ void REGBANA::REGBANA_HScroll1_Change()
     label(XHAL)->setText(store::numberText(hole));
     // A new course may be saved on arriving at hole 9 or 18 from a hole longer than 1 metre.
     if (!option()->isChecked())
-        setShown({RB_KLAR}, (hole == 9 || hole == 18) && bar(HScroll2)->value() > 1);
+        setShown({RB_KLAR}, store::isNineOrEighteen(hole) && bar(HScroll2)->value() > 1);
     showHoleValues(hole);
 }
 
@@ -247,7 +248,7 @@ void REGBANA::REGBANA_RB_KLAR_Click()
     row[0] = m_state.inmatat_namn;
     const int holes = registration::countCompleteHoles(row);
     row[1] = store::numberText(holes);
-    if (!registration::isSavableCount(holes)) {
+    if (!store::isNineOrEighteen(holes)) {
         platform::beep();
         platform::beep();
         row.fill(QString());

@@ -10,6 +10,7 @@
 #include "platform/storemessages.h"
 #include "store/loading.h"
 #include "store/numbers.h"
+#include "store/records.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -27,8 +28,6 @@ namespace {
 constexpr int kDefaultPoints = 36;
 constexpr int kDefaultPlayType = 1; // "Sällskap"
 
-constexpr QStringView kLevels[] = {u"INGEN", u"MELLAN", u"FULL"};
-constexpr QStringView kPlayTypes[] = {u"Tävling", u"Sällskap", u"Ensam"};
 
 QColor shadeColour(Shade shade)
 {
@@ -189,7 +188,7 @@ void REGRUNDA::REGRUNDA_Form_Load()
     }
     showFirstCourse();
 
-    m_labels[Utoka]->setText(kLevels[0].toString());
+    m_labels[Utoka]->setText(store::levelName(store::Level::Ingen));
     m_bars[HScroll2]->setValue(0);
     setExtendedDefaults();
 
@@ -238,7 +237,7 @@ void REGRUNDA::setValueDefaults(bool roundsRead)
     m_boxes[PO]->setText(barText(HScroll12));
     m_boxes[HCPF1]->setText(barText(HScroll13));
     m_boxes[HCPE1]->setText(barText(HScroll14));
-    m_boxes[TSE]->setText(kPlayTypes[kDefaultPlayType].toString());
+    m_boxes[TSE]->setText(store::kPlayTypes[kDefaultPlayType].word.toString());
 
     m_labels[HCPFdec]->setText(QString::number(after.tenth));
     m_labels[HCPEdec]->setText(QString::number(after.tenth));
@@ -308,7 +307,7 @@ void REGRUNDA::REGRUNDA_HScroll1_Change()
     showHoleCells(m_bars[VScroll1]->value(), currentHole());
     const double par = store::numericValue(m_labels[PA1]->text());
     const QString level = m_labels[Utoka]->text();
-    if (level != kLevels[0] && level != kLevels[1]) {
+    if (level != store::levelName(store::Level::Ingen) && level != store::levelName(store::Level::Mellan)) {
         if (par < 4)
             setShown(kFairway, false);
         if (par > 3)
@@ -375,7 +374,7 @@ void REGRUNDA::REGRUNDA_HScroll2_Change()
 void REGRUNDA::REGRUNDA_HScroll3_Change()
 {
     const int level = m_bars[HScroll3]->value();
-    m_labels[Utoka]->setText(kLevels[level].toString());
+    m_labels[Utoka]->setText(store::levelName(store::kLevels[level]));
     for (const Trio &trio : kExtended)
         setShown(trio, level == 2);
     if (level == 1) {
@@ -454,7 +453,7 @@ void REGRUNDA::REGRUNDA_HScroll19_Change()
 
 void REGRUNDA::REGRUNDA_HScroll15_Change()
 {
-    m_boxes[TSE]->setText(kPlayTypes[m_bars[HScroll15]->value()].toString());
+    m_boxes[TSE]->setText(store::kPlayTypes[m_bars[HScroll15]->value()].word.toString());
 }
 
 void REGRUNDA::REGRUNDA_HScroll16_Change()

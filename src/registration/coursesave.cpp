@@ -101,9 +101,4 @@ int countCompleteHoles(store::CourseRow &row)
     return store::kMaxHoles;
 }
 
-bool isSavableCount(int holes)
-{
-    return holes == 9 || holes == 18;
-}
-
 } // namespace registration

@@ -11,14 +11,6 @@ namespace store {
 
 namespace {
 
-// The hole count a cell spells, as the loop bound of a record: Int of its value, 0 for
-// none. A count above 18 makes the record too long for a row.
-int holeCount(const QString &cell)
-{
-    const double value = numericValue(cell);
-    return value <= 0 ? 0 : int(std::min(std::floor(value), double(kMaxHoles + 1)));
-}
-
 template <class Row> void growTo(std::vector<Row> &table, std::size_t rows)
 {
     if (table.size() < rows)
@@ -90,8 +82,8 @@ LoadStatus readCourses(const QByteArray &bytes, Tables &tables, int courseRows)
     ItemReader reader(bytes);
     return readRecords(reader, tables.sistaCourses, tables.bantabell, [&](int r) {
         CourseRow &row = tables.bantabell[std::size_t(r)];
-        const bool whole = readTexts(reader, row.data(), 2) && holeCount(row[1]) <= kMaxHoles &&
-                           readTexts(reader, row.data() + 2, 3 * holeCount(row[1]));
+        const bool whole = readTexts(reader, row.data(), 2) && !tooManyHoles(row[1]) &&
+                           readTexts(reader, row.data() + 2, 3 * holesOf(row[1]));
         if (!whole)
             row.fill(QString()); // a course read in part is no course
         return whole;
@@ -118,9 +110,10 @@ LoadStatus readStrokes(const QByteArray &bytes, Tables &tables)
         const std::size_t row = std::size_t(r);
         if (row >= tables.rundtabell.size())
             return false;
-        const int holes = holeCount(tables.rundtabell[row][kAntalHal]);
-        if (holes > kMaxHoles)
+        const QString &antalHal = tables.rundtabell[row][kAntalHal];
+        if (tooManyHoles(antalHal))
             return false;
+        const int holes = holesOf(antalHal);
         StrokeRow &strokes = tables.slagtabell[row];
         for (int h = 0; h < kMaxHoles; ++h) {
             Held &cell = strokes[std::size_t(h)];
