@@ -3,11 +3,11 @@
 #include "platform/controls.h"
 #include "platform/keytextbox.h"
 #include "platform/services.h"
+#include "platform/storemessages.h"
+#include "registration/RoundSaveMessages.h"
 #include "registration/roundkeys.h"
 #include "registration/roundrecords.h"
-#include "registration/RoundSaveMessages.h"
 #include "registration/roundsave.h"
-#include "platform/storemessages.h"
 #include "store/loading.h"
 #include "store/numbers.h"
 #include "store/records.h"
@@ -27,7 +27,6 @@ namespace {
 
 constexpr int kDefaultPoints = 36;
 constexpr int kDefaultPlayType = 1; // "Sällskap"
-
 
 QColor shadeColour(Shade shade)
 {

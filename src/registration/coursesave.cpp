@@ -1,7 +1,7 @@
 #include "registration/coursesave.h"
 
-#include "store/cp1252.h"
 #include "registration/roundkeys.h"
+#include "store/cp1252.h"
 #include "store/numbers.h"
 
 #include <algorithm>

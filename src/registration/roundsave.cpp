@@ -21,7 +21,8 @@ constexpr store::LoadPlan kSavePlan{.courses = store::WhenEmpty::NotLoaded,
 Refusal refusalOf(const store::Tables &tables)
 {
     const int rounds = store::recordCount(tables.sistaRounds);
-    if (rounds != store::recordCount(tables.sistaStrokes) || rounds != store::recordCount(tables.sistaExtended))
+    if (rounds != store::recordCount(tables.sistaStrokes) ||
+        rounds != store::recordCount(tables.sistaExtended))
         return Refusal::FilesDiffer;
     if (rounds >= store::kMaxRounds)
         return Refusal::Full;

@@ -23,10 +23,10 @@ enum class SaveOutcome {
 // Why a round was not saved.
 enum class Refusal {
     None,
-    NotRead,      // a round file is missing or damaged: SaveResult::loaded says which
-    FilesDiffer,  // the three round files count different numbers of rounds
-    Full,         // the files hold kMaxRounds rounds already
-    NotWritten,   // SaveResult::failedFile could not be written; the old files stay
+    NotRead,     // a round file is missing or damaged: SaveResult::loaded says which
+    FilesDiffer, // the three round files count different numbers of rounds
+    Full,        // the files hold kMaxRounds rounds already
+    NotWritten,  // SaveResult::failedFile could not be written; the old files stay
 };
 
 struct SaveResult

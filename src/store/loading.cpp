@@ -192,7 +192,8 @@ LoadResult load(Tables &tables, const LoadPlan &plan, const FileSource &source)
                 return result;
             break;
         case LoadStatus::Empty:
-            note(file, status, whenEmpty == WhenEmpty::MessageContinue || whenEmpty == WhenEmpty::MessageStop);
+            note(file, status,
+                 whenEmpty == WhenEmpty::MessageContinue || whenEmpty == WhenEmpty::MessageStop);
             if (whenEmpty == WhenEmpty::MessageStop)
                 return result;
             break;

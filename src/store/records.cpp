@@ -31,7 +31,8 @@ char16_t levelLetter(Level level)
 
 QString levelName(Level level)
 {
-    static const QString names[] = {QStringLiteral("INGEN"), QStringLiteral("MELLAN"), QStringLiteral("FULL")};
+    static const QString names[] = {QStringLiteral("INGEN"), QStringLiteral("MELLAN"),
+                                    QStringLiteral("FULL")};
     return names[int(level)];
 }
 

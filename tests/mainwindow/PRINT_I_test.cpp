@@ -90,6 +90,7 @@ TEST(PrintInfo, DamagedExtendedFileIsToldOnceAndEveryCourseListed)
     writeFile(u"VERUNDAK"_s, withoutLastLines(fileBytes(ekbackenExtendedLines()), 1));
     platform::Instance<PRINT_I, PRINT_I::State> instance;
     QWidget *window = instance.show();
-    EXPECT_EQ(recorder().messageTexts(), QStringList{u"Filen VERUNDAK är skadad och kunde inte läsas helt."_s});
+    EXPECT_EQ(recorder().messageTexts(),
+              QStringList{u"Filen VERUNDAK är skadad och kunde inte läsas helt."_s});
     EXPECT_EQ(listItems(window, u"L_Print"_s), courseNames(3));
 }

@@ -466,7 +466,8 @@ TEST(RoundRegister, DamagedFileAtLoadMakesTheSaveWriteNothing)
         {"course file counts two courses, holds one", u"VEMTORBF"_s,
          withLineReplaced(fileBytes(ekbackenCourseLines()), 0, "1")},
         // Read as empty, the save wrote the new round alone: the others were lost.
-        {"round file line 1 below -1", u"VERUNDAR"_s, withLineReplaced(fileBytes(ekbackenRoundLines()), 0, "-5")},
+        {"round file line 1 below -1", u"VERUNDAR"_s,
+         withLineReplaced(fileBytes(ekbackenRoundLines()), 0, "-5")},
         {"round file cut short", u"VERUNDAR"_s, withoutLastLines(fileBytes(ekbackenRoundLines()), 1)},
     };
     for (const auto &c : cases) {
@@ -483,7 +484,8 @@ TEST(RoundRegister, DamagedFileAtLoadMakesTheSaveWriteNothing)
         settle();
         EXPECT_EQ(filesOnDisk(), before);
         EXPECT_EQ(readFile(u"VEMTORBF"_s), courses);
-        EXPECT_EQ(recorder().messageTexts(), QStringList{u"Filen %1 är skadad och kunde inte läsas helt."_s.arg(c.file)});
+        EXPECT_EQ(recorder().messageTexts(),
+                  QStringList{u"Filen %1 är skadad och kunde inte läsas helt."_s.arg(c.file)});
         EXPECT_FALSE(openWindow(u"REGRUNDA"_s));
     }
 }

@@ -446,7 +446,8 @@ TEST_F(Scorecard, TenMegabyteLinesOpenAtOnce)
         if (file == u"VERUNDAR"_s)
             clickListRow(window, u"L_Bana"_s, 0);
         EXPECT_LT(timer.elapsed(), 2000);
-        EXPECT_EQ(recorder().messageTexts(), QStringList{u"Filen %1 är skadad och kunde inte läsas helt."_s.arg(file)});
+        EXPECT_EQ(recorder().messageTexts(),
+                  QStringList{u"Filen %1 är skadad och kunde inte läsas helt."_s.arg(file)});
         window->close();
         settle();
     }

@@ -327,7 +327,8 @@ TEST(Loading, ShowingWindowReadsOnAfterDamage)
     files.files[u"VEMTORBF"_s] = twoCourses;
     files.files[u"VERUNDAK"_s] = "0\r\n";
     store::Tables tables;
-    const store::LoadResult result = loadAndTell(tables, store::showingPlan(store::kMaxCourses), files.source());
+    const store::LoadResult result =
+        loadAndTell(tables, store::showingPlan(store::kMaxCourses), files.source());
     EXPECT_EQ(files.asked, (QStringList{u"VEMTORBF"_s, u"VERUNDAR"_s, u"VERUNDAH"_s, u"VERUNDAK"_s}));
     EXPECT_TRUE(result.complete);
     EXPECT_TRUE(result.failed);
@@ -337,10 +338,11 @@ TEST(Loading, ShowingWindowReadsOnAfterDamage)
     EXPECT_EQ(store::banlista(tables.bantabell), (QStringList{u"Ekbacken"_s, u"Ekbacken"_s}));
     EXPECT_EQ(store::recordCount(tables.sistaRounds), 1);
     EXPECT_EQ(store::recordCount(tables.sistaStrokes), 1);
-    EXPECT_EQ(result.files, (std::vector<store::FileStatus>{{store::DataFile::Courses, LoadStatus::Damaged},
-                                                             {store::DataFile::Rounds, LoadStatus::Ok},
-                                                             {store::DataFile::Strokes, LoadStatus::Ok},
-                                                             {store::DataFile::Extended, LoadStatus::Damaged}}));
+    EXPECT_EQ(result.files,
+              (std::vector<store::FileStatus>{{store::DataFile::Courses, LoadStatus::Damaged},
+                                              {store::DataFile::Rounds, LoadStatus::Ok},
+                                              {store::DataFile::Strokes, LoadStatus::Ok},
+                                              {store::DataFile::Extended, LoadStatus::Damaged}}));
 }
 
 // A line of 10 MB is read in time linear in its length.

@@ -21,7 +21,8 @@ TEST(PlayType, WordAndCodeGoBothWaysAndAnUnknownOneStaysAsItStands)
 
 TEST(Level, LettersNamesAndTheLevelARecordIsReadAt)
 {
-    EXPECT_EQ(QString(QChar(store::levelLetter(store::Level::Ingen))) + QChar(store::levelLetter(store::Level::Mellan)) +
+    EXPECT_EQ(QString(QChar(store::levelLetter(store::Level::Ingen))) +
+                  QChar(store::levelLetter(store::Level::Mellan)) +
                   QChar(store::levelLetter(store::Level::Full)),
               u"IMF"_s);
     for (const store::Level level : store::kLevels)
