@@ -18,6 +18,6 @@ endfunction()
 # code also proves that code links without Qt Gui or Widgets.
 function(vemtor_add_core_test name)
     add_executable(${name} ${ARGN})
-    target_link_libraries(${name} PRIVATE vemtor_core vemtor_core_test_kit)
+    target_link_libraries(${name} PRIVATE vemtor_core vemtor_core_test_main)
     vemtor_discover(${name})
 endfunction()
