@@ -1,7 +1,5 @@
 #include "kit/datafiles.h"
 
-#include "store/cp1252.h"
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -31,14 +29,6 @@ QList<QByteArray> splitLines(const QByteArray &bytes)
 
 } // namespace
 
-QByteArray fileBytes(const QStringList &lines)
-{
-    QByteArray bytes;
-    for (const QString &line : lines)
-        bytes += cp1252::encode(line) + kLineEnd;
-    return bytes;
-}
-
 void writeFile(const QString &name, const QByteArray &bytes)
 {
     QFile file(name);
@@ -62,44 +52,19 @@ bool fileExists(const QString &name)
     return QFileInfo::exists(name);
 }
 
-QStringList ekbackenCourseLines()
-{
-    return {
-        u"0"_s,       u"\"Ekbacken\""_s, u"\"9\""_s, u"\"312\""_s, u"\"5\""_s, u"\"4\""_s,
-        u"\"145\""_s, u"\"9\""_s,        u"\"3\""_s, u"\"478\""_s, u"\"1\""_s, u"\"5\""_s,
-        u"\"356\""_s, u"\"3\""_s,        u"\"4\""_s, u"\"298\""_s, u"\"7\""_s, u"\"4\""_s,
-        u"\"167\""_s, u"\"8\""_s,        u"\"3\""_s, u"\"502\""_s, u"\"2\""_s, u"\"5\""_s,
-        u"\"334\""_s, u"\"4\""_s,        u"\"4\""_s, u"\"389\""_s, u"\"6\""_s, u"\"4\""_s,
-    };
-}
-
-QStringList ekbackenRoundLines()
-{
-    return {
-        u"0"_s,      u"\"2004-08-24\""_s, u"\"Ekbacken\""_s, u"\"12.3\""_s, u"\"12.1\""_s,
-        u"\"19\""_s, u"\"S\""_s,          u"\" \""_s,        u"\"9\""_s,    u"\"11.0\""_s,
-    };
-}
-
-QStringList ekbackenStrokeLines()
-{
-    return {
-        u"0"_s,     u"\"5\""_s, u"\"4\""_s, u"\"6\""_s, u"\"5\""_s,
-        u"\"4\""_s, u"\"3\""_s, u"\"6\""_s, u"\"5\""_s, u"\"5\""_s,
-    };
-}
-
-QStringList ekbackenExtendedLines()
-{
-    return {u"0"_s, u"\"M-J---2-N---2-J---1-N---3-J---2-J---2-N---2-J---2-J---1\""_s};
-}
-
 void writeEkbacken()
 {
-    writeLines(u"VEMTORBF"_s, ekbackenCourseLines());
-    writeLines(u"VERUNDAR"_s, ekbackenRoundLines());
-    writeLines(u"VERUNDAH"_s, ekbackenStrokeLines());
-    writeLines(u"VERUNDAK"_s, ekbackenExtendedLines());
+    const QMap<QString, QByteArray> files = ekbackenFiles();
+    for (auto file = files.cbegin(); file != files.cend(); ++file)
+        writeFile(file.key(), file.value());
+}
+
+void writeRoundFiles(const QList<RoundRecord> &rounds)
+{
+    const RoundFileLines lines = roundFileLines(rounds);
+    writeLines(u"VERUNDAR"_s, lines.rounds);
+    writeLines(u"VERUNDAH"_s, lines.strokes);
+    writeLines(u"VERUNDAK"_s, lines.extended);
 }
 
 void writeEmptyFiles()

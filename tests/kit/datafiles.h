@@ -1,5 +1,8 @@
 #pragma once
 
+#include "kit/builders.h"
+#include "kit/example.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -7,21 +10,17 @@
 
 // Data files for tests, written and read in the current directory.
 //
-// fileBytes() and writeLines() take the lines as they stand in the file (UTF-8 in the
-// test source), encode them in Windows-1252 and end each with CR LF.
-QByteArray fileBytes(const QStringList &lines);
+// writeLines() takes the lines as they stand in the file (UTF-8 in the test source),
+// encodes them in Windows-1252 and ends each with CR LF.
 void writeFile(const QString &name, const QByteArray &bytes);
 void writeLines(const QString &name, const QStringList &lines);
 QByteArray readFile(const QString &name); // empty when missing
 bool fileExists(const QString &name);
 
-// The worked example: one 9-hole course "Ekbacken" and one round on it at level MELLAN.
-QStringList ekbackenCourseLines();
-QStringList ekbackenRoundLines();
-QStringList ekbackenStrokeLines();
-QStringList ekbackenExtendedLines(); // level MELLAN
 // All four files of the worked example.
 void writeEkbacken();
+// The three round files of these rounds, in this order.
+void writeRoundFiles(const QList<RoundRecord> &rounds);
 // Four empty files, line 1 the number item -1.
 void writeEmptyFiles();
 

@@ -11,22 +11,21 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// A course file of `count` 9-hole courses named "Bana 1", "Bana 2", ...
-void writeCourses(int count)
-{
-    QStringList lines{QString::number(count - 1)};
-    const QStringList holes = ekbackenCourseLines().mid(3);
-    for (int i = 1; i <= count; ++i)
-        lines << u"\"Bana %1\""_s.arg(i) << u"\"9\""_s << holes;
-    writeLines(u"VEMTORBF"_s, lines);
-}
-
 QStringList courseNames(int count)
 {
     QStringList names;
     for (int i = 1; i <= count; ++i)
         names << u"Bana %1"_s.arg(i);
     return names;
+}
+
+// A course file of `count` 9-hole courses named "Bana 1", "Bana 2", ...
+void writeCourses(int count)
+{
+    QList<QStringList> records;
+    for (const QString &name : courseNames(count))
+        records << plainCourseLines(name, 9);
+    writeLines(u"VEMTORBF"_s, fileLines(records));
 }
 
 class PrintInfoEmptyFile : public testing::TestWithParam<EmptyFileCase>

@@ -21,33 +21,13 @@ const QString kCourseFile = u"VEMTORBF"_s;
 const QString kRestart = u"Eftersom denna bana är din första vemtor registrerade bana, så måste du starta om "
                          u"VEMTOR (I huvudmenyn Arkiv + Avsluta.)"_s;
 
-struct Hole
-{
-    int metres;
-    int strokeIndex;
-    int par;
-};
-
-// The worked example's course "Ekbacken".
-constexpr Hole kEkbacken[] = {{312, 5, 4}, {145, 9, 3}, {478, 1, 5}, {356, 3, 4}, {298, 7, 4},
-                              {167, 8, 3}, {502, 2, 5}, {334, 4, 4}, {389, 6, 4}};
-
-// A course record's lines, every item quoted.
-QStringList courseRecord(const QString &name, int holes)
-{
-    QStringList lines{u'"' + name + u'"', u"\"%1\""_s.arg(holes)};
-    for (int hole = 1; hole <= holes; ++hole)
-        lines << u"\"%1\""_s.arg(100 + hole) << u"\"%1\""_s.arg(hole) << u"\"4\""_s;
-    return lines;
-}
-
 // A course file of the given courses, each of 9 holes unless its name ends in "18".
 QStringList courseFile(const QStringList &names)
 {
-    QStringList lines{QString::number(names.size() - 1)};
+    QList<QStringList> records;
     for (const QString &name : names)
-        lines << courseRecord(name, name.endsWith(u"18") ? 18 : 9);
-    return lines;
+        records << plainCourseLines(name, name.endsWith(u"18") ? 18 : 9);
+    return fileLines(records);
 }
 
 QStringList numberedCourses(int count)
@@ -90,7 +70,7 @@ public:
         return shown;
     }
 
-    void setHole(int hole, const Hole &values)
+    void setHole(int hole, const CourseHole &values)
     {
         setBar(m_window, u"HScroll1"_s, hole);
         setBar(m_window, u"HScroll2"_s, values.metres);
@@ -101,7 +81,7 @@ public:
     void enterEkbacken()
     {
         for (int hole = 1; hole <= 9; ++hole)
-            ASSERT_NO_FATAL_FAILURE(setHole(hole, kEkbacken[hole - 1]));
+            ASSERT_NO_FATAL_FAILURE(setHole(hole, kEkbackenCourse[hole - 1]));
     }
 
     void startNewCourse(const QString &name)
