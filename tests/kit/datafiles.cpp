@@ -1,11 +1,13 @@
 #include "kit/datafiles.h"
 
+#include "kit/fatal.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QList>
 
-#include <gtest/gtest.h>
+#include <string>
 
 using namespace Qt::StringLiterals;
 
@@ -33,7 +35,7 @@ void writeFile(const QString &name, const QByteArray &bytes)
 {
     QFile file(name);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
-        ADD_FAILURE() << "cannot write " << name.toStdString();
+        FAIL() << "cannot write " << name.toStdString();
 }
 
 void writeLines(const QString &name, const QStringList &lines)
@@ -76,7 +78,7 @@ void writeEmptyFiles()
 ScopedDataDir::ScopedDataDir() : m_previous(QDir::currentPath())
 {
     if (!m_dir.isValid() || !QDir::setCurrent(m_dir.path()))
-        ADD_FAILURE() << "cannot make a temporary current directory";
+        failFatally("cannot make a temporary current directory");
 }
 
 ScopedDataDir::~ScopedDataDir()
@@ -95,7 +97,7 @@ QByteArray withLineReplaced(const QByteArray &bytes, int lineIndex, const QByteA
 {
     QList<QByteArray> all = splitLines(bytes);
     if (lineIndex < 0 || lineIndex >= all.size()) {
-        ADD_FAILURE() << "no line " << lineIndex;
+        failFatally("no line " + std::to_string(lineIndex));
         return bytes;
     }
     all[lineIndex] = line + kLineEnd;

@@ -347,7 +347,7 @@ TEST_F(RegisterTest, NameKeysSwallowQuotesAndTheBoxTextIsSaved)
     writeLines(kCourseFile, {u"-1"_s});
     open();
     typeText(m_window, u"RB_Namn"_s, u"XEk\"backen"_s);
-    EXPECT_EQ(control<QLineEdit>(m_window, u"RB_Namn"_s)->text(), u"XEkbacken"_s);
+    EXPECT_EQ(textOf(m_window, u"RB_Namn"_s), u"XEkbacken"_s);
     // An edit the key handler does not see still counts.
     typeKey(m_window, u"RB_Namn"_s, Qt::Key_Home);
     typeKey(m_window, u"RB_Namn"_s, Qt::Key_Delete);
@@ -439,8 +439,8 @@ TEST_F(RegisterTest, CourseFileNotReadWholeIsNeverWritten)
         EXPECT_EQ(recorder().messageTexts(), QStringList{c.message});
         startNewCourse(u"Ekbacken"_s);
         ASSERT_NO_FATAL_FAILURE(enterEkbacken());
-        auto *save = control<QPushButton>(m_window, u"RB_KLAR"_s);
-        ASSERT_TRUE(save);
+        QPushButton *save = nullptr;
+        ASSERT_NO_FATAL_FAILURE(save = control<QPushButton>(m_window, u"RB_KLAR"_s));
         EXPECT_TRUE(save->isVisible());
         EXPECT_FALSE(save->isEnabled());
         save->click();
@@ -487,7 +487,7 @@ TEST_F(RegisterTest, CancelWritesNothingAndTheNextShowingStartsAfresh)
     EXPECT_EQ(readFile(kCourseFile), fileBytes(one));
 
     open();
-    EXPECT_TRUE(control<QLineEdit>(m_window, u"RB_Namn"_s)->text().isEmpty());
+    EXPECT_TRUE(textOf(m_window, u"RB_Namn"_s).isEmpty());
     startNewCourse(u"Ekbacken"_s);
     ASSERT_NO_FATAL_FAILURE(enterEkbacken());
     click(m_window, u"RB_KLAR"_s);

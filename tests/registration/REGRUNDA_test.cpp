@@ -22,28 +22,6 @@ void writeEkbackenCourseOnly()
     writeQuotedEmptyRoundFiles();
 }
 
-QScrollBar *bar(QWidget *window, const QString &name)
-{
-    return control<QScrollBar>(window, name);
-}
-
-int barValue(QWidget *window, const QString &name)
-{
-    QScrollBar *found = bar(window, name);
-    return found ? found->value() : -1;
-}
-
-// The text of a label or a text box.
-QString textOf(QWidget *window, const QString &name)
-{
-    QWidget *widget = control<QWidget>(window, name);
-    if (auto *box = qobject_cast<QLineEdit *>(widget))
-        return box->text();
-    if (auto *label = qobject_cast<QLabel *>(widget))
-        return label->text();
-    return QString();
-}
-
 void setBoxText(QWidget *window, const QString &name, const QString &text)
 {
     if (auto *box = control<QLineEdit>(window, name))
@@ -224,7 +202,9 @@ TEST(RoundRegister, HoleBarFallsBackToTheLastHoleOfANineHoleCourse)
     Register instance;
     QWidget *window = instance.show();
     setBar(window, u"HScroll1"_s, 12);
-    EXPECT_EQ(bar(window, u"HScroll1"_s)->maximum(), 8);
+    QScrollBar *holeBar = nullptr;
+    ASSERT_NO_FATAL_FAILURE(holeBar = control<QScrollBar>(window, u"HScroll1"_s));
+    EXPECT_EQ(holeBar->maximum(), 8);
     EXPECT_EQ(barValue(window, u"HScroll1"_s), 8);
     EXPECT_EQ(textOf(window, u"HA1"_s), u"9");
     EXPECT_EQ(textOf(window, u"MA1"_s), u"389");
@@ -306,7 +286,8 @@ TEST(RoundRegister, ACourseWithHolesUndoesTheReactionToARowWithout)
     EXPECT_EQ(textOf(window, u"RG1"_s), u"Trasig");
     setBar(window, u"HScroll1"_s, 0);
     EXPECT_EQ(recorder().beeps, 1);
-    QLabel *name = control<QLabel>(window, u"RG1"_s);
+    QLabel *name = nullptr;
+    ASSERT_NO_FATAL_FAILURE(name = control<QLabel>(window, u"RG1"_s));
     EXPECT_EQ(name->palette().color(name->backgroundRole()), QColor(255, 0, 0));
     EXPECT_FALSE(isShown(window, u"C_Spara"_s));
     EXPECT_FALSE(isShown(window, u"C_Avbryt"_s));

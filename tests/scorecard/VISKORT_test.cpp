@@ -381,7 +381,9 @@ TEST_F(Scorecard, DateShowsARoundOfTheCourseClickedAfterTheSelectionMovedByKey)
     QWidget *window = open();
     ASSERT_NO_FATAL_FAILURE(clickListRow(window, u"L_Bana"_s, 0));
     ASSERT_NO_FATAL_FAILURE(typeKey(window, u"L_Bana"_s, Qt::Key_Down));
-    ASSERT_EQ(control<QListWidget>(window, u"L_Bana"_s)->currentRow(), 1);
+    QListWidget *courses = nullptr;
+    ASSERT_NO_FATAL_FAILURE(courses = control<QListWidget>(window, u"L_Bana"_s));
+    ASSERT_EQ(courses->currentRow(), 1);
 
     ASSERT_NO_FATAL_FAILURE(clickListRow(window, u"L_Dat"_s, 0));
     EXPECT_EQ(column(window, kStrokeCells), QStringList(18, u"3"_s));
