@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
+
 // Data files built in memory, line by line as they stand in the file. Qt Core only.
 
 // The lines encoded in Windows-1252, each ended with CR LF.
@@ -40,6 +42,24 @@ struct RoundRecord
     QString slopeHcp = QStringLiteral("18.0");
     QString extended{}; // empty: level INGEN, "I" and six dashes per hole
 };
+// A round as the user enters it on the round register; -1 keeps the register's default.
+struct RoundEntry
+{
+    int day = -1;
+    int month = -1;
+    int year = -1;
+    std::array<int, 2> hcpFore{-1, 0}; // whole part and tenth
+    std::array<int, 2> hcpEfter{-1, 0};
+    std::array<int, 2> slope{-1, 0};
+    int points = -1;
+    int playType = -1;
+    QString note{}; // empty: nothing typed
+    int level = 0;  // 0 INGEN, 1 MELLAN
+    QList<int> strokes{};
+    QList<int> greens{}; // level MELLAN: 1 green hit
+    QList<int> putts{};  // level MELLAN
+};
+
 struct RoundFileLines
 {
     QStringList rounds, strokes, extended;

@@ -36,10 +36,31 @@ QStringList ekbackenExtendedLines()
     return {u"0"_s, u"\"M-J---2-N---2-J---1-N---3-J---2-J---2-N---2-J---2-J---1\""_s};
 }
 
+QList<CourseHole> ekbackenCourseHoles()
+{
+    return {{312, 5, 4}, {145, 9, 3}, {478, 1, 5}, {356, 3, 4}, {298, 7, 4},
+            {167, 8, 3}, {502, 2, 5}, {334, 4, 4}, {389, 6, 4}};
+}
+
 QMap<QString, QByteArray> ekbackenFiles()
 {
     return {{u"VEMTORBF"_s, fileBytes(ekbackenCourseLines())},
             {u"VERUNDAR"_s, fileBytes(ekbackenRoundLines())},
             {u"VERUNDAH"_s, fileBytes(ekbackenStrokeLines())},
             {u"VERUNDAK"_s, fileBytes(ekbackenExtendedLines())}};
+}
+
+RoundEntry ekbackenRoundEntry()
+{
+    return {.day = 24,
+            .month = 8,
+            .year = 2004,
+            .hcpFore = {12, 3},
+            .hcpEfter = {12, 1},
+            .slope = {11, 0},
+            .points = 19,
+            .level = 1,
+            .strokes = {5, 4, 6, 5, 4, 3, 6, 5, 5},
+            .greens = {1, 0, 1, 0, 1, 1, 0, 1, 1},
+            .putts = {2, 2, 1, 3, 2, 2, 2, 2, 1}};
 }

@@ -2,6 +2,7 @@
 
 #include "kit/datafiles.h"
 #include "kit/gui.h"
+#include "kit/registers.h"
 #include "kit/testenv.h"
 
 #include <QDir>
@@ -70,26 +71,6 @@ public:
         return shown;
     }
 
-    void setHole(int hole, const CourseHole &values)
-    {
-        setBar(m_window, u"HScroll1"_s, hole);
-        setBar(m_window, u"HScroll2"_s, values.metres);
-        setBar(m_window, u"HScroll3"_s, values.strokeIndex);
-        setBar(m_window, u"HScroll4"_s, values.par);
-    }
-
-    void enterEkbacken()
-    {
-        for (int hole = 1; hole <= 9; ++hole)
-            ASSERT_NO_FATAL_FAILURE(setHole(hole, kEkbackenCourse[hole - 1]));
-    }
-
-    void startNewCourse(const QString &name)
-    {
-        typeText(m_window, u"RB_Namn"_s, name);
-        click(m_window, u"RB_NAMNKLAR"_s);
-    }
-
     // From the name step through the chooser to the hole step of the course in row.
     void startChange(int row)
     {
@@ -114,8 +95,8 @@ TEST_F(RegisterTest, NewCourseIntoAnEmptyFileIsTheWorkedExample)
     writeLines(kCourseFile, {u"-1"_s});
     open();
     EXPECT_EQ(labelText(m_window, u"XHAL"_s), u"1"_s);
-    startNewCourse(u"Ekbacken"_s);
-    ASSERT_NO_FATAL_FAILURE(enterEkbacken());
+    startNewCourse(m_window, u"Ekbacken"_s);
+    ASSERT_NO_FATAL_FAILURE(enterCourseHoles(m_window, ekbackenCourseHoles()));
     click(m_window, u"RB_KLAR"_s);
 
     EXPECT_EQ(readFile(kCourseFile), fileBytes(ekbackenCourseLines()));
@@ -147,7 +128,7 @@ TEST_F(RegisterTest, EachStepShowsItsOwnControls)
     m_register.form()->close();
     open();
     EXPECT_EQ(shownControls(), sorted(nameStep));
-    startNewCourse(u"C"_s);
+    startNewCourse(m_window, u"C"_s);
     EXPECT_EQ(shownControls(), sorted(holeStep + QStringList{u"Label2"_s, u"RB_Namn"_s}));
 }
 
@@ -237,7 +218,7 @@ TEST_F(RegisterTest, SaveButtonOfANewCourseFollowsTheHoleLeftAtHolesNineAndEight
 {
     writeLines(kCourseFile, {u"-1"_s});
     open();
-    startNewCourse(u"Ny"_s);
+    startNewCourse(m_window, u"Ny"_s);
     const struct
     {
         const char *step;
@@ -270,8 +251,8 @@ TEST_F(RegisterTest, ArrivingAtAHoleStoresOnlyTheValuesWhoseBarsMove)
 {
     writeLines(kCourseFile, {u"-1"_s});
     open();
-    startNewCourse(u"Ekbacken"_s);
-    ASSERT_NO_FATAL_FAILURE(enterEkbacken());
+    startNewCourse(m_window, u"Ekbacken"_s);
+    ASSERT_NO_FATAL_FAILURE(enterCourseHoles(m_window, ekbackenCourseHoles()));
     for (const int hole : {11, 10, 9, 18})
         setBar(m_window, u"HScroll1"_s, hole);
 
@@ -301,9 +282,11 @@ TEST_F(RegisterTest, CourseWithoutNineOrEighteenCompleteHolesIsRefused)
     } cases[] = {
         {"new course of five holes",
          [](RegisterTest &t) {
-             t.startNewCourse(u"Kort"_s);
+             startNewCourse(t.m_window, u"Kort"_s);
+             QList<CourseHole> five;
              for (int hole = 1; hole <= 5; ++hole)
-                 t.setHole(hole, {300, hole, 4});
+                 five.append({300, hole, 4});
+             enterCourseHoles(t.m_window, five);
              setBar(t.m_window, u"HScroll1"_s, 9);
          },
          2},
@@ -352,7 +335,7 @@ TEST_F(RegisterTest, NameKeysSwallowQuotesAndTheBoxTextIsSaved)
     typeKey(m_window, u"RB_Namn"_s, Qt::Key_Home);
     typeKey(m_window, u"RB_Namn"_s, Qt::Key_Delete);
     click(m_window, u"RB_NAMNKLAR"_s);
-    ASSERT_NO_FATAL_FAILURE(enterEkbacken());
+    ASSERT_NO_FATAL_FAILURE(enterCourseHoles(m_window, ekbackenCourseHoles()));
     click(m_window, u"RB_KLAR"_s);
     EXPECT_EQ(readFile(kCourseFile), fileBytes(ekbackenCourseLines()));
 }
@@ -364,7 +347,7 @@ TEST_F(RegisterTest, NamesThatReadAsFreeRowsAreRefusedAtTheNameStep)
         SCOPED_TRACE(name.toStdString());
         recorder().clear();
         open();
-        startNewCourse(name);
+        startNewCourse(m_window, name);
         EXPECT_EQ(recorder().beeps, 1);
         EXPECT_TRUE(isShown(m_window, u"RB_NAMNKLAR"_s));
         EXPECT_TRUE(isShown(m_window, u"Label4"_s));
@@ -385,8 +368,8 @@ TEST_F(RegisterTest, SaveKeepsCoursesWhoseNamesReadAsFreeRows)
         const QStringList lines = courseFile({u"A"_s, odd, u"C"_s});
         writeLines(kCourseFile, lines);
         open();
-        startNewCourse(u"Ekbacken"_s);
-        ASSERT_NO_FATAL_FAILURE(enterEkbacken());
+        startNewCourse(m_window, u"Ekbacken"_s);
+        ASSERT_NO_FATAL_FAILURE(enterCourseHoles(m_window, ekbackenCourseHoles()));
         click(m_window, u"RB_KLAR"_s);
         EXPECT_EQ(readFile(kCourseFile), fileBytes(withEkbackenAppended(lines)));
         EXPECT_TRUE(recorder().messages.empty());
@@ -398,14 +381,14 @@ TEST_F(RegisterTest, AtMostOneHundredAndOneCourses)
     const QStringList hundred = courseFile(numberedCourses(100));
     writeLines(kCourseFile, hundred);
     open();
-    startNewCourse(u"Ekbacken"_s);
-    ASSERT_NO_FATAL_FAILURE(enterEkbacken());
+    startNewCourse(m_window, u"Ekbacken"_s);
+    ASSERT_NO_FATAL_FAILURE(enterCourseHoles(m_window, ekbackenCourseHoles()));
     click(m_window, u"RB_KLAR"_s);
     const QByteArray full = fileBytes(withEkbackenAppended(hundred));
     ASSERT_EQ(readFile(kCourseFile), full);
 
     open();
-    startNewCourse(u"En till"_s);
+    startNewCourse(m_window, u"En till"_s);
     EXPECT_EQ(recorder().messages,
               (std::vector<RecordedMessage>{
                   {u"Du kan inte registrera fler än 101 banor."_s, u"FELMEDDELANDE"_s, 48}}));
@@ -437,8 +420,8 @@ TEST_F(RegisterTest, CourseFileNotReadWholeIsNeverWritten)
             writeFile(kCourseFile, c.bytes);
         open();
         EXPECT_EQ(recorder().messageTexts(), QStringList{c.message});
-        startNewCourse(u"Ekbacken"_s);
-        ASSERT_NO_FATAL_FAILURE(enterEkbacken());
+        startNewCourse(m_window, u"Ekbacken"_s);
+        ASSERT_NO_FATAL_FAILURE(enterCourseHoles(m_window, ekbackenCourseHoles()));
         QPushButton *save = nullptr;
         ASSERT_NO_FATAL_FAILURE(save = control<QPushButton>(m_window, u"RB_KLAR"_s));
         EXPECT_TRUE(save->isVisible());
@@ -456,8 +439,8 @@ TEST_F(RegisterTest, FailedWriteKeepsTheRegisterOpenToTryAgain)
 {
     writeLines(kCourseFile, {u"-1"_s});
     open();
-    startNewCourse(u"Ekbacken"_s);
-    ASSERT_NO_FATAL_FAILURE(enterEkbacken());
+    startNewCourse(m_window, u"Ekbacken"_s);
+    ASSERT_NO_FATAL_FAILURE(enterCourseHoles(m_window, ekbackenCourseHoles()));
 
     // The directory goes away under the register, so the write cannot even begin.
     const QString dir = QDir::currentPath();
@@ -480,7 +463,7 @@ TEST_F(RegisterTest, CancelWritesNothingAndTheNextShowingStartsAfresh)
     const QStringList one = courseFile({u"A"_s});
     writeLines(kCourseFile, one);
     open();
-    startNewCourse(u"Glömd"_s);
+    startNewCourse(m_window, u"Glömd"_s);
     setBar(m_window, u"HScroll2"_s, 300);
     click(m_window, u"RB_NAMNAVBRYT"_s);
     EXPECT_FALSE(registerOpen());
@@ -488,8 +471,8 @@ TEST_F(RegisterTest, CancelWritesNothingAndTheNextShowingStartsAfresh)
 
     open();
     EXPECT_TRUE(textOf(m_window, u"RB_Namn"_s).isEmpty());
-    startNewCourse(u"Ekbacken"_s);
-    ASSERT_NO_FATAL_FAILURE(enterEkbacken());
+    startNewCourse(m_window, u"Ekbacken"_s);
+    ASSERT_NO_FATAL_FAILURE(enterCourseHoles(m_window, ekbackenCourseHoles()));
     click(m_window, u"RB_KLAR"_s);
     EXPECT_EQ(readFile(kCourseFile), fileBytes(withEkbackenAppended(one)));
 }

@@ -2,6 +2,7 @@
 #include "roundfiles.h"
 #include "kit/datafiles.h"
 #include "kit/gui.h"
+#include "kit/registers.h"
 #include "kit/testenv.h"
 
 #include <QLabel>
@@ -44,35 +45,6 @@ QStringList shownOf(QWidget *window, const QStringList &names)
     return shown;
 }
 
-// Strokes, green (1 hit) and putts of the worked example's nine holes.
-struct HoleEntry
-{
-    int strokes, green, putts;
-};
-constexpr HoleEntry kEkbackenHoles[] = {{5, 1, 2}, {4, 0, 2}, {6, 1, 1}, {5, 0, 3}, {4, 1, 2},
-                                        {3, 1, 2}, {6, 0, 2}, {5, 1, 2}, {5, 1, 1}};
-
-void enterEkbackenRound(QWidget *window)
-{
-    setBar(window, u"HScroll9"_s, 24);
-    setBar(window, u"HScroll10"_s, 8);
-    setBar(window, u"HScroll11"_s, 2004);
-    setBar(window, u"HScroll13"_s, 12);
-    setBar(window, u"HScroll16"_s, 3);
-    setBar(window, u"HScroll14"_s, 12);
-    setBar(window, u"HScroll17"_s, 1);
-    setBar(window, u"HScroll19"_s, 11);
-    setBar(window, u"HScroll20"_s, 0);
-    setBar(window, u"HScroll12"_s, 19);
-    setBar(window, u"HScroll3"_s, 1);
-    for (int hole = 0; hole < 9; ++hole) {
-        setBar(window, u"HScroll1"_s, hole);
-        setBar(window, u"HScroll2"_s, kEkbackenHoles[hole].strokes);
-        setBar(window, u"HScroll5"_s, kEkbackenHoles[hole].green);
-        setBar(window, u"HScroll8"_s, kEkbackenHoles[hole].putts);
-    }
-}
-
 } // namespace
 
 TEST(RoundRegister, SavesTheWorkedExampleByteForByte)
@@ -80,7 +52,7 @@ TEST(RoundRegister, SavesTheWorkedExampleByteForByte)
     writeEkbackenCourseOnly();
     Register instance;
     QWidget *window = instance.show();
-    ASSERT_NO_FATAL_FAILURE(enterEkbackenRound(window));
+    ASSERT_NO_FATAL_FAILURE(enterRound(window, ekbackenRoundEntry()));
     ASSERT_NO_FATAL_FAILURE(click(window, u"C_Spara"_s));
     settle();
 
@@ -399,7 +371,7 @@ TEST(RoundRegister, TypedTextsAreStoredAsTheyStand)
     writeEkbackenCourseOnly();
     Register instance;
     QWidget *window = instance.show();
-    ASSERT_NO_FATAL_FAILURE(enterEkbackenRound(window));
+    ASSERT_NO_FATAL_FAILURE(enterRound(window, ekbackenRoundEntry()));
     setBoxText(window, u"DD"_s, u"7"_s);
     setBoxText(window, u"DM"_s, u"5"_s);
     setBoxText(window, u"TSE"_s, u"X"_s);
@@ -460,7 +432,7 @@ TEST(RoundRegister, DamagedFileAtLoadMakesTheSaveWriteNothing)
         const QByteArray courses = readFile(u"VEMTORBF"_s);
         Register instance;
         QWidget *window = instance.show();
-        ASSERT_NO_FATAL_FAILURE(enterEkbackenRound(window));
+        ASSERT_NO_FATAL_FAILURE(enterRound(window, ekbackenRoundEntry()));
         click(window, u"C_Spara"_s);
         settle();
         EXPECT_EQ(filesOnDisk(), before);
@@ -478,7 +450,7 @@ TEST(RoundRegister, MissingStrokesShowOneErrorWindowAndWriteNothing)
     Register instance;
     for (int attempt = 0; attempt < 2; ++attempt) {
         QWidget *window = instance.show();
-        ASSERT_NO_FATAL_FAILURE(enterEkbackenRound(window));
+        ASSERT_NO_FATAL_FAILURE(enterRound(window, ekbackenRoundEntry()));
         setBar(window, u"HScroll2"_s, 0); // hole 9 back to 0 strokes
         click(window, u"C_Spara"_s);
         settle();
@@ -507,7 +479,7 @@ TEST(RoundRegister, CancelWritesNothing)
     const RoundFiles before = filesOnDisk();
     Register instance;
     QWidget *window = instance.show();
-    ASSERT_NO_FATAL_FAILURE(enterEkbackenRound(window));
+    ASSERT_NO_FATAL_FAILURE(enterRound(window, ekbackenRoundEntry()));
     click(window, u"C_Avbryt"_s);
     settle();
     EXPECT_FALSE(openWindow(u"REGRUNDA"_s));
