@@ -14,12 +14,14 @@ namespace {
 
 std::unique_ptr<Recorder> g_recorder;
 
-// Gives every test a fresh directory and recorder, and leaves no window behind it.
+// Gives every test the C locale, a fresh directory and recorder, and leaves no window
+// behind it (and so no window instance), so that the tests of a program share a process.
 class TestEnvironment : public testing::EmptyTestEventListener
 {
 public:
     void OnTestStart(const testing::TestInfo &) override
     {
+        QLocale::setDefault(QLocale::c());
         m_dir = std::make_unique<ScopedDataDir>();
         g_recorder = std::make_unique<Recorder>();
     }
