@@ -29,7 +29,6 @@ private:
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    QLocale::setDefault(QLocale::c());
     testing::InitGoogleTest(&argc, argv);
     testing::UnitTest::GetInstance()->listeners().Append(new CoreTestEnvironment);
     return RUN_ALL_TESTS();
