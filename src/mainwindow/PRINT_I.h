@@ -1,9 +1,8 @@
 #pragma once
 
 #include "platform/form.h"
+#include "platform/windowkit.h"
 #include "store/tables.h"
-
-class QListWidget;
 
 // Stands where printing a scorecard would be: lists the registered courses and tells
 // the user where a scorecard is printed instead.
@@ -27,5 +26,5 @@ private:
     void PRINT_I_Command1_Click();
 
     State &m_state;
-    QListWidget *m_list = nullptr;
+    platform::ControlSet m_controls;
 };

@@ -1,0 +1,128 @@
+#pragma once
+
+#include "platform/geometry.h"
+
+#include <QColor>
+#include <QStringView>
+#include <Qt>
+
+#include <initializer_list>
+#include <span>
+#include <vector>
+
+class QLabel;
+class QPushButton;
+class QScrollBar;
+class QWidget;
+
+// The window kit: every window describes its controls as rows of one table and builds them
+// through one ControlSet, which makes, names, places and styles each row and hands the
+// controls back by id, their kind checked.
+namespace platform {
+
+class KeyTextBox;
+class ListBox;
+class OptionButton;
+
+enum class Kind { Label, Button, TextBox, ListBox, HorizontalBar, VerticalBar, OptionButton, Picture };
+
+// A colour of a look: the parent's (the default), a fixed one, or the desktop's window
+// background or text colour.
+struct Paint
+{
+    enum class From : quint8 { Parent, Fixed, SystemBack, SystemText };
+    From from = From::Parent;
+    QColor colour{};
+};
+constexpr Paint fixed(QColor colour)
+{
+    return {Paint::From::Fixed, colour};
+}
+inline constexpr Paint kBlack = fixed(QColor(0, 0, 0));
+inline constexpr Paint kSystemBack{Paint::From::SystemBack};
+inline constexpr Paint kSystemText{Paint::From::SystemText};
+
+enum class Face { Window, Serif };
+
+// How a control shows: its colours, face, alignment (none: the kind's own) and border.
+// Labels wrap their words unless told otherwise.
+struct Look
+{
+    Paint back = {};
+    Paint text = {};
+    Face face = Face::Window;
+    Qt::Alignment alignment = {};
+    bool border = false;
+    bool wrap = true;
+};
+
+// One control. The id is the window's own enum value (an index from 0); a bar's range is
+// minimum..maximum and it starts at value.
+struct ControlRow
+{
+    int id = 0;
+    Kind kind = Kind::Label;
+    QStringView name = {};
+    Twips rect = {};
+    QStringView text = {};
+    Look look = {};
+    bool shown = true;
+    int minimum = 0;
+    int maximum = 0;
+    int value = 0;
+};
+
+// Repeated cells: cell i has id firstId + i, is named prefix + (firstNumber + i) and lies at
+// the rectangle of the first cell moved to positions[i], down (tops) or across (lefts).
+struct CellRun
+{
+    int firstId;
+    QStringView prefix;
+    int firstNumber;
+    Twips first;
+    Qt::Orientation along;
+    std::span<const int> positions;
+    Look look = {};
+};
+
+// Applies a look to any widget (a list's colours go to the part that shows its entries).
+void applyLook(QWidget *widget, const Look &look);
+
+class ControlSet
+{
+public:
+    // The set holds ids 0 .. idCount - 1 of the window's controls.
+    ControlSet(QWidget *window, int idCount);
+
+    // Makes rows in table order (the order decides which lies on top).
+    void make(std::span<const ControlRow> rows);
+    void make(const ControlRow &row);
+    void make(const CellRun &run);
+
+    QWidget *widget(int id) const;
+    QLabel *label(int id) const;
+    QLabel *picture(int id) const;
+    QPushButton *button(int id) const;
+    KeyTextBox *textBox(int id) const;
+    ListBox *list(int id) const;
+    QScrollBar *bar(int id) const; // either orientation
+    OptionButton *option(int id) const;
+
+    void setShown(std::initializer_list<int> ids, bool shown);
+    void setShown(std::span<const int> ids, bool shown);
+    int count() const { return int(m_made.size()); }
+
+private:
+    struct Made
+    {
+        QWidget *widget = nullptr;
+        Kind kind = Kind::Label;
+    };
+    void add(const ControlRow &row, const QString &name);
+    QWidget *checked(int id, std::initializer_list<Kind> kinds) const;
+
+    QWidget *m_window;
+    std::vector<Made> m_made;
+};
+
+} // namespace platform
