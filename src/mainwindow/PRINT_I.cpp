@@ -15,7 +15,7 @@ constexpr QStringView kAboutPrinting =
     u"alla hål och slag med all information som finns för just den banan. Ska du skriva ut ett separat "
     u"score så gör du det inte här! Denna fil skapas i visa score kort.";
 
-enum Control : int { L_Print, Command1, Label2, kControlCount };
+enum Control : int { L_Print, Command1, Label2 };
 
 // The list has no click handler.
 using enum platform::Kind;
@@ -28,11 +28,10 @@ constexpr platform::ControlRow kControls[] = {
 } // namespace
 
 PRINT_I::PRINT_I(State &state)
-    : platform::Form(u"PRINT_I", u"UTSKRIFTSINFORMATION", 10860, 7875), m_state(state),
-      m_controls(this, kControlCount)
+    : platform::KitWindow(
+          {u"PRINT_I", u"UTSKRIFTSINFORMATION", 10860, 7875, platform::kPurpleWindow, kControls}),
+      m_state(state)
 {
-    platform::setColours(this, platform::kPurple, platform::kWhite);
-    m_controls.make(kControls);
     connect(m_controls.button(Command1), &QPushButton::clicked, this, &PRINT_I::PRINT_I_Command1_Click);
 }
 

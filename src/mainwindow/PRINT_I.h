@@ -1,12 +1,11 @@
 #pragma once
 
-#include "platform/form.h"
 #include "platform/windowkit.h"
 #include "store/tables.h"
 
 // Stands where printing a scorecard would be: lists the registered courses and tells
 // the user where a scorecard is printed instead.
-class PRINT_I : public platform::Form
+class PRINT_I : public platform::KitWindow
 {
     Q_OBJECT
 
@@ -26,5 +25,4 @@ private:
     void PRINT_I_Command1_Click();
 
     State &m_state;
-    platform::ControlSet m_controls;
 };

@@ -24,7 +24,8 @@ std::array<platform::ControlRow, 2> pendingControls(QStringView closeButton)
 
 PendingWindow::PendingWindow(const PendingWindowInfo &info)
     : platform::NoticeWindow(
-          {info.name, info.caption, 6000, 1800, true, pendingControls(info.closeButton), Command1})
+          {info.name, info.caption, 6000, 1800, platform::kPurpleWindow, pendingControls(info.closeButton)},
+          Command1)
 {
 }
 

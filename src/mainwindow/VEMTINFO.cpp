@@ -8,11 +8,12 @@
 using namespace vemtinfo;
 
 VEMTINFO::VEMTINFO()
-    : platform::NoticeWindow({u"VEMTINFO", u"INFORMATION OM VEMTOR", 8835, 6015, true, kControls, Command1})
+    : platform::NoticeWindow(
+          {u"VEMTINFO", u"INFORMATION OM VEMTOR", 8835, 6015, platform::kPurpleWindow, kControls}, Command1)
 {
-    QLabel *large = controls().picture(Picture2);
+    QLabel *large = m_controls.picture(Picture2);
     large->setPixmap(mainwindow::artwork(QSize(192, 128)));
     large->setScaledContents(true);
-    QLabel *small = controls().picture(Picture1);
+    QLabel *small = m_controls.picture(Picture1);
     small->setPixmap(mainwindow::artwork(small->size()));
 }

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QPalette>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
@@ -14,6 +15,9 @@
 
 namespace platform {
 namespace {
+
+// The style outlines a bar's thumb and arrow buttons in a shade of the window colour.
+constexpr QColor kBarOutline(32, 32, 32);
 
 template <class T> T *named(T *control, QStringView name, Twips rect)
 {
@@ -68,8 +72,11 @@ QScrollBar *makeValueBar(QWidget *parent, QStringView name, Qt::Orientation orie
     // The change handler runs once when a drag ends, not at every step of it.
     bar->setTracking(false);
     // A bar would take the window's colours (white text on purple, say), which the style
-    // draws as faint arrows and thumb; the style's own light palette keeps them plain.
-    bar->setPalette(QApplication::style()->standardPalette());
+    // draws as faint arrows and thumb: the style's own light palette with a dark outline
+    // shows dark arrows and an outlined thumb in a light groove on every window.
+    QPalette palette = QApplication::style()->standardPalette();
+    palette.setColor(QPalette::Window, kBarOutline);
+    bar->setPalette(palette);
     bar->setRange(minimum, std::max(minimum, maximum));
     bar->setSingleStep(1);
     bar->setPageStep(std::max(1, (bar->maximum() - minimum) / 10));

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -195,6 +196,14 @@ void ControlSet::setShown(std::span<const int> ids, bool shown)
 {
     for (int id : ids)
         widget(id)->setVisible(shown);
+}
+
+KitWindow::KitWindow(const WindowDesign &design)
+    : Form(design.name, design.caption, design.width, design.height),
+      m_controls(this, std::max(design.idCount, int(design.controls.size())))
+{
+    applyLook(this, design.look);
+    m_controls.make(design.controls);
 }
 
 } // namespace platform

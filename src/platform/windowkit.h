@@ -1,28 +1,18 @@
 #pragma once
 
-#include "platform/geometry.h"
+#include "platform/controls.h"
+#include "platform/form.h"
 
 #include <QColor>
-#include <QStringView>
-#include <Qt>
 
 #include <initializer_list>
 #include <span>
 #include <vector>
 
-class QLabel;
-class QPushButton;
-class QScrollBar;
-class QWidget;
-
 // The window kit: every window describes its controls as rows of one table and builds them
 // through one ControlSet, which makes, names, places and styles each row and hands the
 // controls back by id, their kind checked.
 namespace platform {
-
-class KeyTextBox;
-class ListBox;
-class OptionButton;
 
 enum class Kind { Label, Button, TextBox, ListBox, HorizontalBar, VerticalBar, OptionButton, Picture };
 
@@ -123,6 +113,32 @@ private:
 
     QWidget *m_window;
     std::vector<Made> m_made;
+};
+
+// A window built from a table: its name, caption, client size in twips, colours and rows.
+struct WindowDesign
+{
+    QStringView name;
+    QStringView caption;
+    int width = 0;
+    int height = 0;
+    Look look = {};
+    std::span<const ControlRow> controls = {};
+    int idCount = 0; // ids the window holds, when more than its table (generated rows)
+};
+
+// Purple with white text, as most windows are.
+inline constexpr Look kPurpleWindow{.back = fixed(kPurple), .text = fixed(kWhite)};
+
+// A window whose controls are the rows of its design, made before its own constructor runs.
+class KitWindow : public Form
+{
+    Q_OBJECT
+
+protected:
+    explicit KitWindow(const WindowDesign &design);
+
+    ControlSet m_controls;
 };
 
 } // namespace platform

@@ -21,6 +21,6 @@ constexpr platform::ControlRow kControls[] = {
 } // namespace
 
 FEL9_18::FEL9_18()
-    : platform::NoticeWindow({u"FEL9_18", u"FELMEDDELANDE", 5040, 1695, false, kControls, C_FEL918})
+    : platform::NoticeWindow({u"FEL9_18", u"FELMEDDELANDE", 5040, 1695, {}, kControls}, C_FEL918)
 {
 }

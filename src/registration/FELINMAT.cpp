@@ -20,8 +20,8 @@ constexpr platform::ControlRow kControls[] = {
 } // namespace
 
 FELINMAT::FELINMAT(State &state)
-    : platform::NoticeWindow(
-          {u"FELINMAT", u"FELMEDDELANDE VID INMATNING", 4920, 1365, false, kControls, FEL_IN}),
+    : platform::NoticeWindow({u"FELINMAT", u"FELMEDDELANDE VID INMATNING", 4920, 1365, {}, kControls},
+                             FEL_IN),
       m_state(state)
 {
 }

@@ -44,11 +44,10 @@ int barValueOf(const QScrollBar *bar, const QString &text)
 } // namespace
 
 REGBANA::REGBANA(State &state)
-    : platform::Form(u"REGBANA", u"REGISTRERA EN BANA", 8655, 4770), m_state(state),
-      m_controls(this, kControlCount)
+    : platform::KitWindow(
+          {u"REGBANA", u"REGISTRERA EN BANA", 8655, 4770, platform::kPurpleWindow, kControls}),
+      m_state(state)
 {
-    platform::setColours(this, platform::kPurple, platform::kWhite);
-    m_controls.make(kControls);
     connectHandlers();
 }
 

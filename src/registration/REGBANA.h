@@ -1,6 +1,5 @@
 #pragma once
 
-#include "platform/form.h"
 #include "platform/windowkit.h"
 #include "registration/FELINMAT.h"
 #include "store/tables.h"
@@ -13,7 +12,7 @@ enum Control : int;
 
 // The course register: registers a new course or changes the hole values of a registered
 // one, one hole at a time, and rewrites VEMTORBF whole when the course is saved.
-class REGBANA : public platform::Form
+class REGBANA : public platform::KitWindow
 {
     Q_OBJECT
 
@@ -54,5 +53,4 @@ private:
     store::CourseRow &currentRow();
 
     State &m_state;
-    platform::ControlSet m_controls;
 };

@@ -41,8 +41,7 @@ enum Control : int {
 // dark text, readable on the light face.
 inline constexpr platform::Look kWindow{};
 inline constexpr platform::Look kYellowText{.text = platform::fixed(platform::kYellow)};
-inline constexpr platform::Look kCyan{.back = platform::fixed(platform::kCyan),
-                                      .text = platform::kBlack};
+inline constexpr platform::Look kCyan{.back = platform::fixed(platform::kCyan), .text = platform::kBlack};
 
 inline constexpr QStringView kLabel4Text =
     u"Om du vill registrera en ny bana: Skriv in banans namn under 'BANANS NAMN' + 'OK'. Om du vill ändra "

@@ -46,11 +46,10 @@ bool isExtendedControl(int id)
 } // namespace
 
 REGRUNDA::REGRUNDA(State &state)
-    : platform::Form(u"REGRUNDA", u"REGISTRERA EN GOLFRUNDA", 8580, 5535), m_state(state),
-      m_controls(this, kControlCount)
+    : platform::KitWindow(
+          {u"REGRUNDA", u"REGISTRERA EN GOLFRUNDA", 8580, 5535, platform::kPurpleWindow, kControls}),
+      m_state(state)
 {
-    platform::setColours(this, platform::kPurple, platform::kWhite);
-    m_controls.make(kControls);
     connectHandlers();
 }
 

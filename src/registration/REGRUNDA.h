@@ -1,6 +1,5 @@
 #pragma once
 
-#include "platform/form.h"
 #include "platform/windowkit.h"
 #include "registration/FEL9_18.h"
 #include "registration/VE_ABEND.h"
@@ -17,7 +16,7 @@ enum Control : int;
 // REGRUNDA, "REGISTRERA EN GOLFRUNDA": the round register. Every value of a round is
 // entered on a bar, hole by hole for the strokes and the extended registration; "SPARA"
 // stores the round into the three round files, sorted by date, and the register closes.
-class REGRUNDA : public platform::Form
+class REGRUNDA : public platform::KitWindow
 {
     Q_OBJECT
 
@@ -87,5 +86,4 @@ private:
     void showCourseControls();
 
     State &m_state;
-    platform::ControlSet m_controls;
 };

@@ -18,6 +18,6 @@ constexpr platform::ControlRow kControls[] = {
 
 VE_ABEND::VE_ABEND()
     : platform::NoticeWindow(
-          {u"VE_ABEND", u"FEL I DITT DATA.  [formulär= ve_abend]", 5565, 1785, false, kControls, Command1})
+          {u"VE_ABEND", u"FEL I DITT DATA.  [formulär= ve_abend]", 5565, 1785, {}, kControls}, Command1)
 {
 }

@@ -23,11 +23,11 @@ QString decimalPoint()
 } // namespace
 
 VISKORT::VISKORT(State &state)
-    : platform::Form(u"VISKORT", u"VISAR ", kWidth, kHeight), m_state(state), m_controls(this, kControlCount)
+    : platform::KitWindow(
+          {u"VISKORT", u"VISAR ", kWidth, kHeight, {.back = kLightOrange}, kControls, kControlCount}),
+      m_state(state)
 {
-    platform::applyLook(this, {.back = kLightOrange});
     buildGrid();
-    m_controls.make(kControls);
     connectHandlers();
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "platform/form.h"
 #include "platform/windowkit.h"
 #include "scorecard/scorecard.h"
 #include "store/tables.h"
@@ -12,7 +11,7 @@ enum Control : int;
 
 // Shows one registered round as a scorecard: the user picks a course, then one of its
 // round dates. The window only reads the data files.
-class VISKORT : public platform::Form
+class VISKORT : public platform::KitWindow
 {
     Q_OBJECT
 
@@ -49,6 +48,5 @@ private:
     int lastRound() const;
 
     State &m_state;
-    platform::ControlSet m_controls;
     QString m_courseName; // the name of the course last clicked
 };
