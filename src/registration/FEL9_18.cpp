@@ -13,8 +13,7 @@ constexpr platform::ControlRow kControls[] = {
      {120, 120, 4815, 1455},
      u"DU HAR INTE REGISTRERAT OKEY! Du har registrerat 0 slag eller inget slag alls på något hål. Du kanske "
      u"har refererat mot en 18 håls bana och registrerat endast 9 hål. (Har du spelat nio hål så måste du "
-     u"välja "
-     u"rätt bana som överensstämmer med de hål du spelat.) FELORSAKEN LIGGER I REGISTRERINGEN"},
+     u"välja rätt bana som överensstämmer med de hål du spelat.) FELORSAKEN LIGGER I REGISTRERINGEN"},
     {C_FEL918, Button, u"C_FEL918", {4080, 1200, 855, 375}, u"Tillbaka"},
 };
 

@@ -24,10 +24,12 @@ QString decimalPoint()
 
 VISKORT::VISKORT(State &state)
     : platform::KitWindow(
-          {u"VISKORT", u"VISAR ", kWidth, kHeight, {.back = kLightOrange}, kControls, kControlCount}),
+          {u"VISKORT", u"VISAR ", kWidth, kHeight, {.back = kLightOrange}, {}, kControlCount}),
       m_state(state)
 {
+    // The grid first: the rest lies over it.
     buildGrid();
+    m_controls.make(kControls);
     connectHandlers();
 }
 
