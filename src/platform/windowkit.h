@@ -11,7 +11,15 @@
 
 // The window kit: every window describes its controls as rows of one table and builds them
 // through one ControlSet, which makes, names, places and styles each row and hands the
-// controls back by id, their kind checked.
+// controls back by id, their kind checked. A window, as REGRUNDA does it:
+//   REGRUNDA_controls.h (included by REGRUNDA.cpp only): enum Control : int { ..., kControlCount };
+//     inline constexpr ControlRow kControls[] = {{HScroll1, HorizontalBar, u"HScroll1", {120, 3840,
+//     975, 255}, {}, {}, true, 0, 17, 0}, ...};  groups of controls are arrays of ids.
+//   REGRUNDA.h: class REGRUNDA : public platform::KitWindow, with `namespace regrunda { enum
+//     Control : int; }` forward-declared for private helpers.
+//   REGRUNDA.cpp: KitWindow({u"REGRUNDA", u"REGISTRERA EN GOLFRUNDA", 8580, 5535, kPurpleWindow,
+//     kControls}); then connect handlers to m_controls.bar(HScroll1) and the like (a list's:
+//     m_controls.list(id)->setClickHandler(...)); m_controls.setShown({...}, shown) for sets of ids.
 namespace platform {
 
 enum class Kind { Label, Button, TextBox, ListBox, HorizontalBar, VerticalBar, OptionButton, Picture };
