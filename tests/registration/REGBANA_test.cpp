@@ -1,14 +1,18 @@
 #include "registration/REGBANA.h"
+#include "registration/REGBANA_controls.h"
 
 #include "kit/datafiles.h"
 #include "kit/gui.h"
 #include "kit/registers.h"
 #include "kit/testenv.h"
 
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -335,6 +339,27 @@ TEST_F(RegisterTest, NameKeysSwallowQuotesAndTheBoxTextIsSaved)
     typeKey(m_window, u"RB_Namn"_s, Qt::Key_Home);
     typeKey(m_window, u"RB_Namn"_s, Qt::Key_Delete);
     click(m_window, u"RB_NAMNKLAR"_s);
+    ASSERT_NO_FATAL_FAILURE(enterCourseHoles(m_window, ekbackenCourseHoles()));
+    click(m_window, u"RB_KLAR"_s);
+    EXPECT_EQ(readFile(kCourseFile), fileBytes(ekbackenCourseLines()));
+}
+
+// After OK the name box takes no keys and no paste: the name saved is the name shown.
+TEST_F(RegisterTest, NameBoxTakesNoInputAfterOk)
+{
+    writeLines(kCourseFile, {u"-1"_s});
+    open();
+    startNewCourse(m_window, u"Ekbacken"_s);
+    typeText(m_window, u"RB_Namn"_s, u" X"_s);
+    typeKey(m_window, u"RB_Namn"_s, Qt::Key_Home);
+    typeText(m_window, u"RB_Namn"_s, u"X"_s);
+    typeKey(m_window, u"RB_Namn"_s, Qt::Key_Backspace);
+    QGuiApplication::clipboard()->setText(u"Y"_s);
+    QLineEdit *nameBox = nullptr;
+    ASSERT_NO_FATAL_FAILURE(nameBox = control<QLineEdit>(m_window, u"RB_Namn"_s));
+    QTest::keyClick(nameBox, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(nameBox->text(), u"Ekbacken"_s);
+
     ASSERT_NO_FATAL_FAILURE(enterCourseHoles(m_window, ekbackenCourseHoles()));
     click(m_window, u"RB_KLAR"_s);
     EXPECT_EQ(readFile(kCourseFile), fileBytes(ekbackenCourseLines()));
