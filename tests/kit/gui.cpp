@@ -1,5 +1,6 @@
 #include "kit/gui.h"
 
+#include "mainwindow/HUVUDMENY.h"
 #include "platform/form.h"
 
 #include <QAbstractButton>
@@ -10,6 +11,8 @@
 #include <QListWidget>
 #include <QScrollBar>
 #include <QTest>
+
+#include <memory>
 
 namespace {
 
@@ -76,6 +79,24 @@ QWidget *openByMenu(QWidget *mainWindow, const QString &actionName, const QStrin
     if (!window)
         failFatally("menu action " + actionName.toStdString() + " opened no window " + windowName.toStdString());
     return window;
+}
+
+namespace {
+
+std::unique_ptr<HUVUDMENY> g_mainWindow;
+
+} // namespace
+
+QWidget *openByMenu(const QString &actionName, const QString &windowName)
+{
+    if (!g_mainWindow)
+        g_mainWindow = std::make_unique<HUVUDMENY>();
+    return openByMenu(g_mainWindow.get(), actionName, windowName);
+}
+
+void deleteTestMainWindow()
+{
+    g_mainWindow.reset();
 }
 
 QString labelText(QWidget *window, const QString &name)

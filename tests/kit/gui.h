@@ -27,8 +27,13 @@ QWidget *openWindow(const QString &name);
 void triggerMenu(QWidget *mainWindow, const QString &actionName);
 // Opens the window through its menu item and returns it; fails fatally (and returns
 // nullptr) when the item is missing or disabled or the window does not open. Call it as
-//   ASSERT_NO_FATAL_FAILURE(window = openByMenu(&mainWindow, u"M_DataBana"_s, u"REGBANA"_s));
+//   ASSERT_NO_FATAL_FAILURE(window = openByMenu(u"M_DataBana"_s, u"REGBANA"_s));
 QWidget *openByMenu(QWidget *mainWindow, const QString &actionName, const QString &windowName);
+// The same through the test's own main window, made (not shown) on first use.
+QWidget *openByMenu(const QString &actionName, const QString &windowName);
+// Deletes the test's main window, and with it the windows it keeps; the kit's main
+// calls this after every test.
+void deleteTestMainWindow();
 
 // The control of this type and objectName; nullptr and a fatal failure when missing.
 template <class T> T *control(QWidget *window, const QString &name)

@@ -28,6 +28,7 @@ public:
 
     void OnTestEnd(const testing::TestInfo &) override
     {
+        deleteTestMainWindow();
         closeAllWindows();
         g_recorder.reset();
         m_dir.reset();

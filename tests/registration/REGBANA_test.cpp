@@ -53,11 +53,11 @@ QStringList withEkbackenAppended(QStringList lines)
 class RegisterTest : public testing::Test
 {
 public:
-    QWidget *open()
-    {
-        m_window = m_register.show();
-        return m_window;
-    }
+    // Through the main window's menu item.
+    void open() { ASSERT_NO_FATAL_FAILURE(m_window = openByMenu(u"M_DataBana"_s, u"REGBANA"_s)); }
+
+    // Through the fixture's own instance, for a test that reads the register's tables.
+    void openKeepingState() { m_window = m_register.show(); }
 
     bool registerOpen()
     {
@@ -97,7 +97,7 @@ QStringList sorted(QStringList names)
 TEST_F(RegisterTest, NewCourseIntoAnEmptyFileIsTheWorkedExample)
 {
     writeLines(kCourseFile, {u"-1"_s});
-    open();
+    ASSERT_NO_FATAL_FAILURE(open());
     EXPECT_EQ(labelText(m_window, u"XHAL"_s), u"1"_s);
     startNewCourse(m_window, u"Ekbacken"_s);
     ASSERT_NO_FATAL_FAILURE(enterCourseHoles(m_window, ekbackenCourseHoles()));
@@ -112,7 +112,7 @@ TEST_F(RegisterTest, NewCourseIntoAnEmptyFileIsTheWorkedExample)
 TEST_F(RegisterTest, EachStepShowsItsOwnControls)
 {
     writeLines(kCourseFile, courseFile({u"A"_s, u"B"_s}));
-    open();
+    ASSERT_NO_FATAL_FAILURE(open());
     const QStringList nameStep{u"Label2"_s,        u"Label3"_s,      u"Label4"_s,
                                u"RB_NAMNAVBRYT"_s, u"RB_NAMNKLAR"_s, u"RB_Namn"_s};
     EXPECT_EQ(shownControls(), sorted(nameStep));
@@ -129,8 +129,8 @@ TEST_F(RegisterTest, EachStepShowsItsOwnControls)
     click(m_window, u"RB_NAMNKLAR"_s);
     EXPECT_EQ(shownControls(), sorted(holeStep + QStringList{u"RB_KLAR"_s, u"RB_N2"_s}));
 
-    m_register.form()->close();
-    open();
+    m_window->close();
+    ASSERT_NO_FATAL_FAILURE(open());
     EXPECT_EQ(shownControls(), sorted(nameStep));
     startNewCourse(m_window, u"C"_s);
     EXPECT_EQ(shownControls(), sorted(holeStep + QStringList{u"Label2"_s, u"RB_Namn"_s}));
@@ -140,7 +140,7 @@ TEST_F(RegisterTest, ChangedCourseKeepsItsPlaceAndEveryOtherCourse)
 {
     const QStringList lines = courseFile({u"A"_s, u"Ekbacken"_s, u"C 18"_s});
     writeLines(kCourseFile, lines);
-    open();
+    ASSERT_NO_FATAL_FAILURE(open());
     startChange(1);
     EXPECT_EQ(labelText(m_window, u"RB_N2"_s), u"Ekbacken"_s);
     EXPECT_EQ(labelText(m_window, u"XMETER"_s), u"101"_s);
@@ -166,7 +166,7 @@ TEST_F(RegisterTest, ChangedCourseKeepsItsPlaceAndEveryOtherCourse)
 TEST_F(RegisterTest, ChangingTheOnlyCourseAsksForARestart)
 {
     writeLines(kCourseFile, ekbackenCourseLines());
-    open();
+    ASSERT_NO_FATAL_FAILURE(open());
     startChange(0);
     click(m_window, u"RB_KLAR"_s);
     EXPECT_EQ(readFile(kCourseFile), fileBytes(ekbackenCourseLines()));
@@ -176,7 +176,7 @@ TEST_F(RegisterTest, ChangingTheOnlyCourseAsksForARestart)
 TEST_F(RegisterTest, ChooserBeepsUntilARegisteredCourseIsChosen)
 {
     writeLines(kCourseFile, courseFile({u"A"_s, u"B"_s, u"C"_s}));
-    open();
+    ASSERT_NO_FATAL_FAILURE(open());
     EXPECT_EQ(labelText(m_window, u"RB_N2"_s), u"A"_s);
     click(m_window, u"RB_NAMNKLAR"_s); // nothing chosen yet
     EXPECT_EQ(recorder().beeps, 1);
@@ -208,7 +208,7 @@ TEST_F(RegisterTest, ChooserBeepsUntilARegisteredCourseIsChosen)
 TEST_F(RegisterTest, OkWithoutNameOnAnEmptyFileOnlyTells)
 {
     writeLines(kCourseFile, {u"-1"_s});
-    open();
+    ASSERT_NO_FATAL_FAILURE(open());
     EXPECT_EQ(labelText(m_window, u"RB_N2"_s), u"Inga filer är registrerad sedan tidigare."_s);
     click(m_window, u"RB_NAMNKLAR"_s);
     EXPECT_EQ(recorder().messages,
@@ -221,7 +221,7 @@ TEST_F(RegisterTest, OkWithoutNameOnAnEmptyFileOnlyTells)
 TEST_F(RegisterTest, SaveButtonOfANewCourseFollowsTheHoleLeftAtHolesNineAndEighteen)
 {
     writeLines(kCourseFile, {u"-1"_s});
-    open();
+    ASSERT_NO_FATAL_FAILURE(open());
     startNewCourse(m_window, u"Ny"_s);
     const struct
     {
@@ -254,7 +254,7 @@ TEST_F(RegisterTest, SaveButtonOfANewCourseFollowsTheHoleLeftAtHolesNineAndEight
 TEST_F(RegisterTest, ArrivingAtAHoleStoresOnlyTheValuesWhoseBarsMove)
 {
     writeLines(kCourseFile, {u"-1"_s});
-    open();
+    openKeepingState();
     startNewCourse(m_window, u"Ekbacken"_s);
     ASSERT_NO_FATAL_FAILURE(enterCourseHoles(m_window, ekbackenCourseHoles()));
     for (const int hole : {11, 10, 9, 18})
@@ -305,7 +305,7 @@ TEST_F(RegisterTest, CourseWithoutNineOrEighteenCompleteHolesIsRefused)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
         recorder().clear();
-        open();
+        openKeepingState();
         c.enter(*this);
         const int beepsBefore = recorder().beeps;
         click(m_window, u"RB_KLAR"_s);
@@ -332,7 +332,7 @@ TEST_F(RegisterTest, CourseWithoutNineOrEighteenCompleteHolesIsRefused)
 TEST_F(RegisterTest, NameKeysSwallowQuotesAndTheBoxTextIsSaved)
 {
     writeLines(kCourseFile, {u"-1"_s});
-    open();
+    ASSERT_NO_FATAL_FAILURE(open());
     typeText(m_window, u"RB_Namn"_s, u"XEk\"backen"_s);
     EXPECT_EQ(textOf(m_window, u"RB_Namn"_s), u"XEkbacken"_s);
     // An edit the key handler does not see still counts.
@@ -348,7 +348,7 @@ TEST_F(RegisterTest, NameKeysSwallowQuotesAndTheBoxTextIsSaved)
 TEST_F(RegisterTest, NameBoxTakesNoInputAfterOk)
 {
     writeLines(kCourseFile, {u"-1"_s});
-    open();
+    ASSERT_NO_FATAL_FAILURE(open());
     startNewCourse(m_window, u"Ekbacken"_s);
     typeText(m_window, u"RB_Namn"_s, u" X"_s);
     typeKey(m_window, u"RB_Namn"_s, Qt::Key_Home);
@@ -371,14 +371,14 @@ TEST_F(RegisterTest, NamesThatReadAsFreeRowsAreRefusedAtTheNameStep)
     for (const QString &name : {u"Totalt 2"_s, u"Inga filer är registrerad sedan tidigare."_s}) {
         SCOPED_TRACE(name.toStdString());
         recorder().clear();
-        open();
+        ASSERT_NO_FATAL_FAILURE(open());
         startNewCourse(m_window, name);
         EXPECT_EQ(recorder().beeps, 1);
         EXPECT_TRUE(isShown(m_window, u"RB_NAMNKLAR"_s));
         EXPECT_TRUE(isShown(m_window, u"Label4"_s));
         EXPECT_FALSE(isShown(m_window, u"VScroll1"_s));
         EXPECT_FALSE(isShown(m_window, u"HScroll1"_s));
-        m_register.form()->close();
+        m_window->close();
     }
     EXPECT_EQ(readFile(kCourseFile), fileBytes(ekbackenCourseLines()));
 }
@@ -392,7 +392,7 @@ TEST_F(RegisterTest, SaveKeepsCoursesWhoseNamesReadAsFreeRows)
         recorder().clear();
         const QStringList lines = courseFile({u"A"_s, odd, u"C"_s});
         writeLines(kCourseFile, lines);
-        open();
+        ASSERT_NO_FATAL_FAILURE(open());
         startNewCourse(m_window, u"Ekbacken"_s);
         ASSERT_NO_FATAL_FAILURE(enterCourseHoles(m_window, ekbackenCourseHoles()));
         click(m_window, u"RB_KLAR"_s);
@@ -405,14 +405,14 @@ TEST_F(RegisterTest, AtMostOneHundredAndOneCourses)
 {
     const QStringList hundred = courseFile(numberedCourses(100));
     writeLines(kCourseFile, hundred);
-    open();
+    openKeepingState();
     startNewCourse(m_window, u"Ekbacken"_s);
     ASSERT_NO_FATAL_FAILURE(enterCourseHoles(m_window, ekbackenCourseHoles()));
     click(m_window, u"RB_KLAR"_s);
     const QByteArray full = fileBytes(withEkbackenAppended(hundred));
     ASSERT_EQ(readFile(kCourseFile), full);
 
-    open();
+    openKeepingState();
     startNewCourse(m_window, u"En till"_s);
     EXPECT_EQ(recorder().messages,
               (std::vector<RecordedMessage>{
@@ -443,7 +443,7 @@ TEST_F(RegisterTest, CourseFileNotReadWholeIsNeverWritten)
         QFile::remove(kCourseFile);
         if (!c.bytes.isEmpty())
             writeFile(kCourseFile, c.bytes);
-        open();
+        ASSERT_NO_FATAL_FAILURE(open());
         EXPECT_EQ(recorder().messageTexts(), QStringList{c.message});
         startNewCourse(m_window, u"Ekbacken"_s);
         ASSERT_NO_FATAL_FAILURE(enterCourseHoles(m_window, ekbackenCourseHoles()));
@@ -456,14 +456,14 @@ TEST_F(RegisterTest, CourseFileNotReadWholeIsNeverWritten)
         EXPECT_EQ(fileExists(kCourseFile), !c.bytes.isEmpty());
         EXPECT_EQ(recorder().messages.size(), 1u);
         EXPECT_TRUE(registerOpen());
-        m_register.form()->close();
+        m_window->close();
     }
 }
 
 TEST_F(RegisterTest, FailedWriteKeepsTheRegisterOpenToTryAgain)
 {
     writeLines(kCourseFile, {u"-1"_s});
-    open();
+    ASSERT_NO_FATAL_FAILURE(open());
     startNewCourse(m_window, u"Ekbacken"_s);
     ASSERT_NO_FATAL_FAILURE(enterCourseHoles(m_window, ekbackenCourseHoles()));
 
@@ -487,14 +487,14 @@ TEST_F(RegisterTest, CancelWritesNothingAndTheNextShowingStartsAfresh)
 {
     const QStringList one = courseFile({u"A"_s});
     writeLines(kCourseFile, one);
-    open();
+    ASSERT_NO_FATAL_FAILURE(open());
     startNewCourse(m_window, u"Glömd"_s);
     setBar(m_window, u"HScroll2"_s, 300);
     click(m_window, u"RB_NAMNAVBRYT"_s);
     EXPECT_FALSE(registerOpen());
     EXPECT_EQ(readFile(kCourseFile), fileBytes(one));
 
-    open();
+    ASSERT_NO_FATAL_FAILURE(open());
     EXPECT_TRUE(textOf(m_window, u"RB_Namn"_s).isEmpty());
     startNewCourse(m_window, u"Ekbacken"_s);
     ASSERT_NO_FATAL_FAILURE(enterCourseHoles(m_window, ekbackenCourseHoles()));
