@@ -15,6 +15,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// The round register through its own instance, for a test that reads the register's
+// state, starts afresh for each case, or shows what the menu's guard would not let open.
 using Register = platform::Instance<REGRUNDA, REGRUNDA::State>;
 
 void writeEkbackenCourseOnly()
@@ -50,8 +52,8 @@ QStringList shownOf(QWidget *window, const QStringList &names)
 TEST(RoundRegister, SavesTheWorkedExampleByteForByte)
 {
     writeEkbackenCourseOnly();
-    Register instance;
-    QWidget *window = instance.show();
+    QWidget *window = nullptr;
+    ASSERT_NO_FATAL_FAILURE(window = openByMenu(u"M_DataRunda"_s, u"REGRUNDA"_s));
     ASSERT_NO_FATAL_FAILURE(enterRound(window, ekbackenRoundEntry()));
     ASSERT_NO_FATAL_FAILURE(click(window, u"C_Spara"_s));
     settle();
@@ -67,8 +69,8 @@ TEST(RoundRegister, SavesTheWorkedExampleByteForByte)
 TEST(RoundRegister, LoadsTheFixedDefaults)
 {
     writeEkbackenCourseOnly();
-    Register instance;
-    QWidget *window = instance.show();
+    QWidget *window = nullptr;
+    ASSERT_NO_FATAL_FAILURE(window = openByMenu(u"M_DataRunda"_s, u"REGRUNDA"_s));
     EXPECT_EQ(window->windowTitle(), u"REGISTRERA EN GOLFRUNDA");
     const std::pair<QString, QString> texts[] = {
         {u"RG1"_s, u"Ekbacken"_s}, {u"HA1"_s, u"1"_s},    {u"MA1"_s, u"312"_s},      {u"HCP1"_s, u"5"_s},
@@ -171,8 +173,8 @@ TEST(RoundRegister, HoleChooserRestoresStrokesAndZeroesTheExtendedEntries)
 TEST(RoundRegister, HoleBarFallsBackToTheLastHoleOfANineHoleCourse)
 {
     writeEkbackenCourseOnly();
-    Register instance;
-    QWidget *window = instance.show();
+    QWidget *window = nullptr;
+    ASSERT_NO_FATAL_FAILURE(window = openByMenu(u"M_DataRunda"_s, u"REGRUNDA"_s));
     setBar(window, u"HScroll1"_s, 12);
     QScrollBar *holeBar = nullptr;
     ASSERT_NO_FATAL_FAILURE(holeBar = control<QScrollBar>(window, u"HScroll1"_s));
@@ -187,8 +189,8 @@ TEST(RoundRegister, HoleBarFallsBackToTheLastHoleOfANineHoleCourse)
 TEST(RoundRegister, FairwayFollowsTheParAtLevelFull)
 {
     writeEkbackenCourseOnly();
-    Register instance;
-    QWidget *window = instance.show();
+    QWidget *window = nullptr;
+    ASSERT_NO_FATAL_FAILURE(window = openByMenu(u"M_DataRunda"_s, u"REGRUNDA"_s));
     setBar(window, u"HScroll3"_s, 2);
     setBar(window, u"HScroll4"_s, 1);
     EXPECT_EQ(textOf(window, u"Fair"_s), u"JA");
@@ -224,8 +226,8 @@ TEST(RoundRegister, EachLevelShowsItsExtendedControls)
 TEST(RoundRegister, CourseBarPastTheLastCourseShowsOnlyTheEndOfTheList)
 {
     writeEkbackenCourseOnly();
-    Register instance;
-    QWidget *window = instance.show();
+    QWidget *window = nullptr;
+    ASSERT_NO_FATAL_FAILURE(window = openByMenu(u"M_DataRunda"_s, u"REGRUNDA"_s));
     setBar(window, u"HScroll3"_s, 1);
     setBar(window, u"VScroll1"_s, 1);
     QStringList shown;
@@ -251,8 +253,8 @@ TEST(RoundRegister, ACourseWithHolesUndoesTheReactionToARowWithout)
     courses[0] = u"1"_s;
     courses << u"\"Trasig\""_s << u"\"0\""_s;
     writeLines(u"VEMTORBF"_s, courses);
-    Register instance;
-    QWidget *window = instance.show();
+    QWidget *window = nullptr;
+    ASSERT_NO_FATAL_FAILURE(window = openByMenu(u"M_DataRunda"_s, u"REGRUNDA"_s));
     setBar(window, u"HScroll1"_s, 3);
     setBar(window, u"VScroll1"_s, 1);
     EXPECT_EQ(textOf(window, u"RG1"_s), u"Trasig");
@@ -290,8 +292,8 @@ TEST(RoundRegister, EmptyCourseFileShowsThePlaceholderThatTakesNoHole)
 TEST(RoundRegister, AWholePartOf54SetsItsTenthToZeroOnce)
 {
     writeEkbackenCourseOnly();
-    Register instance;
-    QWidget *window = instance.show();
+    QWidget *window = nullptr;
+    ASSERT_NO_FATAL_FAILURE(window = openByMenu(u"M_DataRunda"_s, u"REGRUNDA"_s));
     struct Trio
     {
         QString whole, display, tenth, tenthLabel;
@@ -320,8 +322,8 @@ TEST(RoundRegister, AWholePartOf54SetsItsTenthToZeroOnce)
 TEST(RoundRegister, TypeOfPlayBoxTurnsKeysToCapitalsAndBeepsAtOthers)
 {
     writeEkbackenCourseOnly();
-    Register instance;
-    QWidget *window = instance.show();
+    QWidget *window = nullptr;
+    ASSERT_NO_FATAL_FAILURE(window = openByMenu(u"M_DataRunda"_s, u"REGRUNDA"_s));
     struct Case
     {
         QString typed, shown;
@@ -353,8 +355,8 @@ TEST(RoundRegister, TypeOfPlayBoxTurnsKeysToCapitalsAndBeepsAtOthers)
 TEST(RoundRegister, NumberBoxesTakeDigitsOnlyAndTheNoteNoQuote)
 {
     writeEkbackenCourseOnly();
-    Register instance;
-    QWidget *window = instance.show();
+    QWidget *window = nullptr;
+    ASSERT_NO_FATAL_FAILURE(window = openByMenu(u"M_DataRunda"_s, u"REGRUNDA"_s));
     for (const QString &name : {u"DD"_s, u"DM"_s, u"DY"_s, u"PO"_s, u"HCPF1"_s, u"HCPE1"_s}) {
         SCOPED_TRACE(name.toStdString());
         setBoxText(window, name, QString());
@@ -369,8 +371,8 @@ TEST(RoundRegister, NumberBoxesTakeDigitsOnlyAndTheNoteNoQuote)
 TEST(RoundRegister, TypedTextsAreStoredAsTheyStand)
 {
     writeEkbackenCourseOnly();
-    Register instance;
-    QWidget *window = instance.show();
+    QWidget *window = nullptr;
+    ASSERT_NO_FATAL_FAILURE(window = openByMenu(u"M_DataRunda"_s, u"REGRUNDA"_s));
     ASSERT_NO_FATAL_FAILURE(enterRound(window, ekbackenRoundEntry()));
     setBoxText(window, u"DD"_s, u"7"_s);
     setBoxText(window, u"DM"_s, u"5"_s);
@@ -393,8 +395,8 @@ TEST(RoundRegister, HoleCountFailureWinsOverMissingStrokes)
     writeEkbacken();
     writeLines(u"VEMTORBF"_s, course);
     const RoundFiles before = filesOnDisk();
-    Register instance;
-    QWidget *window = instance.show();
+    QWidget *window = nullptr;
+    ASSERT_NO_FATAL_FAILURE(window = openByMenu(u"M_DataRunda"_s, u"REGRUNDA"_s));
     click(window, u"C_Spara"_s);
     settle();
     EXPECT_TRUE(openWindow(u"VE_ABEND"_s));
@@ -447,9 +449,9 @@ TEST(RoundRegister, MissingStrokesShowOneErrorWindowAndWriteNothing)
 {
     writeEkbackenCourseOnly();
     const RoundFiles before = filesOnDisk();
-    Register instance;
     for (int attempt = 0; attempt < 2; ++attempt) {
-        QWidget *window = instance.show();
+        QWidget *window = nullptr;
+        ASSERT_NO_FATAL_FAILURE(window = openByMenu(u"M_DataRunda"_s, u"REGRUNDA"_s));
         ASSERT_NO_FATAL_FAILURE(enterRound(window, ekbackenRoundEntry()));
         setBar(window, u"HScroll2"_s, 0); // hole 9 back to 0 strokes
         click(window, u"C_Spara"_s);
@@ -477,8 +479,8 @@ TEST(RoundRegister, CancelWritesNothing)
 {
     writeEkbackenCourseOnly();
     const RoundFiles before = filesOnDisk();
-    Register instance;
-    QWidget *window = instance.show();
+    QWidget *window = nullptr;
+    ASSERT_NO_FATAL_FAILURE(window = openByMenu(u"M_DataRunda"_s, u"REGRUNDA"_s));
     ASSERT_NO_FATAL_FAILURE(enterRound(window, ekbackenRoundEntry()));
     click(window, u"C_Avbryt"_s);
     settle();
