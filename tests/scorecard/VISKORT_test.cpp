@@ -104,14 +104,8 @@ QList<int> withHoleOne(int first)
 class Scorecard : public testing::Test
 {
 protected:
-    QWidget *open()
-    {
-        QWidget *window = m_instance.show();
-        EXPECT_EQ(window->objectName(), u"VISKORT"_s);
-        return window;
-    }
-
-    platform::Instance<VISKORT, VISKORT::State> m_instance;
+    // Through the main window's menu item; fails fatally when no VISKORT opens.
+    static QWidget *open() { return openByMenu(u"M_VisaSkärm"_s, u"VISKORT"_s); }
 };
 
 TEST_F(Scorecard, EkbackenCourseClickShowsTheCourseAndItsOneRound)
@@ -466,7 +460,7 @@ TEST_F(Scorecard, TillbakaClosesAndTheNextShowingLoadsAnew)
     ASSERT_NO_FATAL_FAILURE(clickListRow(window, u"L_Bana"_s, 0));
     ASSERT_NO_FATAL_FAILURE(click(window, u"C_Tillb"_s));
     settle();
-    EXPECT_FALSE(m_instance.isOpen());
+    EXPECT_FALSE(openWindow(u"VISKORT"_s));
 
     writeLines(u"VEMTORBF"_s, QStringList{u"0"_s} + lindoCourse());
     window = open();
