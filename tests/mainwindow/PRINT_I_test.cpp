@@ -44,8 +44,7 @@ TEST(PrintInfo, EmptyCourseFileReadsNoOtherFile)
 {
     writeLines(u"VEMTORBF"_s, {u"-1"_s});
     // The round files are missing: reading them would report it.
-    platform::Instance<PRINT_I, PRINT_I::State> instance;
-    instance.show();
+    ASSERT_NO_FATAL_FAILURE(openByMenu(u"M_VisaPrinter"_s, u"PRINT_I"_s));
     EXPECT_EQ(recorder().messageTexts(), QStringList{u"Du har inte registrerat någon bana ännu."_s});
 }
 
@@ -55,8 +54,8 @@ TEST(PrintInfo, ListsEveryCourseOfTheFile)
         SCOPED_TRACE(count);
         writeEkbacken();
         writeCourses(count);
-        platform::Instance<PRINT_I, PRINT_I::State> instance;
-        QWidget *window = instance.show();
+        QWidget *window = nullptr;
+        ASSERT_NO_FATAL_FAILURE(window = openByMenu(u"M_VisaPrinter"_s, u"PRINT_I"_s));
         EXPECT_EQ(listItems(window, u"L_Print"_s), courseNames(count));
         EXPECT_TRUE(recorder().messages.empty());
         window->close();
@@ -67,13 +66,13 @@ TEST(PrintInfo, ListsEveryCourseOfTheFile)
 TEST(PrintInfo, ShowsTheTextAboutPrintingAndChoosingACourseChangesNothing)
 {
     writeEkbacken();
-    platform::Instance<PRINT_I, PRINT_I::State> instance;
-    QWidget *window = instance.show();
+    QWidget *window = nullptr;
+    ASSERT_NO_FATAL_FAILURE(window = openByMenu(u"M_VisaPrinter"_s, u"PRINT_I"_s));
     EXPECT_EQ(window->windowTitle(), u"UTSKRIFTSINFORMATION"_s);
     EXPECT_TRUE(labelText(window, u"Label2"_s).startsWith(u"Här ska man kunna skapa en datafil"_s));
     const QByteArray before = readFile(u"VEMTORBF"_s);
     clickListRow(window, u"L_Print"_s, 0);
-    EXPECT_TRUE(instance.isOpen());
+    EXPECT_TRUE(openWindow(u"PRINT_I"_s));
     EXPECT_EQ(readFile(u"VEMTORBF"_s), before);
     EXPECT_TRUE(recorder().messages.empty());
 }
@@ -87,8 +86,8 @@ TEST(PrintInfo, DamagedExtendedFileIsToldOnceAndEveryCourseListed)
     writeEkbacken();
     writeCourses(3);
     writeFile(u"VERUNDAK"_s, withoutLastLines(fileBytes(ekbackenExtendedLines()), 1));
-    platform::Instance<PRINT_I, PRINT_I::State> instance;
-    QWidget *window = instance.show();
+    QWidget *window = nullptr;
+    ASSERT_NO_FATAL_FAILURE(window = openByMenu(u"M_VisaPrinter"_s, u"PRINT_I"_s));
     EXPECT_EQ(recorder().messageTexts(),
               QStringList{u"Filen VERUNDAK är skadad och kunde inte läsas helt."_s});
     EXPECT_EQ(listItems(window, u"L_Print"_s), courseNames(3));
