@@ -75,6 +75,17 @@ void writeEmptyFiles()
         writeLines(name, {u"-1"_s});
 }
 
+void writeQuotedEmptyRoundFiles()
+{
+    for (const QString &name : {u"VERUNDAR"_s, u"VERUNDAH"_s, u"VERUNDAK"_s})
+        writeLines(name, {u"\"-1\""_s});
+}
+
+RoundFiles filesOnDisk()
+{
+    return {readFile(u"VERUNDAR"_s), readFile(u"VERUNDAH"_s), readFile(u"VERUNDAK"_s)};
+}
+
 ScopedDataDir::ScopedDataDir() : m_previous(QDir::currentPath())
 {
     if (!m_dir.isValid() || !QDir::setCurrent(m_dir.path()))

@@ -23,6 +23,16 @@ void writeEkbacken();
 void writeRoundFiles(const QList<RoundRecord> &rounds);
 // Four empty files, line 1 the number item -1.
 void writeEmptyFiles();
+// The three round files empty, line 1 the text item "-1".
+void writeQuotedEmptyRoundFiles();
+
+// The three round files in the current directory, read together.
+struct RoundFiles
+{
+    QByteArray rounds, strokes, extended;
+    friend bool operator==(const RoundFiles &, const RoundFiles &) = default;
+};
+RoundFiles filesOnDisk();
 
 // Makes a fresh temporary directory the current directory for the life of the object.
 class ScopedDataDir

@@ -1,5 +1,4 @@
 #include "registration/REGRUNDA.h"
-#include "roundfiles.h"
 #include "kit/datafiles.h"
 #include "kit/gui.h"
 #include "kit/registers.h"

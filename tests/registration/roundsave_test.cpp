@@ -1,6 +1,5 @@
 #include "registration/RoundSaveMessages.h"
 #include "registration/roundsave.h"
-#include "roundfiles.h"
 #include "kit/datafiles.h"
 #include "kit/testenv.h"
 
