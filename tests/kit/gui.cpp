@@ -77,7 +77,8 @@ QWidget *openByMenu(QWidget *mainWindow, const QString &actionName, const QStrin
         return nullptr;
     QWidget *window = openWindow(windowName);
     if (!window)
-        failFatally("menu action " + actionName.toStdString() + " opened no window " + windowName.toStdString());
+        failFatally("menu action " + actionName.toStdString() + " opened no window " +
+                    windowName.toStdString());
     return window;
 }
 

@@ -20,7 +20,6 @@ class QScrollBar;
 // it, stops the test. Once a test has failed fatally the helpers stay quiet, so one fault
 // shows as one failure.
 
-
 // The open top-level window with this objectName, or nullptr.
 QWidget *openWindow(const QString &name);
 // Triggers the main window's menu action with this objectName (as "M_DataBana").

@@ -1,4 +1,5 @@
 #include "registration/REGRUNDA.h"
+
 #include "kit/datafiles.h"
 #include "kit/gui.h"
 #include "kit/registers.h"

@@ -1,5 +1,6 @@
 #include "registration/RoundSaveMessages.h"
 #include "registration/roundsave.h"
+
 #include "kit/datafiles.h"
 #include "kit/testenv.h"
 
