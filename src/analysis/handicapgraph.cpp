@@ -32,24 +32,54 @@ int clampedWhole(double value, int low, int high)
     return int(std::clamp(value, double(low), double(high)));
 }
 
-// A number printed on the surface: a blank before it when not negative, one after it.
-QString printedNumber(double value)
+// The graph's measures in twips.
+constexpr double kFoot = 3600;   // y of the foot of every box
+constexpr double kHeight = 2700; // what the scale's range spans
+constexpr double kBoxWidth = 250;
+constexpr double kInnerLine = 35; // the white line's distance from a box's left side
+constexpr double kStep = 400;     // from one box to the next
+constexpr double kStartX = 500;   // x before the first box
+constexpr double kLastX = 10500;  // no box to the right of this x
+constexpr double kGridFrom = 200;
+constexpr double kGridTo = 12000;
+
+void drawScale(const Captions &captions, double lower, double range, platform::DisplayList &list)
 {
-    return store::numberTextWithBlank(value) + u' ';
+    const auto gridLine = [&list](double y) { list.line(kGridFrom, y, kGridTo, y); };
+    list.textAt(200, 725, captions.upper);
+    gridLine(900);
+    list.numberAt(130, 1400, lower + 3.0 / 4.0 * range);
+    gridLine(1575);
+    list.numberAt(130, 2075, lower + 1.0 / 2.0 * range);
+    gridLine(2250);
+    list.numberAt(130, 2750, lower + 1.0 / 4.0 * range);
+    gridLine(2925);
+    list.textAt(200, 3425, captions.lower);
+    gridLine(3620);
 }
 
-Box boxOf(const store::RoundRow &round, int row, int count, double x, double top)
+void drawLegend(platform::DisplayList &list)
 {
+    list.textAt(200, 3800, u"ÅR"_s);
+    list.textAt(200, 4000, u"MÅN"_s);
+    list.textAt(200, 4200, u"DAG"_s);
+    list.textAt(200, 4550, u"HCP"_s);
+}
+
+// Sides and top, no bottom: the box stands 20 above the lowest grid line. Under it the
+// year's last two digits, the month, the day and the stored hcp_efter; neighbouring boxes
+// write their handicaps on alternate rows around the legend "HCP".
+void drawBox(const store::RoundRow &round, int count, double x, double top, platform::DisplayList &list)
+{
+    list.line(x, kFoot, x, top);
+    list.line(x + kInnerLine, kFoot, x + kInnerLine, top, platform::bgrColour::white);
+    list.line(x, top, x + kBoxWidth, top);
+    list.line(x + kBoxWidth, top, x + kBoxWidth, kFoot);
     const QString &datum = round[store::kDatum];
-    return {.row = row,
-            .count = count,
-            .x = x,
-            .top = top,
-            .texts = {{{datum.mid(2, 2), {x, 3800}},
-                       {datum.mid(5, 2), {x, 4000}},
-                       {datum.mid(8, 2), {x, 4200}},
-                       // Neighbouring boxes write their handicaps on alternate rows.
-                       {round[store::kHcpEfter], {x, count % 2 == 0 ? 4450.0 : 4650.0}}}}};
+    list.textAt(x, 3800, datum.mid(2, 2));
+    list.textAt(x, 4000, datum.mid(5, 2));
+    list.textAt(x, 4200, datum.mid(8, 2));
+    list.textAt(x, count % 2 == 0 ? 4450 : 4650, round[store::kHcpEfter]);
 }
 
 } // namespace
@@ -101,14 +131,7 @@ int lastYearAfterMove(int value, int firstYear)
     return std::max(value, firstYear);
 }
 
-const std::array<PlacedText, 4> &legend()
-{
-    static const std::array<PlacedText, 4> texts{
-        {{u"ÅR"_s, {200, 3800}}, {u"MÅN"_s, {200, 4000}}, {u"DAG"_s, {200, 4200}}, {u"HCP"_s, {200, 4550}}}};
-    return texts;
-}
-
-Graph graph(const store::Tables &tables, const Captions &captions)
+void draw(const store::Tables &tables, const Captions &captions, platform::DisplayList &list)
 {
     const double upper = store::numericValue(captions.upper);
     const double lower = store::numericValue(captions.lower);
@@ -116,14 +139,11 @@ Graph graph(const store::Tables &tables, const Captions &captions)
     const double lastYear = store::numericValue(captions.lastYear);
     const double range = upper - lower;
 
-    Graph result;
-    result.scale = {{{captions.upper, {200, 725}, 900},
-                     {printedNumber(lower + 3.0 / 4.0 * range), {130, 1400}, 1575},
-                     {printedNumber(lower + 1.0 / 2.0 * range), {130, 2075}, 2250},
-                     {printedNumber(lower + 1.0 / 4.0 * range), {130, 2750}, 2925},
-                     {captions.lower, {200, 3425}, 3620}}};
+    list.clear();
+    drawScale(captions, lower, range, list);
+    drawLegend(list);
     if (range <= 0)
-        return result;
+        return;
 
     const int rounds = roundCount(tables);
     double x = kStartX;
@@ -148,9 +168,8 @@ Graph graph(const store::Tables &tables, const Captions &captions)
             ++count;
         }
         x += kStep;
-        result.boxes.push_back(boxOf(round, i, count, x, kFoot - (after - lower) * kHeight / range));
+        drawBox(round, count, x, kFoot - (after - lower) * kHeight / range, list);
     }
-    return result;
 }
 
 } // namespace handicapgraph

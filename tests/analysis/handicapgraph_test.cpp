@@ -37,12 +37,52 @@ handicapgraph::Captions captions(int lower, int upper, int firstYear, int lastYe
             QString::number(lastYear)};
 }
 
-std::vector<int> boxRows(const handicapgraph::Graph &graph)
+platform::DisplayList drawn(const store::Tables &tables, const handicapgraph::Captions &captions)
 {
-    std::vector<int> rows;
-    for (const handicapgraph::Box &box : graph.boxes)
-        rows.push_back(box.row);
-    return rows;
+    platform::DisplayList list;
+    handicapgraph::draw(tables, captions, list);
+    return list;
+}
+
+// A box read back from the list: found by its white inner line, followed by its right
+// side, top and the four texts under it.
+struct DrawnBox
+{
+    double x = 0;
+    double top = 0;
+    QString day;
+    QString hcp;
+    double hcpY = 0;
+};
+
+std::vector<DrawnBox> boxesOf(const platform::DisplayList &list)
+{
+    const std::vector<platform::DrawOp> &ops = list.ops();
+    std::vector<DrawnBox> boxes;
+    for (std::size_t k = 0; k + 10 < ops.size(); ++k) {
+        if (ops[k].kind != platform::DrawKind::Line || ops[k].colour != platform::bgrColour::white)
+            continue;
+        const platform::DrawOp &dayText = ops[k + 8];
+        const platform::DrawOp &hcpText = ops[k + 10];
+        boxes.push_back({ops[k].x - 35, ops[k].y2, dayText.text, hcpText.text, hcpText.y});
+    }
+    return boxes;
+}
+
+// The rounds of the cases below tell their boxes apart by the day of their datum.
+std::vector<QString> boxDays(const platform::DisplayList &list)
+{
+    std::vector<QString> days;
+    for (const DrawnBox &box : boxesOf(list))
+        days.push_back(box.day);
+    return days;
+}
+
+// A text with its top left corner at a point: a point in the back colour, then the text.
+void expectText(std::vector<platform::DrawOp> &ops, double x, double y, const QString &text)
+{
+    ops.push_back(platform::pointOp(x, y, platform::bgrColour::purple));
+    ops.push_back(platform::printOp(x, y, text, true));
 }
 
 TEST(Presets, SpanEveryRoundsHandicapsAndYears)
@@ -124,58 +164,72 @@ TEST(OrderingRules, KeepTheUpperLimitAboveTheLowerAndTheYearsInOrder)
     }
 }
 
-TEST(Graph, ScaleShowsTheCaptionsOutsideAndThreeNumbersBetween)
+// The worked scale of 8 to 21 and one box at 14.5, every operation in order.
+TEST(Graph, DrawsScaleLegendAndBoxOperationByOperation)
 {
-    const handicapgraph::Graph graph = handicapgraph::graph(roundTable({}), captions(8, 21, 2004, 2009));
-    const QString texts[] = {u"21"_s, u" 17.75 "_s, u" 14.5 "_s, u" 11.25 "_s, u"8"_s};
-    const QPointF points[] = {{200, 725}, {130, 1400}, {130, 2075}, {130, 2750}, {200, 3425}};
-    const double grid[] = {900, 1575, 2250, 2925, 3620};
-    for (int k = 0; k < 5; ++k) {
-        EXPECT_EQ(graph.scale[k].text, texts[k]);
-        EXPECT_EQ(graph.scale[k].at, points[k]);
-        EXPECT_EQ(graph.scale[k].gridY, grid[k]);
-    }
-    EXPECT_TRUE(graph.boxes.empty());
+    const store::Tables tables = roundTable({{u"2004-08-24"_s, u"15.0"_s, u"14.5"_s}});
+    std::vector<platform::DrawOp> expected{platform::clearOp(platform::bgrColour::purple)};
+    const auto gridLine = [&expected](double y) {
+        expected.push_back(platform::lineOp(200, y, 12000, y, {}));
+    };
+    expectText(expected, 200, 725, u"21"_s);
+    gridLine(900);
+    expectText(expected, 130, 1400, u" 17.75 "_s);
+    gridLine(1575);
+    expectText(expected, 130, 2075, u" 14.5 "_s);
+    gridLine(2250);
+    expectText(expected, 130, 2750, u" 11.25 "_s);
+    gridLine(2925);
+    expectText(expected, 200, 3425, u"8"_s);
+    gridLine(3620);
+    expectText(expected, 200, 3800, u"ÅR"_s);
+    expectText(expected, 200, 4000, u"MÅN"_s);
+    expectText(expected, 200, 4200, u"DAG"_s);
+    expectText(expected, 200, 4550, u"HCP"_s);
+    // 14.5 lies half way up the scale: its top is at 3600 - 6.5 x 2700 / 13.
+    expected.push_back(platform::lineOp(900, 3600, 900, 2250, {}));
+    expected.push_back(platform::lineOp(935, 3600, 935, 2250, platform::bgrColour::white));
+    expected.push_back(platform::lineOp(900, 2250, 1150, 2250, {}));
+    expected.push_back(platform::lineOp(1150, 2250, 1150, 3600, {}));
+    expectText(expected, 900, 3800, u"04"_s);
+    expectText(expected, 900, 4000, u"08"_s);
+    expectText(expected, 900, 4200, u"24"_s);
+    expectText(expected, 900, 4450, u"14.5"_s);
 
-    // The outer texts are the captions as they stand.
-    const handicapgraph::Graph padded =
-        handicapgraph::graph(roundTable({}), {u" 12"_s, u"x"_s, u"2004"_s, u"2009"_s});
-    EXPECT_EQ(padded.scale[0].text, u" 12"_s);
-    EXPECT_EQ(padded.scale[2].text, u" 6 "_s);
-    EXPECT_EQ(padded.scale[4].text, u"x"_s);
+    EXPECT_EQ(drawn(tables, captions(8, 21, 2004, 2004)).ops(), expected);
 }
 
-TEST(Graph, BoxStandsOnTheFootAsHighAsItsHandicapWithItsTextsBelow)
+TEST(Graph, PrintsTheOuterCaptionsAsTheyStand)
 {
-    const store::Tables tables = roundTable({{u"2004-08-24"_s, u"15.0"_s, u"14.5"_s},
-                                             {u"2004-09-02"_s, u"14.5"_s, u"21"_s},
-                                             {u"2004-09-10"_s, u"21"_s, u"8.0"_s}});
-    const handicapgraph::Graph graph = handicapgraph::graph(tables, captions(8, 21, 2004, 2004));
-    ASSERT_EQ(graph.boxes.size(), 3u);
-
-    const handicapgraph::Box &first = graph.boxes[0];
-    EXPECT_EQ(first.x, 900);
-    EXPECT_EQ(first.top, 3600 - 6.5 * 2700 / 13);
-    EXPECT_EQ(first.count, 0);
-    EXPECT_EQ(first.texts[0].text, u"04"_s);
-    EXPECT_EQ(first.texts[1].text, u"08"_s);
-    EXPECT_EQ(first.texts[2].text, u"24"_s);
-    EXPECT_EQ(first.texts[3].text, u"14.5"_s);
-    EXPECT_EQ(first.texts[0].at, QPointF(900, 3800));
-    EXPECT_EQ(first.texts[1].at, QPointF(900, 4000));
-    EXPECT_EQ(first.texts[2].at, QPointF(900, 4200));
-    EXPECT_EQ(first.texts[3].at, QPointF(900, 4450));
-
-    // The upper limit reaches the top grid line, the lower limit gives no height; the
-    // handicap texts alternate between two rows.
-    EXPECT_EQ(graph.boxes[1].x, 1300);
-    EXPECT_EQ(graph.boxes[1].top, 900);
-    EXPECT_EQ(graph.boxes[1].texts[3], (handicapgraph::PlacedText{u"21"_s, {1300, 4650}}));
-    EXPECT_EQ(graph.boxes[2].top, 3600);
-    EXPECT_EQ(graph.boxes[2].texts[3], (handicapgraph::PlacedText{u"8.0"_s, {1700, 4450}}));
+    const platform::DisplayList list = drawn(roundTable({}), {u" 12"_s, u"x"_s, u"2004"_s, u"2009"_s});
+    EXPECT_EQ(list.ops()[2].text, u" 12"_s);
+    EXPECT_EQ(list.ops()[8].text, u" 6 "_s);
+    EXPECT_EQ(list.ops()[14].text, u"x"_s);
 }
 
-// Which rows make boxes: the first round in the ranges against the round before it by
+TEST(Graph, BoxHeightsFollowTheScaleAndHandicapTextsAlternateRows)
+{
+    const store::Tables tables = roundTable({{u"2004-09-01"_s, u"14.5"_s, u"21"_s},
+                                             {u"2004-09-02"_s, u"21"_s, u"8.0"_s},
+                                             {u"2004-09-03"_s, u"8.0"_s, u"8.1"_s}});
+    const std::vector<DrawnBox> boxes = boxesOf(drawn(tables, captions(8, 9, 2004, 2004)));
+    ASSERT_EQ(boxes.size(), 2u); // 21 lies above the range
+    // The lower limit gives no height; one unit spans 2700 twips, so 0.1 is 270.
+    EXPECT_EQ(boxes[0].x, 900);
+    EXPECT_EQ(boxes[0].top, 3600);
+    EXPECT_EQ(boxes[0].hcpY, 4450);
+    EXPECT_EQ(boxes[1].x, 1300);
+    EXPECT_NEAR(boxes[1].top, 3330, 1e-9);
+    EXPECT_EQ(boxes[1].hcpY, 4650);
+
+    const std::vector<DrawnBox> top = boxesOf(drawn(tables, captions(8, 21, 2004, 2004)));
+    ASSERT_EQ(top.size(), 3u);
+    EXPECT_EQ(top[0].top, 900); // the upper limit reaches the top grid line
+    EXPECT_EQ(top[2].hcp, u"8.1"_s);
+    EXPECT_EQ(top[2].hcpY, 4450);
+}
+
+// Which rounds make boxes: the first round in the ranges against the round before it by
 // number, later ones by their own texts, inside the year and handicap ranges.
 TEST(Graph, ChoosesTheRoundsWhereTheHandicapChanged)
 {
@@ -184,69 +238,69 @@ TEST(Graph, ChoosesTheRoundsWhereTheHandicapChanged)
         const char *name;
         store::Tables tables;
         handicapgraph::Captions captions;
-        std::vector<int> rows;
+        std::vector<QString> days;
     };
     const Case cases[] = {
         {"the file's first round is drawn even without a change",
-         roundTable({{u"2004-01-01"_s, u"12.0"_s, u"12.0"_s}, {u"2004-02-01"_s, u"12.0"_s, u"11.5"_s}}),
+         roundTable({{u"2004-01-01"_s, u"12.0"_s, u"12.0"_s}, {u"2004-01-02"_s, u"12.0"_s, u"11.5"_s}}),
          captions(0, 56, 2004, 2004),
-         {0, 1}},
+         {u"01"_s, u"02"_s}},
         {"first round in the years compared by number with the round before",
          roundTable({{u"2003-12-01"_s, u"13.0"_s, u"12.0"_s},
-                     {u"2004-01-01"_s, u"11.0"_s, u"12"_s},
-                     {u"2004-02-01"_s, u"12"_s, u"11.5"_s}}),
+                     {u"2004-01-02"_s, u"11.0"_s, u"12"_s},
+                     {u"2004-01-03"_s, u"12"_s, u"11.5"_s}}),
          captions(0, 56, 2004, 2004),
-         {2}},
+         {u"03"_s}},
         {"first round in the years drawn on a change from the round before, whatever its own texts",
-         roundTable({{u"2003-12-01"_s, u"13.0"_s, u"12.0"_s}, {u"2004-01-01"_s, u"11.5"_s, u"11.5"_s}}),
+         roundTable({{u"2003-12-01"_s, u"13.0"_s, u"12.0"_s}, {u"2004-01-02"_s, u"11.5"_s, u"11.5"_s}}),
          captions(0, 56, 2004, 2004),
-         {1}},
+         {u"02"_s}},
         {"the round before is compared whatever its handicap range",
-         roundTable({{u"2004-01-01"_s, u"30.0"_s, u"30.0"_s}, {u"2004-02-01"_s, u"30.0"_s, u"12.0"_s}}),
+         roundTable({{u"2004-01-01"_s, u"30.0"_s, u"30.0"_s}, {u"2004-01-02"_s, u"30.0"_s, u"12.0"_s}}),
          captions(10, 20, 2004, 2004),
-         {1}},
+         {u"02"_s}},
         {"equal texts draw no box, texts that differ only in form do",
          roundTable({{u"2004-01-01"_s, u"13.0"_s, u"12.0"_s},
-                     {u"2004-02-01"_s, u"12.0"_s, u"12.0"_s},
-                     {u"2004-03-01"_s, u"12.0"_s, u"12"_s},
-                     {u"2004-04-01"_s, u"12"_s, u"12"_s}}),
+                     {u"2004-01-02"_s, u"12.0"_s, u"12.0"_s},
+                     {u"2004-01-03"_s, u"12.0"_s, u"12"_s},
+                     {u"2004-01-04"_s, u"12"_s, u"12"_s}}),
          captions(0, 56, 2004, 2004),
-         {0, 2}},
-        {"a later round with the same handicap as the round before but other texts",
-         roundTable({{u"2004-01-01"_s, u"13.0"_s, u"12.0"_s}, {u"2004-02-01"_s, u"11.9"_s, u"12.0"_s}}),
+         {u"01"_s, u"03"_s}},
+        {"a later round is not compared with the round before it",
+         roundTable({{u"2004-01-01"_s, u"13.0"_s, u"12.0"_s}, {u"2004-01-02"_s, u"11.9"_s, u"12.0"_s}}),
          captions(0, 56, 2004, 2004),
-         {0, 1}},
+         {u"01"_s, u"02"_s}},
         {"year limits included",
          roundTable({{u"2003-12-31"_s, u"14.0"_s, u"13.0"_s},
                      {u"2004-01-01"_s, u"13.0"_s, u"12.0"_s},
-                     {u"2006-12-31"_s, u"12.0"_s, u"11.0"_s},
-                     {u"2007-01-01"_s, u"11.0"_s, u"10.0"_s}}),
+                     {u"2006-12-02"_s, u"12.0"_s, u"11.0"_s},
+                     {u"2007-01-03"_s, u"11.0"_s, u"10.0"_s}}),
          captions(0, 56, 2004, 2006),
-         {1, 2}},
+         {u"01"_s, u"02"_s}},
         {"handicap limits included",
          roundTable({{u"2004-01-01"_s, u"10.0"_s, u"9.9"_s},
-                     {u"2004-02-01"_s, u"9.9"_s, u"10.0"_s},
-                     {u"2004-03-01"_s, u"10.0"_s, u"20.0"_s},
-                     {u"2004-04-01"_s, u"20.0"_s, u"20.1"_s}}),
+                     {u"2004-01-02"_s, u"9.9"_s, u"10.0"_s},
+                     {u"2004-01-03"_s, u"10.0"_s, u"20.0"_s},
+                     {u"2004-01-04"_s, u"20.0"_s, u"20.1"_s}}),
          captions(10, 20, 2004, 2004),
-         {1, 2}},
-        {"rounds past the file's count are not read",
+         {u"02"_s, u"03"_s}},
+        {"rows past the file's count are not read",
          [] {
              store::Tables t = roundTable(
-                 {{u"2004-01-01"_s, u"13.0"_s, u"12.0"_s}, {u"2004-02-01"_s, u"12.0"_s, u"11.0"_s}});
+                 {{u"2004-01-01"_s, u"13.0"_s, u"12.0"_s}, {u"2004-01-02"_s, u"12.0"_s, u"11.0"_s}});
              t.sistaRounds = store::Held::fromNumber(u"0"_s);
              return t;
          }(),
          captions(0, 56, 2004, 2004),
-         {0}},
+         {u"01"_s}},
         {"no box when the scale has no height",
          roundTable({{u"2004-01-01"_s, u"13.0"_s, u"12.0"_s}}),
-         captions(12, 12, 2004, 2004),
+         {u""_s, u""_s, u"2004"_s, u"2004"_s},
          {}},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(boxRows(handicapgraph::graph(c.tables, c.captions)), c.rows);
+        EXPECT_EQ(boxDays(drawn(c.tables, c.captions)), c.days);
     }
 }
 
@@ -255,11 +309,10 @@ TEST(Graph, SkippedFirstRoundMakesTheNextBoxWriteOnTheLowerRow)
     const store::Tables tables = roundTable({{u"2003-12-01"_s, u"13.0"_s, u"12.0"_s},
                                              {u"2004-01-01"_s, u"11.0"_s, u"12.0"_s},
                                              {u"2004-02-01"_s, u"12.0"_s, u"11.5"_s}});
-    const handicapgraph::Graph graph = handicapgraph::graph(tables, captions(0, 56, 2004, 2004));
-    ASSERT_EQ(graph.boxes.size(), 1u);
-    EXPECT_EQ(graph.boxes[0].x, 900);
-    EXPECT_EQ(graph.boxes[0].count, 1);
-    EXPECT_EQ(graph.boxes[0].texts[3].at, QPointF(900, 4650));
+    const std::vector<DrawnBox> boxes = boxesOf(drawn(tables, captions(0, 56, 2004, 2004)));
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].x, 900);
+    EXPECT_EQ(boxes[0].hcpY, 4650);
 }
 
 TEST(Graph, RowHoldsTwentyFiveBoxes)
@@ -267,18 +320,17 @@ TEST(Graph, RowHoldsTwentyFiveBoxes)
     store::Tables tables = roundTable({});
     for (int i = 0; i < 40; ++i) {
         store::RoundRow row;
-        row[store::kDatum] = u"2004-01-01"_s;
+        row[store::kDatum] = u"2004-01-"_s + QString::number(i + 10);
         row[store::kHcpFore] = u"20.0"_s;
         row[store::kHcpEfter] = QString::number(10 + i % 2) + u".0"_s;
         tables.rundtabell.push_back(row);
     }
     tables.sistaRounds = store::Held::fromNumber(u"39"_s);
-    const handicapgraph::Graph graph = handicapgraph::graph(tables, captions(0, 56, 2004, 2004));
-    ASSERT_EQ(graph.boxes.size(), 25u);
-    EXPECT_EQ(graph.boxes.front().x, 900);
-    EXPECT_EQ(graph.boxes.back().x, 10500);
-    EXPECT_EQ(graph.boxes.back().row, 24);
-    EXPECT_EQ(graph.boxes.back().count, 24);
+    const std::vector<DrawnBox> boxes = boxesOf(drawn(tables, captions(0, 56, 2004, 2004)));
+    ASSERT_EQ(boxes.size(), 25u);
+    EXPECT_EQ(boxes.front().x, 900);
+    EXPECT_EQ(boxes.back().x, 10500);
+    EXPECT_EQ(boxes.back().day, u"34"_s);
 }
 
 } // namespace
