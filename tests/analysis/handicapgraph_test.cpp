@@ -1,5 +1,7 @@
 #include "analysis/handicapgraph.h"
 
+#include "drawnboxes.h"
+
 #include <gtest/gtest.h>
 
 #include <initializer_list>
@@ -42,40 +44,6 @@ platform::DisplayList drawn(const store::Tables &tables, const handicapgraph::Ca
     platform::DisplayList list;
     handicapgraph::draw(tables, captions, list);
     return list;
-}
-
-// A box read back from the list: found by its white inner line, followed by its right
-// side, top and the four texts under it.
-struct DrawnBox
-{
-    double x = 0;
-    double top = 0;
-    QString day;
-    QString hcp;
-    double hcpY = 0;
-};
-
-std::vector<DrawnBox> boxesOf(const platform::DisplayList &list)
-{
-    const std::vector<platform::DrawOp> &ops = list.ops();
-    std::vector<DrawnBox> boxes;
-    for (std::size_t k = 0; k + 10 < ops.size(); ++k) {
-        if (ops[k].kind != platform::DrawKind::Line || ops[k].colour != platform::bgrColour::white)
-            continue;
-        const platform::DrawOp &dayText = ops[k + 8];
-        const platform::DrawOp &hcpText = ops[k + 10];
-        boxes.push_back({ops[k].x - 35, ops[k].y2, dayText.text, hcpText.text, hcpText.y});
-    }
-    return boxes;
-}
-
-// The rounds of the cases below tell their boxes apart by the day of their datum.
-std::vector<QString> boxDays(const platform::DisplayList &list)
-{
-    std::vector<QString> days;
-    for (const DrawnBox &box : boxesOf(list))
-        days.push_back(box.day);
-    return days;
 }
 
 // A text with its top left corner at a point: a point in the back colour, then the text.
