@@ -14,6 +14,8 @@ public:
     BenchDir();
     ~BenchDir();
 
+    const Recorder &recorder() const { return m_recorder; }
+
 private:
     QTemporaryDir m_dir;
     QString m_previous;
