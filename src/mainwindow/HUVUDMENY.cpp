@@ -1,5 +1,6 @@
 #include "mainwindow/HUVUDMENY.h"
 
+#include "analysis/VEGRAFIK.h"
 #include "mainwindow/Artwork.h"
 #include "mainwindow/PRINT_I.h"
 #include "mainwindow/PendingWindow.h"
@@ -32,7 +33,7 @@ struct HUVUDMENY::Windows
 {
     platform::Instance<VISKORT, VISKORT::State> viskort;
     platform::Instance<PRINT_I, PRINT_I::State> printInfo;
-    platform::Instance<mainwindow::Pending<mainwindow::kVEGRAFIK>> graphics;
+    platform::Instance<VEGRAFIK, VEGRAFIK::State> graphics;
     platform::Instance<mainwindow::Pending<mainwindow::kVEHCPGRA>> handicapGraph;
     platform::Instance<mainwindow::Pending<mainwindow::kVE_ANALY>> analysis;
     platform::Instance<REGBANA, REGBANA::State> courseRegister;
