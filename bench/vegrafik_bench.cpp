@@ -33,7 +33,8 @@ public:
         pressVisa();
         const auto &ops = m_window->displayList().ops();
         const auto bars = std::count_if(ops.begin(), ops.end(), [](const platform::DrawOp &op) {
-            return op.kind == platform::DrawKind::Point && op.y == 6000 && op.colour == platform::bgrColour::red;
+            return op.kind == platform::DrawKind::Point && op.y == 6000 &&
+                   op.colour == platform::bgrColour::red;
         });
         if (bars != 2001 || m_dir.messages() != 0)
             std::abort();

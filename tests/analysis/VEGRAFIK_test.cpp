@@ -185,8 +185,17 @@ TEST_F(GraphicWindow, VisaDrawsNineHoleTotalsAndTheLastRoundHoleByHole)
     EXPECT_EQ(printedTexts(list)[0], (PlacedText{110, 5890, u" 26 "_s}));
     EXPECT_EQ(printedTexts(list)[7], (PlacedText{110, 6000 - 10 * 2000.0 / 70 - 110, u" 36 "_s}));
     EXPECT_EQ(pointsOn(list, 6000 - 10 * 2000.0 / 70, colour::white), 44);
-    // Three bars with the dates under them.
+    // Three bars, yellow with a black right side, the dates under them.
     EXPECT_EQ(bars(list), 3);
+    int yellowSides = 0;
+    int blackSides = 0;
+    for (const platform::DrawOp &op : list.ops()) {
+        yellowSides += op.kind == DrawKind::Line && op.y == 5990 && op.colour == colour::yellow;
+        blackSides +=
+            op.kind == DrawKind::Line && op.y2 == 6000 && op.x == op.x2 && op.colour == colour::black;
+    }
+    EXPECT_EQ(yellowSides, 3);
+    EXPECT_EQ(blackSides, 3);
     EXPECT_EQ(textsAt(list, 6010), (QStringList{u"04"_s, u"04"_s, u"04"_s}));
     EXPECT_EQ(textsAt(list, 6195), (QStringList{u"05"_s, u"06"_s, u"07"_s}));
     EXPECT_EQ(textsAt(list, 6370), (QStringList{u"01"_s, u"12"_s, u"03"_s}));
@@ -341,4 +350,34 @@ TEST_F(GraphicWindow, TheDrawnWindowShowsAxisAndBackColours)
     EXPECT_EQ(image.pixelColor(300, 400), QColor(255, 0, 0)) << "the x-axis at y 6000";
     EXPECT_EQ(image.pixelColor(300, 405), QColor(128, 0, 128)) << "the back colour under it";
     EXPECT_EQ(image.pixelColor(200, 259), QColor(0, 0, 0)) << "the border line at y 3880";
+}
+
+// A damaged stroke file is told once; the window shows what was read whole.
+TEST_F(GraphicWindow, DamagedFileIsToldOnceAndTheRestIsShown)
+{
+    writeThreeRounds();
+    writeFile(u"VERUNDAH"_s, withoutLastLines(readFile(u"VERUNDAH"_s), 3));
+    VEGRAFIK *window = open();
+    ASSERT_TRUE(window);
+    EXPECT_EQ(recorder().messages,
+              (std::vector<RecordedMessage>{
+                  {u"Filen VERUNDAH är skadad och kunde inte läsas helt."_s, u"FELMEDDELANDE"_s, 48}}));
+    EXPECT_EQ(listItems(window, u"L_Bana"_s), (QStringList{kEkbacken, kLinden}));
+    show(window, 0, 0, 1);
+    EXPECT_EQ(bars(window->displayList()), 2);
+}
+
+// TILLBAKA closes the window; the next opening starts from its designed state again.
+TEST_F(GraphicWindow, TillbakaClosesAndReopeningStartsAfresh)
+{
+    writeThreeRounds();
+    VEGRAFIK *window = open();
+    show(window, 0, 0, 2);
+    click(window, u"C_Tillb"_s);
+    settle();
+    EXPECT_EQ(openWindowCount(u"VEGRAFIK"_s), 0);
+    window = open();
+    EXPECT_EQ(listItems(window, u"L_Bana"_s), (QStringList{kEkbacken, kLinden}));
+    EXPECT_FALSE(isShown(window, u"C_Visa"_s));
+    EXPECT_TRUE(window->displayList().ops().empty());
 }
