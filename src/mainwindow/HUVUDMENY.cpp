@@ -1,5 +1,6 @@
 #include "mainwindow/HUVUDMENY.h"
 
+#include "analysis/VEGRAFIK.h"
 #include "analysis/VEHCPGRA.h"
 #include "mainwindow/Artwork.h"
 #include "mainwindow/PRINT_I.h"
@@ -33,7 +34,7 @@ struct HUVUDMENY::Windows
 {
     platform::Instance<VISKORT, VISKORT::State> viskort;
     platform::Instance<PRINT_I, PRINT_I::State> printInfo;
-    platform::Instance<mainwindow::Pending<mainwindow::kVEGRAFIK>> graphics;
+    platform::Instance<VEGRAFIK, VEGRAFIK::State> graphics;
     platform::Instance<VEHCPGRA, VEHCPGRA::State> handicapGraph;
     platform::Instance<mainwindow::Pending<mainwindow::kVE_ANALY>> analysis;
     platform::Instance<REGBANA, REGBANA::State> courseRegister;
