@@ -1,6 +1,7 @@
 #include "analysis/analysis.h"
 
 #include "store/numbers.h"
+#include "store/records.h"
 
 #include <algorithm>
 
@@ -120,7 +121,7 @@ Analysis analyse(const store::Tables &tables, const DateChoice &choice)
     for (int h = 0; h < course.holes; ++h)
         overPar[h] = tally.strokeSums[h] - tally.parSums[h];
     result.hardestHoles = hardestHoles(overPar, course.holes);
-    if (course.holes == 9 || course.holes == store::kMaxHoles) {
+    if (store::isNineOrEighteen(course.holes)) {
         ClassTexts rows;
         for (int c = 0; c < kScoreClasses; ++c)
             rows[c] = classRow(tally.classCounts[c], course.holes);

@@ -1,6 +1,7 @@
 #include "analysis/extendedstats.h"
 
 #include "store/numbers.h"
+#include "store/records.h"
 
 namespace analysis {
 
@@ -46,29 +47,37 @@ double perCent(double count, double holes)
     return cut(count, holes, 10000, 100);
 }
 
+bool isLevel(QStringView letter, store::Level level)
+{
+    return letter.size() == 1 && letter[0] == store::levelLetter(level);
+}
+
 } // namespace
 
 void countRound(ExtendedCounts &counts, QStringView utokadRad, const HoleValues &pars, int holes)
 {
     const QStringView level = at(utokadRad, 1);
-    if (level == u"I")
+    if (isLevel(level, store::Level::Ingen))
         return;
-    const bool middle = level == u"M";
+    const bool middle = isLevel(level, store::Level::Mellan);
     if (middle)
         ++counts.middleRounds;
-    else if (level == u"F")
+    else if (isLevel(level, store::Level::Full))
         ++counts.fullRounds;
     for (int h = 1; h <= holes; ++h) {
-        if (!middle && isHit(utokadRad, 6 * h - 4) && pars[h - 1] > 3)
+        // The hole's six characters follow position p: fairway, green, bunker shots,
+        // pitches, chips, putts.
+        const int p = 1 + store::kExtendedCharsPerHole * (h - 1);
+        if (!middle && isHit(utokadRad, p + 1) && pars[h - 1] > 3)
             ++counts.fairways;
-        if (isHit(utokadRad, 6 * h - 3))
+        if (isHit(utokadRad, p + 2))
             ++counts.greens;
         if (!middle) {
-            counts.bunkerShots += countAt(utokadRad, 6 * h - 2);
-            counts.pitches += countAt(utokadRad, 6 * h - 1);
-            counts.chips += countAt(utokadRad, 6 * h);
+            counts.bunkerShots += countAt(utokadRad, p + 3);
+            counts.pitches += countAt(utokadRad, p + 4);
+            counts.chips += countAt(utokadRad, p + 5);
         }
-        counts.putts += countAt(utokadRad, 6 * h + 1);
+        counts.putts += countAt(utokadRad, p + 6);
     }
 }
 

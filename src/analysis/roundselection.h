@@ -3,6 +3,7 @@
 #include "store/tables.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -25,6 +26,9 @@ struct RoundSelection
     bool reversedDates = false; // the to-date is earlier than the from-date
     std::vector<int> rows;      // the rows taken, in row order
 };
+
+// The dates of the course's rounds in row order: the entries of both date lists.
+QStringList courseDates(const store::Tables &tables, const QString &course);
 
 // Scans rows 0 .. the last round in row order. Every round of the course counts as one
 // ordinal. The first one found with the dates reversed ends the scan with nothing taken.

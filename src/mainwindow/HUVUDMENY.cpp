@@ -1,5 +1,6 @@
 #include "mainwindow/HUVUDMENY.h"
 
+#include "analysis/VE_ANALY.h"
 #include "mainwindow/Artwork.h"
 #include "mainwindow/PRINT_I.h"
 #include "mainwindow/PendingWindow.h"
@@ -34,7 +35,7 @@ struct HUVUDMENY::Windows
     platform::Instance<PRINT_I, PRINT_I::State> printInfo;
     platform::Instance<mainwindow::Pending<mainwindow::kVEGRAFIK>> graphics;
     platform::Instance<mainwindow::Pending<mainwindow::kVEHCPGRA>> handicapGraph;
-    platform::Instance<mainwindow::Pending<mainwindow::kVE_ANALY>> analysis;
+    platform::Instance<VE_ANALY, VE_ANALY::State> analysis;
     platform::Instance<REGBANA, REGBANA::State> courseRegister;
     platform::Instance<REGRUNDA, REGRUNDA::State> roundRegister;
     platform::Instance<mainwindow::Pending<mainwindow::kSKAPAFIL>> report;

@@ -71,6 +71,15 @@ TEST(RoundSelection, ReversedDatesTakeNothingOnlyWhenTheCourseHasARound)
     EXPECT_FALSE(noRound.reversedDates);
 }
 
+TEST(CourseDates, AreTheCoursesRoundDatesInRowOrder)
+{
+    const TableFixture f = ekRounds();
+    EXPECT_EQ(
+        analysis::courseDates(f.tables(), u"Ek"_s),
+        (QStringList{u"2004-05-01"_s, u"2004-05-01"_s, u"2004-06-01"_s, u"2004-07-01"_s, u"2004-07-01"_s}));
+    EXPECT_EQ(analysis::courseDates(f.tables(), u"Tall"_s), QStringList());
+}
+
 TEST(RoundSelection, ComparesCourseNamesExactly)
 {
     const TableFixture f = ekRounds();
