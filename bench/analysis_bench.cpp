@@ -24,7 +24,9 @@ void BM_AnalysisOfAllRounds(benchmark::State &state)
     auto *from = window->findChild<QListWidget *>(QStringLiteral("l_dat1"));
     auto *to = window->findChild<QListWidget *>(QStringLiteral("l_dat2"));
     auto *analyse = window->findChild<QPushButton *>(QStringLiteral("Command1"));
+    // What a mouse click on the course does: it becomes current, then the list reports the click.
     courses->setCurrentRow(0);
+    emit courses->itemClicked(courses->item(0));
     from->setCurrentRow(0);
     to->setCurrentRow(to->count() - 1);
     analyse->click();

@@ -249,6 +249,7 @@ inline constexpr ControlRow kControls[] = {
 inline constexpr std::array<int, analysis::kScoreClasses> kClassTops{6120, 6480, 6840, 7200,
                                                                      7560, 7920, 8280};
 // The two result rows, hole 1 at the left.
+inline constexpr int kCellWidth = 495;
 inline constexpr std::array<int, store::kMaxHoles> kHoleLefts = [] {
     std::array<int, store::kMaxHoles> lefts{};
     for (int h = 0; h < store::kMaxHoles; ++h)
@@ -258,8 +259,8 @@ inline constexpr std::array<int, store::kMaxHoles> kHoleLefts = [] {
 
 inline constexpr platform::CellRun kCellRuns[] = {
     {kFirstClassTotal, u"Label", 29, {7560, 6120, 615, 255}, Qt::Vertical, kClassTops, kResult},
-    {kFirstOverPar, u"Label", 46, {120, 9360, 495, 255}, Qt::Horizontal, kHoleLefts, kResultCentred},
-    {kFirstPerRound, u"Label", 66, {120, 9720, 495, 255}, Qt::Horizontal, kHoleLefts, kResultCentred},
+    {kFirstOverPar, u"Label", 46, {120, 9360, kCellWidth, 255}, Qt::Horizontal, kHoleLefts, kResultCentred},
+    {kFirstPerRound, u"Label", 66, {120, 9720, kCellWidth, 255}, Qt::Horizontal, kHoleLefts, kResultCentred},
 };
 
 // The generated cells: the class totals and the two result rows.

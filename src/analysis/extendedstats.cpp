@@ -7,20 +7,27 @@ namespace analysis {
 
 namespace {
 
-// The character at position p of utokad_rad, counting from 1; empty past the end.
-QStringView at(QStringView utokadRad, int p)
+// The character at position p of utokad_rad, counting from 1; none past the end.
+char16_t at(QStringView utokadRad, int p)
 {
-    return p <= utokadRad.size() ? utokadRad.mid(p - 1, 1) : QStringView();
+    return p <= utokadRad.size() ? utokadRad[p - 1].unicode() : u'\0';
 }
 
 bool isHit(QStringView utokadRad, int p)
 {
-    return at(utokadRad, p) == u"J";
+    return at(utokadRad, p) == u'J';
 }
 
+// The number one character gives: its digit, or 0 for anything else.
 double countAt(QStringView utokadRad, int p)
 {
-    return store::numericValue(at(utokadRad, p));
+    const char16_t c = at(utokadRad, p);
+    return c >= u'0' && c <= u'9' ? c - u'0' : 0;
+}
+
+bool isLevel(char16_t letter, store::Level level)
+{
+    return letter == store::levelLetter(level);
 }
 
 // Int(count / divisor x times) / over. A course without holes has nothing to divide by
@@ -47,16 +54,11 @@ double perCent(double count, double holes)
     return cut(count, holes, 10000, 100);
 }
 
-bool isLevel(QStringView letter, store::Level level)
-{
-    return letter.size() == 1 && letter[0] == store::levelLetter(level);
-}
-
 } // namespace
 
 void countRound(ExtendedCounts &counts, QStringView utokadRad, const HoleValues &pars, int holes)
 {
-    const QStringView level = at(utokadRad, 1);
+    const char16_t level = at(utokadRad, 1);
     if (isLevel(level, store::Level::Ingen))
         return;
     const bool middle = isLevel(level, store::Level::Mellan);

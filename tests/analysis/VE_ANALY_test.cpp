@@ -4,6 +4,10 @@
 #include "kit/gui.h"
 #include "kit/testenv.h"
 
+#include <QFontMetricsF>
+#include <QLabel>
+#include <QRegularExpression>
+
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -187,6 +191,28 @@ TEST_F(ScoreAnalysis, CourseClickShowsEverythingAndListsTheCoursesDatesTwice)
         EXPECT_TRUE(isShown(window, name)) << name.toStdString();
     EXPECT_EQ(summary(window), QStringList(26, QString()));
     EXPECT_EQ(overParRow(window), QStringList(18, QString()));
+}
+
+// The header's hole numbers, spaced by blanks, each stand over their own result cells.
+TEST_F(ScoreAnalysis, TheHoleNumbersOfTheHeaderStandOverTheirCells)
+{
+    writeCourseFiles();
+    QWidget *window = open();
+    clickListRow(window, u"ve_ban"_s, 0);
+    const QLabel *header = control<QLabel>(window, u"Label45"_s);
+    ASSERT_TRUE(header);
+    const QFontMetricsF metrics(header->font());
+    const QString text = header->text();
+    for (int hole = 1; hole <= 18; ++hole) {
+        const QString number = QString::number(hole);
+        const qsizetype at = text.indexOf(QRegularExpression(u" %1( |$)"_s.arg(number))) + 1;
+        const double centre =
+            header->x() + metrics.horizontalAdvance(text.left(at)) + metrics.horizontalAdvance(number) / 2;
+        const QLabel *cell = control<QLabel>(window, u"Label"_s + QString::number(45 + hole));
+        ASSERT_TRUE(cell);
+        EXPECT_GE(centre, cell->x()) << "hole " << hole;
+        EXPECT_LE(centre, cell->x() + cell->width()) << "hole " << hole;
+    }
 }
 
 TEST_F(ScoreAnalysis, IngenMellanAndFullOverTwoDateRanges)
