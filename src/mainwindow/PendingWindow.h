@@ -30,8 +30,6 @@ public:
     Pending() : PendingWindow(Info) {}
 };
 
-inline constexpr PendingWindowInfo kVEGRAFIK{u"VEGRAFIK", u"GRAFISK VISNING", u"TILLBAKA"};
-inline constexpr PendingWindowInfo kVEHCPGRA{u"VEHCPGRA", u"HANDIKAPP ÄNDRINGAR", u"Tillbaka"};
 inline constexpr PendingWindowInfo kTABORT{u"TABORT", u"Tar bort en registrerad bana eller runda", u"Avbryt"};
 inline constexpr PendingWindowInfo kSKAPAFIL{u"SKAPAFIL", u"Skriver intressant data till en fil",
                                              u"Tillbaka"};
