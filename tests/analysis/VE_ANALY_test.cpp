@@ -376,6 +376,22 @@ TEST_F(ScoreAnalysis, ACourseClickEmptiesTheResultsAndTillbakaCloses)
     EXPECT_EQ(listItems(window, u"ve_ban"_s), (QStringList{u"Ek"_s, u"Bok"_s, u"Tall"_s}));
 }
 
+// The course table grows past its 111 rows: the list shows every course of the file.
+TEST_F(ScoreAnalysis, ListsEveryCourseOfALargerFile)
+{
+    writeCourseFiles();
+    QStringList lines{u"119"_s};
+    QStringList names;
+    for (int c = 0; c < 120; ++c) {
+        names << u"Bana %1"_s.arg(c);
+        lines << courseLines(names.last(), kNinePars);
+    }
+    writeLines(u"VEMTORBF"_s, lines);
+    QWidget *window = open();
+    EXPECT_EQ(listItems(window, u"ve_ban"_s), names);
+    EXPECT_TRUE(recorder().messages.empty());
+}
+
 // A stroke file cut inside its last round: the rounds read whole are analysed.
 TEST_F(ScoreAnalysis, ADamagedFileIsToldOnceAndTheRoundsReadWholeAreAnalysed)
 {
