@@ -1,5 +1,6 @@
 #include "mainwindow/HUVUDMENY.h"
 
+#include "analysis/VE_ANALY.h"
 #include "analysis/VEGRAFIK.h"
 #include "analysis/VEHCPGRA.h"
 #include "mainwindow/Artwork.h"
@@ -36,7 +37,7 @@ struct HUVUDMENY::Windows
     platform::Instance<PRINT_I, PRINT_I::State> printInfo;
     platform::Instance<VEGRAFIK, VEGRAFIK::State> graphics;
     platform::Instance<VEHCPGRA, VEHCPGRA::State> handicapGraph;
-    platform::Instance<mainwindow::Pending<mainwindow::kVE_ANALY>> analysis;
+    platform::Instance<VE_ANALY, VE_ANALY::State> analysis;
     platform::Instance<REGBANA, REGBANA::State> courseRegister;
     platform::Instance<REGRUNDA, REGRUNDA::State> roundRegister;
     platform::Instance<mainwindow::Pending<mainwindow::kSKAPAFIL>> report;

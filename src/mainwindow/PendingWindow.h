@@ -30,7 +30,6 @@ public:
     Pending() : PendingWindow(Info) {}
 };
 
-inline constexpr PendingWindowInfo kVE_ANALY{u"VE_ANALY", u"SCORE ANALYS", u"Tillbaka"};
 inline constexpr PendingWindowInfo kTABORT{u"TABORT", u"Tar bort en registrerad bana eller runda", u"Avbryt"};
 inline constexpr PendingWindowInfo kSKAPAFIL{u"SKAPAFIL", u"Skriver intressant data till en fil",
                                              u"Tillbaka"};
