@@ -1,5 +1,6 @@
 #include "registration/roundsave.h"
 
+#include "platform/savemessage.h"
 #include "platform/services.h"
 #include "registration/datesort.h"
 #include "store/format.h"
@@ -44,9 +45,10 @@ template <class Row> void makeRow(std::vector<Row> &rows, int row)
 bool writeRoundFiles(store::Tables &tables, int count)
 {
     store::RoundFileBytes bytes = store::roundFileBytes(tables, count);
-    if (!store::saveFiles({{store::fileName(store::DataFile::Rounds), std::move(bytes.rounds)},
-                           {store::fileName(store::DataFile::Strokes), std::move(bytes.strokes)},
-                           {store::fileName(store::DataFile::Extended), std::move(bytes.extended)}}))
+    if (!platform::reportSave(
+            store::saveSet({{store::fileName(store::DataFile::Rounds), std::move(bytes.rounds)},
+                            {store::fileName(store::DataFile::Strokes), std::move(bytes.strokes)},
+                            {store::fileName(store::DataFile::Extended), std::move(bytes.extended)}})))
         return false;
     tables.sistaRounds = tables.sistaStrokes = tables.sistaExtended =
         store::Held::fromNumber(QString::number(count - 1));

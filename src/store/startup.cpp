@@ -113,22 +113,23 @@ void createSet(DataFile missing)
     platform::message(firstMessage(missing), QStringLiteral("INFORMATION     (fil saknas)"),
                       platform::kStyleExclamation);
 
+    // The backups and the new files are one set: a failure leaves no half backup.
     std::vector<Backup> backups;
-    for (const FileContent &content : keep) {
-        const QString copy = freeBackupName(content.name);
-        if (writeFiles({{copy, content.bytes}})) {
-            showNotCreated(copy);
-            return;
-        }
-        backups.push_back({content.name, copy});
-    }
-
-    const QByteArray empty = emptyDataFile(courses ? LineOneForm::Number : LineOneForm::Text);
     std::vector<FileContent> made;
+    for (const FileContent &content : keep) {
+        backups.push_back({content.name, freeBackupName(content.name)});
+        made.push_back({backups.back().copy, content.bytes});
+    }
+    const QByteArray empty = emptyDataFile(courses ? LineOneForm::Number : LineOneForm::Text);
     for (const DataFile file : set)
         made.push_back({fileName(file), empty});
-    if (const std::optional<QString> failed = writeFiles(made)) {
-        showNotCreated(*failed);
+    const SaveResult saved = saveSet(made);
+    if (saved.onDisk == SetOnDisk::Old) {
+        showNotCreated(saved.file);
+        return;
+    }
+    if (!saved.saved()) {
+        platform::errorMessage(saveFailureText(saved));
         return;
     }
 
@@ -139,10 +140,32 @@ void createSet(DataFile missing)
     platform::message(restartMessage(missing), QStringLiteral("Information"), platform::kStyleOkOnly);
 }
 
+// A save that a process left unfinished is finished or undone before anything else.
+bool recoverSave()
+{
+    const RecoveryResult recovery = recoverInterruptedSave();
+    switch (recovery.outcome) {
+    case Recovery::NothingPending:
+        return true;
+    case Recovery::Finished:
+        platform::message(recoveryText(recovery), QStringLiteral("Information"), platform::kStyleOkOnly);
+        return true;
+    case Recovery::Undone:
+        platform::errorMessage(recoveryText(recovery));
+        return true;
+    case Recovery::Failed:
+        platform::errorMessage(recoveryText(recovery));
+        return false;
+    }
+    return false;
+}
+
 } // namespace
 
 bool startupCheck()
 {
+    if (!recoverSave())
+        return false;
     for (const DataFile file : kAllFiles) {
         const QString name = fileName(file);
         switch (stateOf(name)) {
