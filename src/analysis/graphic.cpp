@@ -1,10 +1,10 @@
 #include "analysis/graphic.h"
 
+#include "store/dates.h"
 #include "store/numbers.h"
 
 #include <algorithm>
 #include <cmath>
-#include <tuple>
 
 namespace analysis {
 
@@ -33,16 +33,6 @@ constexpr double kHoleWidth = 400;
 const QString kDateOrderMessage =
     QStringLiteral("VALT DATUM from MÅSTE VARA LIKA ELLER MINDRE ÄN DATUM tom ");
 const QString kNoRoundMessage = QStringLiteral("INGA REGISTRERADE RUNDOR MED OVANSTÅENDE VALDA SÖKBEGREPP");
-
-using DateKey = std::tuple<double, double, double>;
-
-// Year, month and day of a datum by position; a missing part reads as 0.
-DateKey dateKey(const QString &datum)
-{
-    return {store::numericValue(QStringView(datum).mid(0, 4)),
-            store::numericValue(QStringView(datum).mid(5, 2)),
-            store::numericValue(QStringView(datum).mid(8, 2))};
-}
 
 double strokesAboveBase(double strokes, double base)
 {
@@ -159,8 +149,8 @@ TotalsGraph drawTotalsGraph(const store::Tables &tables, const GraphCourse &cour
     const double base = course.holes == 18 ? course.par - 10 : kShortCourseBase;
     drawScale(list, course.par, base);
 
-    const DateKey from = dateKey(choice.fromDate);
-    const DateKey to = dateKey(choice.toDate);
+    const store::Date from = store::readDate(choice.fromDate);
+    const store::Date to = store::readDate(choice.toDate);
     const int rounds = std::min<int>(store::recordCount(tables.sistaRounds), int(tables.rundtabell.size()));
     TotalsGraph graph;
     double x = kFirstBarX;
@@ -175,17 +165,17 @@ TotalsGraph drawTotalsGraph(const store::Tables &tables, const GraphCourse &cour
         const double hcp = store::numericValue(round[store::kHcpFore]);
         if (hcp < choice.hcpFrom || hcp > choice.hcpTo)
             continue;
-        if (to < from) {
+        if (store::isEarlier(to, from)) {
             surfaceMessage(list, kDateOrderMessage);
             return graph;
         }
-        const DateKey date = dateKey(round[store::kDatum]);
-        if (date < from)
+        const store::Date date = store::readDate(round[store::kDatum]);
+        if (store::isEarlier(date, from))
             continue;
         // The round at the chosen to-entry is the last one: a later round of the same
         // date is left out.
         const bool lastOne = position == choice.toPosition && date == to;
-        if (lastOne || !(to < date)) {
+        if (lastOne || !store::isEarlier(to, date)) {
             x += kBarStep;
             sum += drawBar(list, tables, r, x, base);
             ++drawn;

@@ -1,5 +1,6 @@
 #include "analysis/handicapgraph.h"
 
+#include "store/dates.h"
 #include "store/numbers.h"
 
 #include <algorithm>
@@ -19,7 +20,7 @@ int roundCount(const store::Tables &tables)
 
 double yearOf(const store::RoundRow &round)
 {
-    return store::numericValue(QStringView(round[store::kDatum]).left(4));
+    return store::readDate(round[store::kDatum]).year;
 }
 
 double handicapAfter(const store::RoundRow &round)

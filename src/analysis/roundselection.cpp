@@ -1,19 +1,12 @@
 #include "analysis/roundselection.h"
 
-#include "registration/datesort.h"
+#include "store/dates.h"
 
 #include <algorithm>
 
 namespace analysis {
 
 namespace {
-
-using registration::DateKey;
-
-bool sameDate(const DateKey &a, const DateKey &b)
-{
-    return a.year == b.year && a.month == b.month && a.day == b.day;
-}
 
 // The rounds the round file announced and the table holds.
 int roundCount(const store::Tables &tables)
@@ -35,9 +28,9 @@ QStringList courseDates(const store::Tables &tables, const QString &course)
 RoundSelection selectRounds(const store::Tables &tables, const DateChoice &choice)
 {
     RoundSelection selection;
-    const DateKey from = registration::dateKey(choice.fromDate);
-    const DateKey to = registration::dateKey(choice.toDate);
-    const bool reversed = registration::isEarlier(to, from);
+    const store::Date from = store::readDate(choice.fromDate);
+    const store::Date to = store::readDate(choice.toDate);
+    const bool reversed = store::isEarlier(to, from);
     const int rounds = roundCount(tables);
     int ordinal = -1;
     for (int row = 0; row < rounds; ++row) {
@@ -50,14 +43,14 @@ RoundSelection selectRounds(const store::Tables &tables, const DateChoice &choic
             selection.reversedDates = true;
             return selection;
         }
-        const DateKey date = registration::dateKey(round[store::kDatum]);
-        if (registration::isEarlier(date, from))
+        const store::Date date = store::readDate(round[store::kDatum]);
+        if (store::isEarlier(date, from))
             continue;
-        if (ordinal == choice.toPosition && sameDate(date, to)) {
+        if (ordinal == choice.toPosition && date == to) {
             selection.rows.push_back(row);
             break;
         }
-        if (!registration::isEarlier(to, date))
+        if (!store::isEarlier(to, date))
             selection.rows.push_back(row);
     }
     return selection;
