@@ -1,6 +1,5 @@
 #include "analysis/graphic.h"
 
-#include "store/dates.h"
 #include "store/numbers.h"
 
 #include <algorithm>
@@ -149,46 +148,23 @@ TotalsGraph drawTotalsGraph(const store::Tables &tables, const GraphCourse &cour
     const double base = course.holes == 18 ? course.par - 10 : kShortCourseBase;
     drawScale(list, course.par, base);
 
-    const store::Date from = store::readDate(choice.fromDate);
-    const store::Date to = store::readDate(choice.toDate);
-    const int rounds = std::min<int>(store::recordCount(tables.sistaRounds), int(tables.rundtabell.size()));
-    TotalsGraph graph;
-    double x = kFirstBarX;
-    double sum = 0;
-    int drawn = 0;
-    int position = -1;
-    for (int r = 0; r < rounds; ++r) {
-        const store::RoundRow &round = tables.rundtabell[r];
-        if (round[store::kBannamn] != choice.course)
-            continue;
-        ++position;
+    const RoundSelection selection = selectRounds(tables, choice, [&choice](const store::RoundRow &round) {
         const double hcp = store::numericValue(round[store::kHcpFore]);
-        if (hcp < choice.hcpFrom || hcp > choice.hcpTo)
-            continue;
-        if (store::isEarlier(to, from)) {
-            surfaceMessage(list, kDateOrderMessage);
-            return graph;
-        }
-        const store::Date date = store::readDate(round[store::kDatum]);
-        if (store::isEarlier(date, from))
-            continue;
-        // The round at the chosen to-entry is the last one: a later round of the same
-        // date is left out.
-        const bool lastOne = position == choice.toPosition && date == to;
-        if (lastOne || !store::isEarlier(to, date)) {
-            x += kBarStep;
-            sum += drawBar(list, tables, r, x, base);
-            ++drawn;
-            graph.lastRound = r;
-        }
-        if (lastOne)
-            break;
-    }
-    if (drawn == 0) {
-        surfaceMessage(list, kNoRoundMessage);
+        return hcp >= choice.hcpFrom && hcp <= choice.hcpTo;
+    });
+    TotalsGraph graph;
+    if (selection.reversedDates || selection.rows.empty()) {
+        surfaceMessage(list, selection.reversedDates ? kDateOrderMessage : kNoRoundMessage);
         return graph;
     }
-    const double average = sum / drawn;
+    double x = kFirstBarX;
+    double sum = 0;
+    for (int r : selection.rows) {
+        x += kBarStep;
+        sum += drawBar(list, tables, r, x, base);
+    }
+    graph.lastRound = selection.rows.back();
+    const double average = sum / double(selection.rows.size());
     graph.average = store::numberText(std::floor(average * 10) / 10);
     list.dottedLine(kGridStart, kGridEnd, kGridStep, strokesAboveBase(average, base), colour::white);
     return graph;
@@ -210,17 +186,6 @@ QString drawHoleGraph(const store::Tables &tables, const GraphCourse &course, st
         drawHole(list, kHoleWidth * h, par, played);
     }
     return store::numberText(total);
-}
-
-QStringList courseRoundDates(const store::Tables &tables, const QString &course)
-{
-    QStringList dates;
-    const int rounds = std::min<int>(store::recordCount(tables.sistaRounds), int(tables.rundtabell.size()));
-    for (int r = 0; r < rounds; ++r) {
-        if (tables.rundtabell[r][store::kBannamn] == course)
-            dates.append(tables.rundtabell[r][store::kDatum]);
-    }
-    return dates;
 }
 
 int handicapFromPreset(const QString &hcpEfter)

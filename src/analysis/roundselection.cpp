@@ -25,7 +25,8 @@ QStringList courseDates(const store::Tables &tables, const QString &course)
     return dates;
 }
 
-RoundSelection selectRounds(const store::Tables &tables, const DateChoice &choice)
+RoundSelection selectRounds(const store::Tables &tables, const DateChoice &choice,
+                            const std::function<bool(const store::RoundRow &)> &takes)
 {
     RoundSelection selection;
     const store::Date from = store::readDate(choice.fromDate);
@@ -39,6 +40,8 @@ RoundSelection selectRounds(const store::Tables &tables, const DateChoice &choic
             continue;
         selection.hasRound = true;
         ++ordinal;
+        if (takes && !takes(round))
+            continue;
         if (reversed) {
             selection.reversedDates = true;
             return selection;
