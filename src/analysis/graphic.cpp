@@ -129,17 +129,14 @@ void drawHole(DisplayList &list, double hx, double par, double strokes)
 
 std::optional<GraphCourse> findGraphCourse(const store::Tables &tables, const QString &name)
 {
-    const int courses = std::min<int>(store::recordCount(tables.sistaCourses), int(tables.bantabell.size()));
-    for (int row = courses - 1; row >= 0; --row) {
-        const store::CourseRow &course = tables.bantabell[row];
-        if (course[0] != name)
-            continue;
-        GraphCourse found{row, store::holesOf(course[1]), 0};
-        for (int h = 1; h <= found.holes; ++h)
-            found.par += store::numericValue(course[store::parCell(h)]);
-        return found;
-    }
-    return std::nullopt;
+    const std::optional<int> row = store::lastCourseNamed(tables, name);
+    if (!row)
+        return std::nullopt;
+    const store::CourseRow &course = tables.bantabell[*row];
+    GraphCourse found{*row, store::holesOf(course[1]), 0};
+    for (int h = 1; h <= found.holes; ++h)
+        found.par += store::numericValue(course[store::parCell(h)]);
+    return found;
 }
 
 TotalsGraph drawTotalsGraph(const store::Tables &tables, const GraphCourse &course,

@@ -6,20 +6,10 @@
 
 namespace analysis {
 
-namespace {
-
-// The rounds the round file announced and the table holds.
-int roundCount(const store::Tables &tables)
-{
-    return std::min(store::recordCount(tables.sistaRounds), int(tables.rundtabell.size()));
-}
-
-} // namespace
-
 QStringList courseDates(const store::Tables &tables, const QString &course)
 {
     QStringList dates;
-    for (int row = 0; row < roundCount(tables); ++row)
+    for (int row = 0; row < store::heldRounds(tables); ++row)
         if (tables.rundtabell[row][store::kBannamn] == course)
             dates << tables.rundtabell[row][store::kDatum];
     return dates;
@@ -32,7 +22,7 @@ RoundSelection selectRounds(const store::Tables &tables, const DateChoice &choic
     const store::Date from = store::readDate(choice.fromDate);
     const store::Date to = store::readDate(choice.toDate);
     const bool reversed = store::isEarlier(to, from);
-    const int rounds = roundCount(tables);
+    const int rounds = store::heldRounds(tables);
     int ordinal = -1;
     for (int row = 0; row < rounds; ++row) {
         const store::RoundRow &round = tables.rundtabell[row];
