@@ -3,8 +3,6 @@
 #include "store/numbers.h"
 #include "store/records.h"
 
-#include <algorithm>
-
 namespace analysis {
 
 namespace {

@@ -2,7 +2,6 @@
 
 #include "store/numbers.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace analysis {

@@ -2,8 +2,6 @@
 
 #include "store/dates.h"
 
-#include <algorithm>
-
 namespace analysis {
 
 QStringList courseDates(const store::Tables &tables, const QString &course)
