@@ -1,6 +1,7 @@
 #include "maintenance/report.h"
 
 #include "store/numbers.h"
+#include "store/records.h"
 
 #include <algorithm>
 
@@ -13,14 +14,18 @@ double yearOf(const QString &datum)
     return store::numericValue(QStringView(datum).left(4));
 }
 
+namespace {
+
+// The report names the types of play with words of its own.
+constexpr store::PlayType kReportPlayTypes[] = {{u'T', u"Tävling"}, {u'S', u"Sällskapspel"}, {u'E', u"Ensamspel"}};
+
+} // namespace
+
 QString playTypeWord(const QString &speltyp)
 {
-    if (speltyp == u"S")
-        return u"Sällskapspel"_s;
-    if (speltyp == u"T")
-        return u"Tävling"_s;
-    if (speltyp == u"E")
-        return u"Ensamspel"_s;
+    for (const store::PlayType &type : kReportPlayTypes)
+        if (speltyp.size() == 1 && speltyp[0] == type.code)
+            return type.word.toString();
     return speltyp;
 }
 

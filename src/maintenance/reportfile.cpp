@@ -1,6 +1,6 @@
 #include "maintenance/reportfile.h"
 
-#include "platform/cp1252.h"
+#include "store/cp1252.h"
 #include "store/format.h"
 #include "store/numbers.h"
 
@@ -52,7 +52,7 @@ class LineWriter
 public:
     void line(QStringView text)
     {
-        platform::cp1252::appendEncoded(m_bytes, text);
+        cp1252::appendEncoded(m_bytes, text);
         m_bytes.append(store::kLineEnd);
     }
     void blank() { line(u" "); }

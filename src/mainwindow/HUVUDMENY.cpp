@@ -3,6 +3,7 @@
 #include "mainwindow/Artwork.h"
 #include "platform/geometry.h"
 #include "platform/services.h"
+#include "platform/storemessages.h"
 #include "store/guard.h"
 
 #include <QAction>
@@ -82,7 +83,7 @@ void HUVUDMENY::HUVUDMENY_M_ArkivAvslut_Click()
 
 void HUVUDMENY::HUVUDMENY_M_VisaSkarm_Click()
 {
-    if (store::guardAllows(store::GuardFiles::CoursesAndRounds))
+    if (platform::guardAllows(store::GuardFiles::CoursesAndRounds))
         m_viskort.show();
 }
 
@@ -93,19 +94,19 @@ void HUVUDMENY::HUVUDMENY_M_VisaPrinter_Click()
 
 void HUVUDMENY::HUVUDMENY_M_GraVis_Click()
 {
-    if (store::guardAllows(store::GuardFiles::CoursesAndRounds))
+    if (platform::guardAllows(store::GuardFiles::CoursesAndRounds))
         m_graphics.show();
 }
 
 void HUVUDMENY::HUVUDMENY_M_Hcpvis_Click()
 {
-    if (store::guardAllows(store::GuardFiles::CoursesAndRounds))
+    if (platform::guardAllows(store::GuardFiles::CoursesAndRounds))
         m_handicapGraph.show();
 }
 
 void HUVUDMENY::HUVUDMENY_M_Analy_Click()
 {
-    if (store::guardAllows(store::GuardFiles::CoursesAndRounds))
+    if (platform::guardAllows(store::GuardFiles::CoursesAndRounds))
         m_analysis.show();
 }
 
@@ -116,7 +117,7 @@ void HUVUDMENY::HUVUDMENY_M_DataBana_Click()
 
 void HUVUDMENY::HUVUDMENY_M_DataRunda_Click()
 {
-    if (store::guardAllows(store::GuardFiles::CoursesOnly))
+    if (platform::guardAllows(store::GuardFiles::CoursesOnly))
         m_roundRegister.show();
 }
 

@@ -1,6 +1,7 @@
 #include "mainwindow/PRINT_I.h"
 
 #include "platform/controls.h"
+#include "platform/storemessages.h"
 #include "store/loading.h"
 
 #include <QListWidget>
@@ -35,7 +36,7 @@ void PRINT_I::formLoad()
 
 void PRINT_I::PRINT_I_Form_Load()
 {
-    if (!store::load(m_state.tables, store::showingPlan(kCourseRows)).complete)
+    if (!platform::loadAndTell(m_state.tables, store::showingPlan(kCourseRows)).complete)
         return;
     m_list->addItems(store::banlista(m_state.tables.bantabell));
 }

@@ -1,6 +1,6 @@
 #include "platform/keytextbox.h"
 
-#include "platform/cp1252.h"
+#include "store/cp1252.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -4,10 +4,12 @@
 #include "platform/keytextbox.h"
 #include "platform/optionbutton.h"
 #include "platform/services.h"
+#include "platform/storemessages.h"
 #include "registration/coursesave.h"
 #include "store/format.h"
 #include "store/loading.h"
 #include "store/numbers.h"
+#include "store/records.h"
 #include "store/writing.h"
 
 #include <QLabel>
@@ -108,7 +110,7 @@ void REGBANA::REGBANA_Form_Load()
 
     store::LoadPlan plan;
     plan.courses = store::WhenEmpty::Silent;
-    const store::LoadResult loaded = store::load(m_state.tables, plan);
+    const store::LoadResult loaded = platform::loadAndTell(m_state.tables, plan);
     m_state.sista_bana = registration::lastCourseRow(m_state.tables);
     registration::writeStatusTexts(m_state.tables.bantabell, m_state.sista_bana);
 
@@ -134,7 +136,7 @@ void REGBANA::REGBANA_RB_NAMNKLAR_Click()
     m_state.inmatat_namn = typed;
     const bool nameGiven = !typed.isEmpty();
     if (nameGiven && !registration::canAddCourse(m_state.sista_bana)) {
-        platform::errorMessage(u"Du kan inte registrera fler än 101 banor."_s);
+        platform::tellCourseLimit();
         return;
     }
     if (nameGiven && registration::isReservedName(typed)) {
@@ -197,7 +199,7 @@ void REGBANA::REGBANA_HScroll1_Change()
     label(XHAL)->setText(store::numberText(hole));
     // A new course may be saved on arriving at hole 9 or 18 from a hole longer than 1 metre.
     if (!option()->isChecked())
-        setShown({RB_KLAR}, (hole == 9 || hole == 18) && bar(HScroll2)->value() > 1);
+        setShown({RB_KLAR}, store::isNineOrEighteen(hole) && bar(HScroll2)->value() > 1);
     showHoleValues(hole);
 }
 
@@ -246,7 +248,7 @@ void REGBANA::REGBANA_RB_KLAR_Click()
     row[0] = m_state.inmatat_namn;
     const int holes = registration::countCompleteHoles(row);
     row[1] = store::numberText(holes);
-    if (!registration::isSavableCount(holes)) {
+    if (!store::isNineOrEighteen(holes)) {
         platform::beep();
         platform::beep();
         row.fill(QString());
@@ -258,7 +260,7 @@ void REGBANA::REGBANA_RB_KLAR_Click()
     // is never dropped, not even one whose name reads as a free row.
     const QByteArray bytes = store::courseFileBytes(m_state.tables.bantabell, m_state.sista_bana + 1);
     // A failed write has been reported; the register stays open so nothing entered is lost.
-    if (!store::saveFiles({{store::fileName(store::DataFile::Courses), bytes}}))
+    if (!platform::saveFiles({{store::fileName(store::DataFile::Courses), bytes}}))
         return;
     if (m_state.sista_bana == 0)
         platform::message(

@@ -3,11 +3,14 @@
 #include "platform/controls.h"
 #include "platform/keytextbox.h"
 #include "platform/services.h"
+#include "platform/storemessages.h"
+#include "registration/RoundSaveMessages.h"
 #include "registration/roundkeys.h"
 #include "registration/roundrecords.h"
 #include "registration/roundsave.h"
 #include "store/loading.h"
 #include "store/numbers.h"
+#include "store/records.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -24,9 +27,6 @@ namespace {
 
 constexpr int kDefaultPoints = 36;
 constexpr int kDefaultPlayType = 1; // "Sällskap"
-
-constexpr QStringView kLevels[] = {u"INGEN", u"MELLAN", u"FULL"};
-constexpr QStringView kPlayTypes[] = {u"Tävling", u"Sällskap", u"Ensam"};
 
 QColor shadeColour(Shade shade)
 {
@@ -177,7 +177,9 @@ void REGRUNDA::REGRUNDA_Form_Load()
 
     const store::LoadPlan plan{.courses = store::WhenEmpty::MessageContinue,
                                .rounds = store::WhenEmpty::Silent};
-    const bool read = !store::load(m_state.tables, plan).failed;
+    // A damaged or missing file was told of: the register then writes nothing.
+    m_state.mayWrite = !platform::loadAndTell(m_state.tables, plan).failed;
+    const bool read = m_state.mayWrite;
     // No course was read (an empty course file, or one that could not be read).
     if (courseCell(0, 0).isEmpty()) {
         m_state.tables.bantabell.resize(std::max<size_t>(m_state.tables.bantabell.size(), 1));
@@ -185,7 +187,7 @@ void REGRUNDA::REGRUNDA_Form_Load()
     }
     showFirstCourse();
 
-    m_labels[Utoka]->setText(kLevels[0].toString());
+    m_labels[Utoka]->setText(store::levelName(store::Level::Ingen));
     m_bars[HScroll2]->setValue(0);
     setExtendedDefaults();
 
@@ -234,7 +236,7 @@ void REGRUNDA::setValueDefaults(bool roundsRead)
     m_boxes[PO]->setText(barText(HScroll12));
     m_boxes[HCPF1]->setText(barText(HScroll13));
     m_boxes[HCPE1]->setText(barText(HScroll14));
-    m_boxes[TSE]->setText(kPlayTypes[kDefaultPlayType].toString());
+    m_boxes[TSE]->setText(store::kPlayTypes[kDefaultPlayType].word.toString());
 
     m_labels[HCPFdec]->setText(QString::number(after.tenth));
     m_labels[HCPEdec]->setText(QString::number(after.tenth));
@@ -304,7 +306,7 @@ void REGRUNDA::REGRUNDA_HScroll1_Change()
     showHoleCells(m_bars[VScroll1]->value(), currentHole());
     const double par = store::numericValue(m_labels[PA1]->text());
     const QString level = m_labels[Utoka]->text();
-    if (level != kLevels[0] && level != kLevels[1]) {
+    if (level != store::levelName(store::Level::Ingen) && level != store::levelName(store::Level::Mellan)) {
         if (par < 4)
             setShown(kFairway, false);
         if (par > 3)
@@ -371,7 +373,7 @@ void REGRUNDA::REGRUNDA_HScroll2_Change()
 void REGRUNDA::REGRUNDA_HScroll3_Change()
 {
     const int level = m_bars[HScroll3]->value();
-    m_labels[Utoka]->setText(kLevels[level].toString());
+    m_labels[Utoka]->setText(store::levelName(store::kLevels[level]));
     for (const Trio &trio : kExtended)
         setShown(trio, level == 2);
     if (level == 1) {
@@ -450,7 +452,7 @@ void REGRUNDA::REGRUNDA_HScroll19_Change()
 
 void REGRUNDA::REGRUNDA_HScroll15_Change()
 {
-    m_boxes[TSE]->setText(kPlayTypes[m_bars[HScroll15]->value()].toString());
+    m_boxes[TSE]->setText(store::kPlayTypes[m_bars[HScroll15]->value()].word.toString());
 }
 
 void REGRUNDA::REGRUNDA_HScroll16_Change()
@@ -555,15 +557,21 @@ void REGRUNDA::REGRUNDA_C_Spara_Click()
         .level = m_labels[Utoka]->text(),
         .sista_hal = m_state.sista_hal,
     };
-    switch (registration::saveRound(m_state.tables, input, m_state)) {
+    // After a damaged or missing file nothing is written.
+    const registration::SaveResult saved =
+        m_state.mayWrite ? registration::saveRound(m_state.tables, input, m_state)
+                         : registration::SaveResult{.outcome = registration::SaveOutcome::NotSaved};
+    switch (saved.outcome) {
     case registration::SaveOutcome::HoleCountFailure:
         m_state.ve_abend.show();
         break;
     case registration::SaveOutcome::StrokesFailure:
         m_state.fel9_18.show();
         break;
-    case registration::SaveOutcome::Saved:
     case registration::SaveOutcome::NotSaved:
+        registration::tellNotSaved(saved);
+        break;
+    case registration::SaveOutcome::Saved:
         break;
     }
     unload();

@@ -33,7 +33,8 @@ public:
     struct State : registration::HoleValues
     {
         store::Tables tables;
-        int sista_hal = -1; // last-hole index of the chosen course
+        int sista_hal = -1;    // last-hole index of the chosen course
+        bool mayWrite = false; // every file the register read was read whole
         platform::Instance<FEL9_18> fel9_18;
         platform::Instance<VE_ABEND> ve_abend;
     };

@@ -2,6 +2,7 @@
 
 #include "platform/controls.h"
 #include "platform/services.h"
+#include "platform/storemessages.h"
 #include "store/loading.h"
 #include "store/numbers.h"
 
@@ -126,7 +127,7 @@ void VISKORT::formLoad()
 
 void VISKORT::VISKORT_Form_Load()
 {
-    if (!store::load(m_state.tables, store::showingPlan(store::kMaxCourses)).complete)
+    if (!platform::loadAndTell(m_state.tables, store::showingPlan(store::kMaxCourses)).complete)
         return;
     m_courses->addItems(store::banlista(m_state.tables.bantabell));
 }

@@ -8,6 +8,8 @@
 #include <QListWidget>
 #include <QLocale>
 
+#include <QElapsedTimer>
+
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -413,7 +415,7 @@ TEST_P(ScorecardEmptyFile, ShowsItsMessageAndListsOnlyWhenTheLoadGoesOn)
 
 INSTANTIATE_TEST_SUITE_P(EachFile, ScorecardEmptyFile, eachEmptyFile(), emptyFileCaseName);
 
-TEST_F(Scorecard, DamagedStrokeFileIsReportedOnceAndListsNothing)
+TEST_F(Scorecard, DamagedStrokeFileIsReportedOnceAndListsTheCoursesReadWhole)
 {
     writeEkbacken();
     writeFile(u"VERUNDAH"_s, withoutLastLines(fileBytes(ekbackenStrokeLines()), 3));
@@ -421,7 +423,34 @@ TEST_F(Scorecard, DamagedStrokeFileIsReportedOnceAndListsNothing)
     EXPECT_EQ(recorder().messages,
               (std::vector<RecordedMessage>{
                   {u"Filen VERUNDAH är skadad och kunde inte läsas helt."_s, u"FELMEDDELANDE"_s, 48}}));
-    EXPECT_EQ(listItems(window, u"L_Bana"_s), QStringList{});
+    EXPECT_EQ(listItems(window, u"L_Bana"_s), QStringList{u"Ekbacken"_s});
+}
+
+// A line of 10 MB (a course name, a date) makes its file damaged and opens at once.
+TEST_F(Scorecard, TenMegabyteLinesOpenAtOnce)
+{
+    const QByteArray huge = '"' + QByteArray(10'000'000, '2') + '"';
+    const std::pair<QString, QByteArray> cases[] = {
+        {u"VEMTORBF"_s, withLineReplaced(fileBytes(ekbackenCourseLines()), 1, huge)},
+        {u"VERUNDAR"_s, withLineReplaced(fileBytes(ekbackenRoundLines()), 1, huge)},
+    };
+    for (const auto &[file, bytes] : cases) {
+        SCOPED_TRACE(file.toStdString());
+        recorder().clear();
+        writeEkbacken();
+        writeFile(file, bytes);
+        QElapsedTimer timer;
+        timer.start();
+        QWidget *window = open();
+        ASSERT_TRUE(window);
+        if (file == u"VERUNDAR"_s)
+            clickListRow(window, u"L_Bana"_s, 0);
+        EXPECT_LT(timer.elapsed(), 2000);
+        EXPECT_EQ(recorder().messageTexts(),
+                  QStringList{u"Filen %1 är skadad och kunde inte läsas helt."_s.arg(file)});
+        window->close();
+        settle();
+    }
 }
 
 TEST_F(Scorecard, TillbakaClosesAndTheNextShowingLoadsAnew)
