@@ -64,6 +64,9 @@ void KeyTextBox::setKeyHandler(KeyHandler handler)
 
 void KeyTextBox::typeCode(int code)
 {
+    // A read-only box takes nothing, and its handler sees nothing either.
+    if (isReadOnly())
+        return;
     const int kept = m_handler ? m_handler(code) : code;
     if (kept == kBackspace)
         backspace();

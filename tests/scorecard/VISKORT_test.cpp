@@ -384,22 +384,41 @@ TEST_F(Scorecard, CourseWithoutRoundsShowsNoBestAndWorst)
     EXPECT_EQ(labelText(window, u"L_TotPar"_s), u"36"_s);
 }
 
-// The arrow keys move the course list's selection without a click: the date list and the
-// card still belong to the course clicked, and a date shows that course's round.
-TEST_F(Scorecard, DateShowsARoundOfTheCourseClickedAfterTheSelectionMovedByKey)
+// The arrow keys move a list's selection as a click does: the date list and the card follow.
+TEST_F(Scorecard, CourseChosenByKeyListsThatCoursesDates)
 {
     writeLines(u"VEMTORBF"_s, QStringList{u"1"_s} + lindoCourse() + ekbackenCourseLines().mid(1));
     writeRounds({{u"2004-08-24"_s, u"Ekbacken"_s, QList<int>(9, 7)},
-                 {u"2004-08-24"_s, u"Lindö"_s, QList<int>(18, 3)}});
+                 {u"2004-08-24"_s, u"Lindö"_s, QList<int>(18, 3)},
+                 {u"2004-09-01"_s, u"Lindö"_s, QList<int>(18, 4)}});
     QWidget *window = open();
     ASSERT_NO_FATAL_FAILURE(clickListRow(window, u"L_Bana"_s, 0));
+    ASSERT_EQ(listItems(window, u"L_Dat"_s).size(), 2);
     ASSERT_NO_FATAL_FAILURE(typeKey(window, u"L_Bana"_s, Qt::Key_Down));
-    ASSERT_EQ(control<QListWidget>(window, u"L_Bana"_s)->currentRow(), 1);
 
+    EXPECT_EQ(listItems(window, u"L_Dat"_s).size(), 1);
+    EXPECT_EQ(labelText(window, u"L_Tot"_s), u"1"_s);
+    EXPECT_EQ(labelText(window, u"L_TotPar"_s), u"36"_s); // Ekbacken's, not Lindö's 72
     ASSERT_NO_FATAL_FAILURE(clickListRow(window, u"L_Dat"_s, 0));
-    EXPECT_EQ(column(window, kStrokeCells), QStringList(18, u"3"_s));
-    EXPECT_EQ(labelText(window, u"L_TotPo"_s), u"72"_s);
+    EXPECT_EQ(column(window, kStrokeCells), frontNine(QStringList(9, u"7"_s)));
     EXPECT_EQ(recorder().messages.size(), 0u);
+}
+
+TEST_F(Scorecard, DownArrowAfterADateClickShowsTheNextRound)
+{
+    writeLines(u"VEMTORBF"_s, QStringList{u"0"_s} + lindoCourse());
+    writeRounds(
+        {{u"2004-08-24"_s, u"Lindö"_s, QList<int>(18, 3)}, {u"2004-09-01"_s, u"Lindö"_s, QList<int>(18, 4)}});
+    QWidget *window = open();
+    ASSERT_NO_FATAL_FAILURE(clickListRow(window, u"L_Bana"_s, 0));
+    ASSERT_NO_FATAL_FAILURE(clickListRow(window, u"L_Dat"_s, 0));
+    ASSERT_EQ(column(window, kStrokeCells), QStringList(18, u"3"_s));
+    ASSERT_NO_FATAL_FAILURE(typeKey(window, u"L_Dat"_s, Qt::Key_Down));
+
+    EXPECT_EQ(column(window, kStrokeCells), QStringList(18, u"4"_s));
+    EXPECT_EQ(labelText(window, u"L_TotSla"_s), u"72"_s);
+    ASSERT_NO_FATAL_FAILURE(typeKey(window, u"L_Dat"_s, Qt::Key_Home));
+    EXPECT_EQ(column(window, kStrokeCells), QStringList(18, u"3"_s));
 }
 
 class ScorecardEmptyFile : public testing::TestWithParam<EmptyFileCase>
