@@ -17,7 +17,8 @@ double yearOf(const QString &datum)
 namespace {
 
 // The report names the types of play with words of its own.
-constexpr store::PlayType kReportPlayTypes[] = {{u'T', u"Tävling"}, {u'S', u"Sällskapspel"}, {u'E', u"Ensamspel"}};
+constexpr store::PlayType kReportPlayTypes[] = {
+    {u'T', u"Tävling"}, {u'S', u"Sällskapspel"}, {u'E', u"Ensamspel"}};
 
 } // namespace
 

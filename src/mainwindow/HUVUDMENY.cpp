@@ -1,6 +1,7 @@
 #include "mainwindow/HUVUDMENY.h"
 
 #include "analysis/VEHCPGRA.h"
+#include "maintenance/SKAPAFIL.h"
 #include "mainwindow/Artwork.h"
 #include "mainwindow/PRINT_I.h"
 #include "mainwindow/PendingWindow.h"
@@ -38,7 +39,7 @@ struct HUVUDMENY::Windows
     platform::Instance<mainwindow::Pending<mainwindow::kVE_ANALY>> analysis;
     platform::Instance<REGBANA, REGBANA::State> courseRegister;
     platform::Instance<REGRUNDA, REGRUNDA::State> roundRegister;
-    platform::Instance<mainwindow::Pending<mainwindow::kSKAPAFIL>> report;
+    platform::Instance<SKAPAFIL, SKAPAFIL::State> report;
     platform::Instance<mainwindow::Pending<mainwindow::kTABORT>> deletion;
     platform::Instance<VEMTINFO> information;
 };
