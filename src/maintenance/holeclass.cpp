@@ -2,6 +2,8 @@
 
 #include "store/numbers.h"
 
+#include <cmath>
+
 namespace report {
 
 std::optional<HoleClass> holeClass(double strokes, double par)
@@ -10,10 +12,11 @@ std::optional<HoleClass> holeClass(double strokes, double par)
         return HoleClass::HIO;
     if (strokes > par + 3)
         return HoleClass::Annat;
-    // Albatross (-3) to Trippel (+3) follow one another in the enum.
-    for (int offset = -3; offset <= 3; ++offset)
-        if (strokes == par + offset)
-            return HoleClass(int(HoleClass::Albatross) + offset + 3);
+    // Albatross (par - 3) to Trippel (par + 3) follow one another in the enum: only the
+    // whole offset nearest to strokes - par can match.
+    const double offset = std::round(strokes - par);
+    if (offset >= -3 && strokes == par + offset)
+        return HoleClass(int(HoleClass::Par) + int(offset));
     return std::nullopt;
 }
 
@@ -22,17 +25,21 @@ int talliedHoles(int roundHoles)
     return roundHoles == store::kMaxHoles ? store::kMaxHoles : 9;
 }
 
-void tallyRound(HoleTally &tally, int roundHoles, const store::StrokeRow &strokes,
-                const store::CourseRow &course)
+PerHole coursePars(const store::CourseRow &course)
+{
+    PerHole pars{};
+    for (int hole = 1; hole <= store::kMaxHoles; ++hole)
+        pars[hole - 1] = store::numericValue(course[store::parCell(hole)]);
+    return pars;
+}
+
+void tallyRound(HoleTally &tally, int roundHoles, const PerHole &strokes, const PerHole &pars)
 {
     const int holes = talliedHoles(roundHoles);
-    for (int hole = 1; hole <= holes; ++hole) {
-        const int i = hole - 1;
-        const double s = store::numericValue(strokes[i].text);
-        const double p = store::numericValue(course[store::parCell(hole)]);
-        tally.strokeSums[i] += s;
-        tally.pars[i] = p;
-        if (const std::optional<HoleClass> c = holeClass(s, p))
+    for (int i = 0; i < holes; ++i) {
+        tally.strokeSums[i] += strokes[i];
+        tally.pars[i] = pars[i];
+        if (const std::optional<HoleClass> c = holeClass(strokes[i], pars[i]))
             ++tally.classCounts[i][int(*c)];
     }
 }

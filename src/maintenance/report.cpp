@@ -4,6 +4,7 @@
 #include "store/records.h"
 
 #include <algorithm>
+#include <numeric>
 
 using namespace Qt::StringLiterals;
 
@@ -22,30 +23,46 @@ constexpr store::PlayType kReportPlayTypes[] = {
 
 } // namespace
 
-QString playTypeWord(const QString &speltyp)
+QStringView playTypeWord(const QString &speltyp)
 {
     for (const store::PlayType &type : kReportPlayTypes)
         if (speltyp.size() == 1 && speltyp[0] == type.code)
-            return type.word.toString();
+            return type.word;
     return speltyp;
 }
 
 QString roundLine(const store::RoundRow &round, double strokes)
 {
-    return round[store::kDatum] + u"   "_s + store::numberTextWithBlank(strokes) + u"   "_s +
-           playTypeWord(round[store::kSpeltyp]) + u" HCP "_s + round[store::kHcpFore] + u" HCP Slope "_s +
-           round[store::kSlopeHcp] + u" Antal poäng "_s + round[store::kAntalPoang] + u" HCP efter "_s +
-           round[store::kHcpEfter] + u' ' + round[store::kRundinfo];
+    QString line;
+    line.reserve(128);
+    line += round[store::kDatum];
+    line += u"   ";
+    line += store::numberTextWithBlank(strokes);
+    line += u"   ";
+    line += playTypeWord(round[store::kSpeltyp]);
+    line += u" HCP ";
+    line += round[store::kHcpFore];
+    line += u" HCP Slope ";
+    line += round[store::kSlopeHcp];
+    line += u" Antal poäng ";
+    line += round[store::kAntalPoang];
+    line += u" HCP efter ";
+    line += round[store::kHcpEfter];
+    line += u' ';
+    line += round[store::kRundinfo];
+    return line;
 }
 
 namespace {
 
-double strokeSum(const store::StrokeRow &strokes, int holes)
+// The strokes of the holes that the round's sum or its tally reads.
+PerHole strokesOf(const store::StrokeRow &row, int roundHoles)
 {
-    double sum = 0;
-    for (int i = 0; i < holes; ++i)
-        sum += store::numericValue(strokes[i].text);
-    return sum;
+    PerHole strokes{};
+    const int read = std::max(roundHoles, talliedHoles(roundHoles));
+    for (int i = 0; i < read; ++i)
+        strokes[i] = store::numericValue(row[i].text);
+    return strokes;
 }
 
 void workOutAverages(Report &report, double totalStrokes)
@@ -63,7 +80,7 @@ Report makeReport(const store::Tables &tables, const ReportQuery &query, const P
 {
     Report report;
     report.tally.pars = parsBefore;
-    const store::CourseRow &course = tables.bantabell.at(query.courseRow);
+    const PerHole pars = coursePars(tables.bantabell.at(query.courseRow));
     const int rounds = std::min(store::recordCount(tables.sistaRounds), int(tables.rundtabell.size()));
     const store::StrokeRow noStrokes;
     double totalStrokes = 0;
@@ -78,11 +95,12 @@ Report makeReport(const store::Tables &tables, const ReportQuery &query, const P
         const store::StrokeRow &strokeRow =
             row < int(tables.slagtabell.size()) ? tables.slagtabell[row] : noStrokes;
         const int holes = store::holesOf(round[store::kAntalHal]);
-        const double strokes = strokeSum(strokeRow, holes);
-        totalStrokes += strokes;
+        const PerHole strokes = strokesOf(strokeRow, holes);
+        const double roundStrokes = std::accumulate(strokes.begin(), strokes.begin() + holes, 0.0);
+        totalStrokes += roundStrokes;
         report.lastRoundHoles = holes;
-        tallyRound(report.tally, holes, strokeRow, course);
-        report.roundLines.append(roundLine(round, strokes));
+        tallyRound(report.tally, holes, strokes, pars);
+        report.roundLines.append(roundLine(round, roundStrokes));
     }
     if (report.roundCount() > 0)
         workOutAverages(report, totalStrokes);

@@ -35,7 +35,7 @@ struct Report
 double yearOf(const QString &datum);
 
 // The word of a speltyp on a round line; a code that is none of S, T and E as stored.
-QString playTypeWord(const QString &speltyp);
+QStringView playTypeWord(const QString &speltyp);
 
 // The round line: datum, the round's strokes with a leading blank, the type of play, the
 // handicaps, the points and, after one blank, the note, each field as stored.
