@@ -30,8 +30,6 @@ public:
     Pending() : PendingWindow(Info) {}
 };
 
-inline constexpr PendingWindowInfo kVE_ANALY{u"VE_ANALY", u"SCORE ANALYS", u"Tillbaka"};
-inline constexpr PendingWindowInfo kVEGRAFIK{u"VEGRAFIK", u"GRAFISK VISNING", u"TILLBAKA"};
 inline constexpr PendingWindowInfo kTABORT{u"TABORT", u"Tar bort en registrerad bana eller runda", u"Avbryt"};
 
 } // namespace mainwindow
