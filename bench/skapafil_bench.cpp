@@ -3,6 +3,9 @@
 #include "maxdata.h"
 
 #include "maintenance/SKAPAFIL.h"
+#include "maintenance/report.h"
+#include "maintenance/reportfile.h"
+#include "store/loading.h"
 
 #include <QDir>
 #include <QListWidget>
@@ -51,5 +54,26 @@ void BM_ReportOver2001Rounds(benchmark::State &state)
         window.clickCourse();
 }
 BENCHMARK(BM_ReportOver2001Rounds)->Unit(benchmark::kMillisecond);
+
+// The click's work before the save: the rounds taken, tallied and averaged, and the file's bytes.
+void BM_ReportBytesOver2001Rounds(benchmark::State &state)
+{
+    BenchDir dir;
+    writeMaxData(2001, RoundOrder::Ascending, RoundCourses::OneCourse);
+    store::Tables tables;
+    if (!store::load(tables, store::showingPlan(111)).complete)
+        std::abort();
+    const QString course = maxDataCourseName(0);
+    const QString from = QStringLiteral(" 2000");
+    const QString to = QStringLiteral(" 3000");
+    if (report::makeReport(tables, {course, 0, 2000, 3000}, {}).roundCount() != 2001)
+        std::abort();
+    for (auto _ : state) {
+        const report::Report made = report::makeReport(tables, {course, 0, 2000, 3000}, {});
+        benchmark::DoNotOptimize(
+            report::reportFileBytes(made, course, from, to, QStringLiteral("08-24-2004")));
+    }
+}
+BENCHMARK(BM_ReportBytesOver2001Rounds)->Unit(benchmark::kMillisecond);
 
 } // namespace

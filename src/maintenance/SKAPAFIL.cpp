@@ -8,6 +8,7 @@
 #include "platform/storemessages.h"
 #include "store/loading.h"
 #include "store/numbers.h"
+#include "store/saveset.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -121,6 +122,6 @@ void SKAPAFIL::writeReport(const QString &course, int courseRow)
     }
     const QString name = report::reportFileName(course, fromCaption, toCaption);
     const QByteArray bytes = report::reportFileBytes(made, course, fromCaption, toCaption, platform::today());
-    if (platform::saveFiles({{name, bytes}}))
+    if (platform::reportSave(store::saveSet({{name, bytes}})))
         platform::message(report::reportWrittenMessage(name), {}, platform::kStyleOkOnly);
 }

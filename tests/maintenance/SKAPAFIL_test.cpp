@@ -1,6 +1,7 @@
 #include "maintenance/SKAPAFIL.h"
 
 #include "kit/datafiles.h"
+#include "kit/faultyfs.h"
 #include "kit/gui.h"
 #include "kit/testenv.h"
 #include "mainwindow/HUVUDMENY.h"
@@ -221,6 +222,25 @@ TEST(SKAPAFIL, ReportThatCannotBeSavedIsTold)
                                         u"FELMEDDELANDE"_s, 48}}));
     EXPECT_EQ(filesHere(), kDataFiles);
     EXPECT_EQ(openWindowCount(u"SKAPAFIL"_s), 1);
+}
+
+// An older report of the same name stays whole when the new one cannot be written.
+TEST(SKAPAFIL, FailedWriteLeavesTheOlderReport)
+{
+    fixture::writeReportFiles();
+    const QString name = u"Björkås  from  2003 tom  2005"_s;
+    writeFile(name, QByteArrayLiteral("older report\r\n"));
+    HUVUDMENY mainWindow;
+    QWidget *window = openThroughMenu(mainWindow);
+    ASSERT_TRUE(window);
+    FaultyFileSystem fileSystem;
+    fileSystem.failing = {2}; // the write of the new content
+    clickListRow(window, u"L_Bana"_s, fixture::kBjorkasRow);
+    EXPECT_EQ(recorder().messages, (std::vector<RecordedMessage>{
+                                       {u"Filen %1 kunde inte sparas. Ingenting har ändrats."_s.arg(name),
+                                        u"FELMEDDELANDE"_s, 48}}));
+    EXPECT_EQ(readFile(name), QByteArrayLiteral("older report\r\n"));
+    EXPECT_EQ(filesHere(), kDataFiles + QStringList{name});
 }
 
 } // namespace
