@@ -72,6 +72,20 @@ Years years(QWidget *window)
             labelText(window, u"artom"_s)};
 }
 
+// Nine-hole courses of par 3 with these names, and one round of 2004 on the last of them.
+void writeCoursesWithOneRound(const QStringList &names)
+{
+    QStringList courses{QString::number(names.size() - 1)};
+    for (const QString &name : names)
+        courses << u"\"%1\""_s.arg(name) << u"\"9\""_s << QStringList(27, u"\"3\""_s);
+    writeLines(u"VEMTORBF"_s, courses);
+    writeLines(u"VERUNDAR"_s,
+               {u"0"_s, u"\"2004-05-01\""_s, u"\"%1\""_s.arg(names.back()), u"\"10.0\""_s, u"\"10.0\""_s,
+                u"\"36\""_s, u"\"S\""_s, u"\" \""_s, u"\"9\""_s, u"\"10.0\""_s});
+    writeLines(u"VERUNDAH"_s, QStringList{u"0"_s} + QStringList(9, u"\"3\""_s));
+    writeLines(u"VERUNDAK"_s, {u"0"_s, u"\"I"_s + u"------"_s.repeated(9) + u"\""_s});
+}
+
 TEST(SKAPAFIL, FirstClickShowsTheCoursesYearsAndWritesTheReport)
 {
     fixture::writeReportFiles();
@@ -201,17 +215,27 @@ TEST(SKAPAFIL, EmptyFilesAreToldAndAnEmptyStrokeFileStillListsTheCourses)
     EXPECT_EQ(listItems(window, u"L_Bana"_s).size(), 3);
 }
 
+// The list is not cut at 60 courses, nor at the table's 111 rows.
+TEST(SKAPAFIL, ListsEveryCourseOfTheFile)
+{
+    QStringList names;
+    for (int row = 0; row < 120; ++row)
+        names << u"Bana %1"_s.arg(row);
+    writeCoursesWithOneRound(names);
+    HUVUDMENY mainWindow;
+    QWidget *window = openThroughMenu(mainWindow);
+    ASSERT_TRUE(window);
+    EXPECT_EQ(listItems(window, u"L_Bana"_s), names);
+    clickListRow(window, u"L_Bana"_s, 119);
+    EXPECT_EQ(recorder().messages,
+              std::vector<RecordedMessage>{written(u"Bana 119  from  2004 tom  2004"_s)});
+}
+
 // A name the file system refuses (here too long) is told, and the window stays open.
 TEST(SKAPAFIL, ReportThatCannotBeSavedIsTold)
 {
     const QString longName = u"Lång"_s.repeated(80);
-    writeLines(u"VEMTORBF"_s,
-               QStringList{u"0"_s, u"\"%1\""_s.arg(longName), u"\"9\""_s} + QStringList(27, u"\"3\""_s));
-    writeLines(u"VERUNDAR"_s,
-               {u"0"_s, u"\"2004-05-01\""_s, u"\"%1\""_s.arg(longName), u"\"10.0\""_s, u"\"10.0\""_s,
-                u"\"36\""_s, u"\"S\""_s, u"\" \""_s, u"\"9\""_s, u"\"10.0\""_s});
-    writeLines(u"VERUNDAH"_s, QStringList{u"0"_s} + QStringList(9, u"\"3\""_s));
-    writeLines(u"VERUNDAK"_s, {u"0"_s, u"\"I"_s + u"------"_s.repeated(9) + u"\""_s});
+    writeCoursesWithOneRound({longName});
     HUVUDMENY mainWindow;
     QWidget *window = openThroughMenu(mainWindow);
     ASSERT_TRUE(window);
