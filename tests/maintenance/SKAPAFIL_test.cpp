@@ -215,6 +215,24 @@ TEST(SKAPAFIL, EmptyFilesAreToldAndAnEmptyStrokeFileStillListsTheCourses)
     EXPECT_EQ(listItems(window, u"L_Bana"_s).size(), 3);
 }
 
+// A damaged round file is told once; the window goes on with the rounds read whole.
+TEST(SKAPAFIL, DamagedRoundFileIsToldAndItsWholeRoundsAreReported)
+{
+    fixture::writeReportFiles();
+    writeFile(u"VERUNDAR"_s, withoutLastLines(readFile(u"VERUNDAR"_s), 3)); // round 5 (2005) is cut
+    HUVUDMENY mainWindow;
+    QWidget *window = openThroughMenu(mainWindow);
+    ASSERT_TRUE(window);
+    EXPECT_EQ(recorder().messages,
+              (std::vector<RecordedMessage>{
+                  {u"Filen VERUNDAR är skadad och kunde inte läsas helt."_s, u"FELMEDDELANDE"_s, 48}}));
+    EXPECT_EQ(listItems(window, u"L_Bana"_s).size(), 3);
+    recorder().clear();
+    clickListRow(window, u"L_Bana"_s, fixture::kBjorkasRow);
+    EXPECT_EQ(years(window), (Years{2003, 2004, 2003, 2004, u" 2003"_s, u" 2004"_s}));
+    EXPECT_EQ(recorder().messages, std::vector<RecordedMessage>{written(u"Björkås  from  2003 tom  2004"_s)});
+}
+
 // The list is not cut at 60 courses, nor at the table's 111 rows.
 TEST(SKAPAFIL, ListsEveryCourseOfTheFile)
 {
