@@ -1,5 +1,6 @@
 #include "store/numbers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -52,6 +53,11 @@ double numericValue(QStringView text)
 double wholePart(double x)
 {
     return std::floor(x);
+}
+
+int clampedWhole(double value, int low, int high)
+{
+    return static_cast<int>(std::clamp(wholePart(value), double(low), double(high)));
 }
 
 double roundOneDecimal(double x)
