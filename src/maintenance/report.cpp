@@ -1,5 +1,6 @@
 #include "maintenance/report.h"
 
+#include "store/dates.h"
 #include "store/numbers.h"
 #include "store/records.h"
 
@@ -9,11 +10,6 @@
 using namespace Qt::StringLiterals;
 
 namespace report {
-
-double yearOf(const QString &datum)
-{
-    return store::numericValue(QStringView(datum).left(4));
-}
 
 namespace {
 
@@ -88,7 +84,7 @@ Report makeReport(const store::Tables &tables, const ReportQuery &query, const P
         const store::RoundRow &round = tables.rundtabell[row];
         if (round[store::kBannamn] != query.course)
             continue;
-        const double year = yearOf(round[store::kDatum]);
+        const double year = store::readDate(round[store::kDatum]).year;
         if (year < query.fromYear || year > query.toYear)
             continue;
         // A round past the end of a shorter stroke file has no strokes.

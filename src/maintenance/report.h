@@ -31,9 +31,6 @@ struct Report
     int reportedHoles() const { return lastRoundHoles == 9 ? 9 : store::kMaxHoles; }
 };
 
-// The year of a datum: the number its first four characters begin with.
-double yearOf(const QString &datum);
-
 // The word of a speltyp on a round line; a code that is none of S, T and E as stored.
 QStringView playTypeWord(const QString &speltyp);
 

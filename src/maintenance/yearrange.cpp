@@ -1,6 +1,6 @@
 #include "maintenance/yearrange.h"
 
-#include "maintenance/report.h"
+#include "store/dates.h"
 
 #include <algorithm>
 #include <optional>
@@ -23,7 +23,7 @@ YearSpan yearReset(ReportCounters &counters, const store::Tables &tables, const 
         const store::RoundRow &round = tables.rundtabell[row];
         if (round[store::kBannamn] != course)
             continue;
-        const int year = int(yearOf(round[store::kDatum]));
+        const int year = int(store::readDate(round[store::kDatum]).year);
         if (!found)
             found = YearSpan{year, year};
         found->last = year;
