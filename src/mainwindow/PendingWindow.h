@@ -31,7 +31,5 @@ public:
 };
 
 inline constexpr PendingWindowInfo kTABORT{u"TABORT", u"Tar bort en registrerad bana eller runda", u"Avbryt"};
-inline constexpr PendingWindowInfo kSKAPAFIL{u"SKAPAFIL", u"Skriver intressant data till en fil",
-                                             u"Tillbaka"};
 
 } // namespace mainwindow
