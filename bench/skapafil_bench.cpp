@@ -27,7 +27,7 @@ public:
         m_courses = m_window->findChild<QListWidget *>(QStringLiteral("L_Bana"));
         clickCourse();
         // One message: the name of the report written.
-        if (m_dir.messages() != 1 || QDir::current().entryList(QDir::Files).size() != 5)
+        if (m_dir.recorder().messages.size() != 1 || QDir::current().entryList(QDir::Files).size() != 5)
             std::abort();
     }
 

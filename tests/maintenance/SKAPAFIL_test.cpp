@@ -25,8 +25,7 @@ const QStringList kYearControls{u"HScroll1"_s, u"HScroll2"_s, u"arfrom"_s, u"art
 
 QWidget *openThroughMenu(HUVUDMENY &mainWindow)
 {
-    triggerMenu(&mainWindow, u"M_SkapaFil"_s);
-    return openWindow(u"SKAPAFIL"_s);
+    return openByMenu(&mainWindow, u"M_SkapaFil"_s, u"SKAPAFIL"_s);
 }
 
 // The files in the current directory: the data files, then the reports in name order.
@@ -75,15 +74,18 @@ Years years(QWidget *window)
 // Nine-hole courses of par 3 with these names, and one round of 2004 on the last of them.
 void writeCoursesWithOneRound(const QStringList &names)
 {
-    QStringList courses{QString::number(names.size() - 1)};
+    QList<QStringList> courses;
     for (const QString &name : names)
-        courses << u"\"%1\""_s.arg(name) << u"\"9\""_s << QStringList(27, u"\"3\""_s);
-    writeLines(u"VEMTORBF"_s, courses);
-    writeLines(u"VERUNDAR"_s,
-               {u"0"_s, u"\"2004-05-01\""_s, u"\"%1\""_s.arg(names.back()), u"\"10.0\""_s, u"\"10.0\""_s,
-                u"\"36\""_s, u"\"S\""_s, u"\" \""_s, u"\"9\""_s, u"\"10.0\""_s});
-    writeLines(u"VERUNDAH"_s, QStringList{u"0"_s} + QStringList(9, u"\"3\""_s));
-    writeLines(u"VERUNDAK"_s, {u"0"_s, u"\"I"_s + u"------"_s.repeated(9) + u"\""_s});
+        courses << courseRecordLines(name, QList<CourseHole>(9, {3, 3, 3}));
+    writeLines(u"VEMTORBF"_s, fileLines(courses));
+    writeRoundFiles({{.date = u"2004-05-01"_s,
+                      .course = names.back(),
+                      .strokes = QList<int>(9, 3),
+                      .hcpFore = u"10.0"_s,
+                      .hcpEfter = u"10.0"_s,
+                      .points = u"36"_s,
+                      .playType = u"S"_s,
+                      .slopeHcp = u"10.0"_s}});
 }
 
 TEST(SKAPAFIL, FirstClickShowsTheCoursesYearsAndWritesTheReport)

@@ -14,9 +14,10 @@ const int kSjoBergPars[9] = {3, 4, 5, 3, 4, 5, 3, 4, 5};
 
 void addCourse(QStringList &lines, const QString &name, const int *pars, int holes)
 {
-    lines << u"\"%1\""_s.arg(name) << u"\"%1\""_s.arg(holes);
+    QList<CourseHole> course;
     for (int h = 1; h <= holes; ++h)
-        lines << u"\"%1\""_s.arg(300 + h) << u"\"%1\""_s.arg(h) << u"\"%1\""_s.arg(pars[h - 1]);
+        course.append({300 + h, h, pars[h - 1]});
+    lines << courseRecordLines(name, course);
 }
 
 QStringList courseLines()
