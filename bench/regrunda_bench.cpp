@@ -72,7 +72,7 @@ void BM_RoundSaveInto2000ReversedRounds(benchmark::State &state)
     const registration::HoleValues holes = newHoles();
     store::Tables tables;
     for (auto _ : state) {
-        if (registration::saveRound(tables, input, holes) != registration::SaveOutcome::Saved)
+        if (registration::saveRound(tables, input, holes).outcome != registration::SaveOutcome::Saved)
             std::abort();
         state.PauseTiming();
         for (const auto &[name, bytes] : stored)

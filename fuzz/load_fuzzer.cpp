@@ -1,7 +1,6 @@
 // Feeds arbitrary bytes to the item reader and to the loader as one of the four data
 // files (the first byte picks which); the other three are the worked example. Reading
 // must never go out of bounds, and the counts the loader keeps must fit its tables.
-#include "platform/services.h"
 #include "store/loading.h"
 #include "store/numbers.h"
 #include "store/writing.h"
@@ -13,15 +12,6 @@
 #include <cstdlib>
 
 namespace {
-
-class SilentServices : public platform::Services
-{
-public:
-    void message(const QString &, const QString &, int) override {}
-    void beep() override {}
-    QString today() override { return QStringLiteral("08-24-2004"); }
-    void endProgram() override {}
-};
 
 const QMap<QString, QByteArray> &exampleFiles()
 {
@@ -94,8 +84,6 @@ void loadAndWriteBack(const QString &name, const QByteArray &bytes)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    static SilentServices silent;
-    platform::installServices(&silent);
     if (size == 0)
         return 0;
     const QString name = store::fileName(store::kAllFiles[data[0] % 4]);

@@ -1,14 +1,14 @@
 // VEMTOR: a golfer's record of courses and rounds. The data files live in the current
 // directory; the start-up check makes them when they are missing, then asks for a restart.
 #include "mainwindow/HUVUDMENY.h"
-#include "store/startup.h"
+#include "platform/storemessages.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    if (!store::startupCheck())
+    if (!platform::startupCheck())
         return 0;
     HUVUDMENY mainWindow;
     mainWindow.show();

@@ -1,8 +1,14 @@
 #include "mainwindow/HUVUDMENY.h"
 
 #include "mainwindow/Artwork.h"
-#include "platform/geometry.h"
+#include "mainwindow/PRINT_I.h"
+#include "mainwindow/PendingWindow.h"
+#include "mainwindow/VEMTINFO.h"
 #include "platform/services.h"
+#include "platform/storemessages.h"
+#include "registration/REGBANA.h"
+#include "registration/REGRUNDA.h"
+#include "scorecard/VISKORT.h"
 #include "store/guard.h"
 
 #include <QAction>
@@ -15,25 +21,42 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int kClientWidth = 7965;
-constexpr int kClientHeight = 4485;
+enum Control : int { Picture1, kControlCount };
+
+// The picture fills the client area.
+constexpr platform::ControlRow kPicture{Picture1, platform::Kind::Picture, u"Picture1", {0, 0, 7965, 4485}};
 
 } // namespace
 
-HUVUDMENY::HUVUDMENY()
+struct HUVUDMENY::Windows
+{
+    platform::Instance<VISKORT, VISKORT::State> viskort;
+    platform::Instance<PRINT_I, PRINT_I::State> printInfo;
+    platform::Instance<mainwindow::Pending<mainwindow::kVEGRAFIK>> graphics;
+    platform::Instance<mainwindow::Pending<mainwindow::kVEHCPGRA>> handicapGraph;
+    platform::Instance<mainwindow::Pending<mainwindow::kVE_ANALY>> analysis;
+    platform::Instance<REGBANA, REGBANA::State> courseRegister;
+    platform::Instance<REGRUNDA, REGRUNDA::State> roundRegister;
+    platform::Instance<mainwindow::Pending<mainwindow::kSKAPAFIL>> report;
+    platform::Instance<mainwindow::Pending<mainwindow::kTABORT>> deletion;
+    platform::Instance<VEMTINFO> information;
+};
+
+HUVUDMENY::HUVUDMENY() : m_windows(std::make_unique<Windows>()), m_controls(this, kControlCount)
 {
     setObjectName(u"HUVUDMENY"_s);
     setWindowTitle(u"VEMTOR v10.0  Din golfdagbok"_s);
     buildMenus();
 
-    auto *picture = new QLabel(this);
-    picture->setObjectName(u"Picture1"_s);
-    picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_controls.make(kPicture);
+    QLabel *picture = m_controls.picture(Picture1);
     picture->setPixmap(mainwindow::mainWindowPicture());
     setCentralWidget(picture);
-    picture->setFixedSize(platform::pixels(kClientWidth), platform::pixels(kClientHeight));
+    picture->setFixedSize(picture->size());
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
+
+HUVUDMENY::~HUVUDMENY() = default;
 
 QMenu *HUVUDMENY::addMenu(QStringView name, QStringView caption)
 {
@@ -82,55 +105,55 @@ void HUVUDMENY::HUVUDMENY_M_ArkivAvslut_Click()
 
 void HUVUDMENY::HUVUDMENY_M_VisaSkarm_Click()
 {
-    if (store::guardAllows(store::GuardFiles::CoursesAndRounds))
-        m_viskort.show();
+    if (platform::guardAllows(store::GuardFiles::CoursesAndRounds))
+        m_windows->viskort.show();
 }
 
 void HUVUDMENY::HUVUDMENY_M_VisaPrinter_Click()
 {
-    m_printInfo.show();
+    m_windows->printInfo.show();
 }
 
 void HUVUDMENY::HUVUDMENY_M_GraVis_Click()
 {
-    if (store::guardAllows(store::GuardFiles::CoursesAndRounds))
-        m_graphics.show();
+    if (platform::guardAllows(store::GuardFiles::CoursesAndRounds))
+        m_windows->graphics.show();
 }
 
 void HUVUDMENY::HUVUDMENY_M_Hcpvis_Click()
 {
-    if (store::guardAllows(store::GuardFiles::CoursesAndRounds))
-        m_handicapGraph.show();
+    if (platform::guardAllows(store::GuardFiles::CoursesAndRounds))
+        m_windows->handicapGraph.show();
 }
 
 void HUVUDMENY::HUVUDMENY_M_Analy_Click()
 {
-    if (store::guardAllows(store::GuardFiles::CoursesAndRounds))
-        m_analysis.show();
+    if (platform::guardAllows(store::GuardFiles::CoursesAndRounds))
+        m_windows->analysis.show();
 }
 
 void HUVUDMENY::HUVUDMENY_M_DataBana_Click()
 {
-    m_courseRegister.show();
+    m_windows->courseRegister.show();
 }
 
 void HUVUDMENY::HUVUDMENY_M_DataRunda_Click()
 {
-    if (store::guardAllows(store::GuardFiles::CoursesOnly))
-        m_roundRegister.show();
+    if (platform::guardAllows(store::GuardFiles::CoursesOnly))
+        m_windows->roundRegister.show();
 }
 
 void HUVUDMENY::HUVUDMENY_M_SkapaFil_Click()
 {
-    m_report.show();
+    m_windows->report.show();
 }
 
 void HUVUDMENY::HUVUDMENY_M_DataTabort_Click()
 {
-    m_deletion.show();
+    m_windows->deletion.show();
 }
 
 void HUVUDMENY::HUVUDMENY_M_Inform_Click()
 {
-    m_information.show();
+    m_windows->information.show();
 }

@@ -1,14 +1,10 @@
 #pragma once
 
-#include "mainwindow/PRINT_I.h"
-#include "mainwindow/PendingWindow.h"
-#include "mainwindow/VEMTINFO.h"
-#include "platform/form.h"
-#include "registration/REGBANA.h"
-#include "registration/REGRUNDA.h"
-#include "scorecard/VISKORT.h"
+#include "platform/windowkit.h"
 
 #include <QMainWindow>
+
+#include <memory>
 
 class QMenu;
 
@@ -20,6 +16,7 @@ class HUVUDMENY : public QMainWindow
 
 public:
     HUVUDMENY();
+    ~HUVUDMENY() override;
 
 private:
     void buildMenus();
@@ -38,14 +35,8 @@ private:
     void HUVUDMENY_M_DataTabort_Click();
     void HUVUDMENY_M_Inform_Click();
 
-    platform::Instance<VISKORT, VISKORT::State> m_viskort;
-    platform::Instance<PRINT_I, PRINT_I::State> m_printInfo;
-    platform::Instance<mainwindow::Pending<mainwindow::kVEGRAFIK>> m_graphics;
-    platform::Instance<mainwindow::Pending<mainwindow::kVEHCPGRA>> m_handicapGraph;
-    platform::Instance<mainwindow::Pending<mainwindow::kVE_ANALY>> m_analysis;
-    platform::Instance<REGBANA, REGBANA::State> m_courseRegister;
-    platform::Instance<REGRUNDA, REGRUNDA::State> m_roundRegister;
-    platform::Instance<mainwindow::Pending<mainwindow::kSKAPAFIL>> m_report;
-    platform::Instance<mainwindow::Pending<mainwindow::kTABORT>> m_deletion;
-    platform::Instance<VEMTINFO> m_information;
+    // The instances of the windows it opens, kept out of this header.
+    struct Windows;
+    std::unique_ptr<Windows> m_windows;
+    platform::ControlSet m_controls;
 };

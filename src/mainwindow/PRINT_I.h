@@ -1,13 +1,11 @@
 #pragma once
 
-#include "platform/form.h"
+#include "platform/windowkit.h"
 #include "store/tables.h"
-
-class QListWidget;
 
 // Stands where printing a scorecard would be: lists the registered courses and tells
 // the user where a scorecard is printed instead.
-class PRINT_I : public platform::Form
+class PRINT_I : public platform::KitWindow
 {
     Q_OBJECT
 
@@ -27,5 +25,4 @@ private:
     void PRINT_I_Command1_Click();
 
     State &m_state;
-    QListWidget *m_list = nullptr;
 };

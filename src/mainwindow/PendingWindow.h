@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/form.h"
+#include "platform/noticewindow.h"
 
 #include <QStringView>
 
@@ -15,7 +15,7 @@ struct PendingWindowInfo
     QStringView closeButton;
 };
 
-class PendingWindow : public platform::Form
+class PendingWindow : public platform::NoticeWindow
 {
     Q_OBJECT
 

@@ -1,17 +1,23 @@
 #include "platform/controls.h"
 
 #include "platform/keytextbox.h"
+#include "platform/listbox.h"
 #include "platform/optionbutton.h"
 
+#include <QApplication>
 #include <QLabel>
-#include <QListWidget>
+#include <QPalette>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
 
 #include <algorithm>
 
 namespace platform {
 namespace {
+
+// The style outlines a bar's thumb and arrow buttons in a shade of the window colour.
+constexpr QColor kBarOutline(32, 32, 32);
 
 template <class T> T *named(T *control, QStringView name, Twips rect)
 {
@@ -47,9 +53,9 @@ KeyTextBox *makeTextBox(QWidget *parent, QStringView name, Twips rect, QStringVi
     return box;
 }
 
-QListWidget *makeListBox(QWidget *parent, QStringView name, Twips rect)
+ListBox *makeListBox(QWidget *parent, QStringView name, Twips rect)
 {
-    return named(new QListWidget(parent), name, rect);
+    return named(new ListBox(parent), name, rect);
 }
 
 OptionButton *makeOptionButton(QWidget *parent, QStringView name, Twips rect, QStringView text)
@@ -65,6 +71,12 @@ QScrollBar *makeValueBar(QWidget *parent, QStringView name, Qt::Orientation orie
     auto *bar = named(new QScrollBar(orientation, parent), name, rect);
     // The change handler runs once when a drag ends, not at every step of it.
     bar->setTracking(false);
+    // A bar would take the window's colours (white text on purple, say), which the style
+    // draws as faint arrows and thumb: the style's own light palette with a dark outline
+    // shows dark arrows and an outlined thumb in a light groove on every window.
+    QPalette palette = QApplication::style()->standardPalette();
+    palette.setColor(QPalette::Window, kBarOutline);
+    bar->setPalette(palette);
     bar->setRange(minimum, std::max(minimum, maximum));
     bar->setSingleStep(1);
     bar->setPageStep(std::max(1, (bar->maximum() - minimum) / 10));

@@ -6,7 +6,6 @@
 #include <Qt>
 
 class QLabel;
-class QListWidget;
 class QPushButton;
 class QScrollBar;
 class QWidget;
@@ -17,18 +16,19 @@ class QWidget;
 namespace platform {
 
 class KeyTextBox;
+class ListBox;
 class OptionButton;
 
 // Labels show plain text: their text is storage that handlers read back.
 QLabel *makeLabel(QWidget *parent, QStringView name, Twips rect, QStringView text = {});
 QPushButton *makeButton(QWidget *parent, QStringView name, Twips rect, QStringView text);
 KeyTextBox *makeTextBox(QWidget *parent, QStringView name, Twips rect, QStringView text = {});
-QListWidget *makeListBox(QWidget *parent, QStringView name, Twips rect);
+ListBox *makeListBox(QWidget *parent, QStringView name, Twips rect);
 OptionButton *makeOptionButton(QWidget *parent, QStringView name, Twips rect, QStringView text);
 
 // A value bar: its change handler (valueChanged) runs once when a drag ends, at once
 // for clicks, keys and setValue, never for an unchanged value, and when a lower maximum
-// moves the value.
+// moves the value. Its arrows and thumb are drawn dark on light grey on every window colour.
 QScrollBar *makeValueBar(QWidget *parent, QStringView name, Qt::Orientation orientation, Twips rect,
                          int minimum, int maximum, int value);
 // Sets a bar's maximum, never below its minimum.

@@ -30,10 +30,10 @@ void setForeground(QWidget *widget, QColor foreground);
 // The windows' font: sans-serif, bold, 8.25 point (11 px at 96 dpi).
 QFont windowFont();
 
-inline const QColor kPurple = QColor(128, 0, 128); // BGR 8388736
-inline const QColor kWhite = QColor(255, 255, 255);
-inline const QColor kCyan = QColor(0, 255, 255);   // BGR 16776960
-inline const QColor kYellow = QColor(255, 255, 0); // BGR 65535
-inline const QColor kRed = QColor(255, 0, 0);
+inline constexpr QColor kPurple = QColor(128, 0, 128); // BGR 8388736
+inline constexpr QColor kWhite = QColor(255, 255, 255);
+inline constexpr QColor kCyan = QColor(0, 255, 255);   // BGR 16776960
+inline constexpr QColor kYellow = QColor(255, 255, 0); // BGR 65535
+inline constexpr QColor kRed = QColor(255, 0, 0);
 
 } // namespace platform

@@ -1,6 +1,6 @@
 #include "platform/keytextbox.h"
 
-#include "platform/cp1252.h"
+#include "store/cp1252.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -64,6 +64,9 @@ void KeyTextBox::setKeyHandler(KeyHandler handler)
 
 void KeyTextBox::typeCode(int code)
 {
+    // A read-only box takes nothing, and its handler sees nothing either.
+    if (isReadOnly())
+        return;
     const int kept = m_handler ? m_handler(code) : code;
     if (kept == kBackspace)
         backspace();

@@ -21,7 +21,8 @@ public:
 
     void setKeyHandler(KeyHandler handler);
 
-    // Feeds one code through the handler, then into the box as the handler left it.
+    // Feeds one code through the handler, then into the box as the handler left it
+    // (nothing while the box is read-only).
     void typeCode(int code);
 
 protected:

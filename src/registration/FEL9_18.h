@@ -1,15 +1,12 @@
 #pragma once
 
-#include "platform/form.h"
+#include "platform/noticewindow.h"
 
 // FEL9_18: the round register's error window for a played hole without strokes.
-class FEL9_18 : public platform::Form
+class FEL9_18 : public platform::NoticeWindow
 {
     Q_OBJECT
 
 public:
     FEL9_18();
-
-private:
-    void FEL9_18_C_FEL918_Click();
 };

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "platform/form.h"
+#include "platform/noticewindow.h"
 
 #include <QPointer>
 
 // The course register's error window: the course to be saved has neither 9 nor 18
 // complete holes. Loading it closes the register that showed it.
-class FELINMAT : public platform::Form
+class FELINMAT : public platform::NoticeWindow
 {
     Q_OBJECT
 
@@ -23,7 +23,6 @@ private:
     void formLoad() override { FELINMAT_Form_Load(); }
 
     void FELINMAT_Form_Load();
-    void FELINMAT_FEL_IN_Click();
 
     State &m_state;
 };

@@ -1,13 +1,15 @@
 #include "registration/REGBANA.h"
 
-#include "platform/controls.h"
 #include "platform/keytextbox.h"
 #include "platform/optionbutton.h"
 #include "platform/services.h"
+#include "platform/storemessages.h"
+#include "registration/REGBANA_controls.h"
 #include "registration/coursesave.h"
 #include "store/format.h"
 #include "store/loading.h"
 #include "store/numbers.h"
+#include "store/records.h"
 #include "store/writing.h"
 
 #include <QLabel>
@@ -34,34 +36,6 @@ constexpr HoleValue kHoleValues[] = {
     {HScroll4, XPAR, store::parCell},
 };
 
-QWidget *makeControl(QWidget *parent, const ControlRow &row)
-{
-    switch (row.kind) {
-    case Kind::Option:
-        return platform::makeOptionButton(parent, row.name, row.rect, row.text);
-    case Kind::VerticalBar:
-    case Kind::HorizontalBar:
-        return platform::makeValueBar(parent, row.name,
-                                      row.kind == Kind::VerticalBar ? Qt::Vertical : Qt::Horizontal, row.rect,
-                                      row.minimum, row.maximum, row.minimum);
-    case Kind::Button:
-        return platform::makeButton(parent, row.name, row.rect, row.text);
-    case Kind::TextBox:
-        return platform::makeTextBox(parent, row.name, row.rect, row.text);
-    case Kind::Label:
-        break;
-    }
-    return platform::makeLabel(parent, row.name, row.rect, row.text);
-}
-
-void applyLook(QWidget *control, Look look)
-{
-    if (look == Look::YellowText)
-        platform::setForeground(control, platform::kYellow);
-    else if (look == Look::Cyan) // dark text, readable on the light face
-        platform::setColours(control, platform::kCyan, Qt::black);
-}
-
 // A cell's number as a bar value; a value outside the bar's range goes to its nearest end.
 int barValueOf(const QScrollBar *bar, const QString &text)
 {
@@ -71,51 +45,43 @@ int barValueOf(const QScrollBar *bar, const QString &text)
 
 } // namespace
 
-REGBANA::REGBANA(State &state) : platform::Form(u"REGBANA", u"REGISTRERA EN BANA", 8655, 4770), m_state(state)
+REGBANA::REGBANA(State &state)
+    : platform::KitWindow(
+          {u"REGBANA", u"REGISTRERA EN BANA", 8655, 4770, platform::kPurpleWindow, kControls}),
+      m_state(state)
 {
-    platform::setColours(this, platform::kPurple, platform::kWhite);
-    buildControls();
     connectHandlers();
-}
-
-void REGBANA::buildControls()
-{
-    for (const ControlRow &row : kControls) {
-        QWidget *control = makeControl(this, row);
-        applyLook(control, row.look);
-        control->setVisible(row.shown);
-        m_controls[row.id] = control;
-    }
 }
 
 void REGBANA::connectHandlers()
 {
-    nameBox()->setKeyHandler([this](int code) { return REGBANA_RB_Namn_KeyPress(code); });
-    connect(button(RB_NAMNKLAR), &QPushButton::clicked, this, &REGBANA::REGBANA_RB_NAMNKLAR_Click);
-    connect(button(RB_NAMNAVBRYT), &QPushButton::clicked, this, &REGBANA::REGBANA_RB_NAMNAVBRYT_Click);
-    connect(button(RB_KLAR), &QPushButton::clicked, this, &REGBANA::REGBANA_RB_KLAR_Click);
-    connect(bar(VScroll1), &QScrollBar::valueChanged, this, &REGBANA::REGBANA_VScroll1_Change);
-    connect(bar(HScroll1), &QScrollBar::valueChanged, this, &REGBANA::REGBANA_HScroll1_Change);
-    connect(bar(HScroll2), &QScrollBar::valueChanged, this, &REGBANA::REGBANA_HScroll2_Change);
-    connect(bar(HScroll3), &QScrollBar::valueChanged, this, &REGBANA::REGBANA_HScroll3_Change);
-    connect(bar(HScroll4), &QScrollBar::valueChanged, this, &REGBANA::REGBANA_HScroll4_Change);
+    m_controls.textBox(RB_Namn)->setKeyHandler([this](int code) { return REGBANA_RB_Namn_KeyPress(code); });
+    connect(m_controls.button(RB_NAMNKLAR), &QPushButton::clicked, this, &REGBANA::REGBANA_RB_NAMNKLAR_Click);
+    connect(m_controls.button(RB_NAMNAVBRYT), &QPushButton::clicked, this,
+            &REGBANA::REGBANA_RB_NAMNAVBRYT_Click);
+    connect(m_controls.button(RB_KLAR), &QPushButton::clicked, this, &REGBANA::REGBANA_RB_KLAR_Click);
+    connect(m_controls.bar(VScroll1), &QScrollBar::valueChanged, this, &REGBANA::REGBANA_VScroll1_Change);
+    connect(m_controls.bar(HScroll1), &QScrollBar::valueChanged, this, &REGBANA::REGBANA_HScroll1_Change);
+    connect(m_controls.bar(HScroll2), &QScrollBar::valueChanged, this, &REGBANA::REGBANA_HScroll2_Change);
+    connect(m_controls.bar(HScroll3), &QScrollBar::valueChanged, this, &REGBANA::REGBANA_HScroll3_Change);
+    connect(m_controls.bar(HScroll4), &QScrollBar::valueChanged, this, &REGBANA::REGBANA_HScroll4_Change);
 }
 
 void REGBANA::REGBANA_Form_Load()
 {
     m_state.inmatat_namn.clear();
-    label(XHAL)->setText(u"1"_s);
+    m_controls.label(XHAL)->setText(u"1"_s);
 
     store::LoadPlan plan;
     plan.courses = store::WhenEmpty::Silent;
-    const store::LoadResult loaded = store::load(m_state.tables, plan);
+    const store::LoadResult loaded = platform::loadAndTell(m_state.tables, plan);
     m_state.sista_bana = registration::lastCourseRow(m_state.tables);
     registration::writeStatusTexts(m_state.tables.bantabell, m_state.sista_bana);
 
     // The chooser starts at row 0; the chooser and the hole step are hidden as made.
-    label(RB_N2)->setText(m_state.tables.bantabell[0][0]);
+    m_controls.label(RB_N2)->setText(m_state.tables.bantabell[0][0]);
     // A file that could not be read whole is never written over: the loader has said so.
-    button(RB_KLAR)->setEnabled(!loaded.failed);
+    m_controls.button(RB_KLAR)->setEnabled(!loaded.failed);
 }
 
 int REGBANA::REGBANA_RB_Namn_KeyPress(int code)
@@ -125,7 +91,7 @@ int REGBANA::REGBANA_RB_Namn_KeyPress(int code)
 
 void REGBANA::REGBANA_RB_NAMNKLAR_Click()
 {
-    const QString typed = nameBox()->text();
+    const QString typed = m_controls.textBox(RB_Namn)->text();
     if (m_state.tables.bantabell[0][0] == registration::noCourseText() && typed.isEmpty()) {
         platform::message(u"Du har ingen bana registrerad!"_s, u"Information"_s, platform::kStyleOkOnly);
         return;
@@ -134,33 +100,35 @@ void REGBANA::REGBANA_RB_NAMNKLAR_Click()
     m_state.inmatat_namn = typed;
     const bool nameGiven = !typed.isEmpty();
     if (nameGiven && !registration::canAddCourse(m_state.sista_bana)) {
-        platform::errorMessage(u"Du kan inte registrera fler än 101 banor."_s);
+        platform::tellCourseLimit();
         return;
     }
     if (nameGiven && registration::isReservedName(typed)) {
         platform::beep();
         return;
     }
+    // What the box shows from here on is the name that is saved.
+    m_controls.textBox(RB_Namn)->setReadOnly(true);
 
-    setShown({VScroll1, Label1, Option1, RB_N2, Label5}, true);
-    setShown({Label4}, false);
+    m_controls.setShown({VScroll1, Label1, Option1, RB_N2, Label5}, true);
+    m_controls.setShown({Label4}, false);
     if (nameGiven) {
-        option()->setChecked(false);
+        m_controls.option(Option1)->setChecked(false);
         m_state.aktuell_rad = m_state.sista_bana;
     } else {
-        setShown({RB_Namn, Label2, Label3}, false);
-        m_state.aktuell_rad = bar(VScroll1)->value();
+        m_controls.setShown({RB_Namn, Label2, Label3}, false);
+        m_state.aktuell_rad = m_controls.bar(VScroll1)->value();
     }
 
     const bool rowFree = !nameGiven && registration::isFreeRow(currentRow());
-    const registration::CourseChoice choice =
-        registration::decideCourse(nameGiven, option()->isChecked(), rowFree, m_state.sista_bana);
+    const registration::CourseChoice choice = registration::decideCourse(
+        nameGiven, m_controls.option(Option1)->isChecked(), rowFree, m_state.sista_bana);
     if (choice == registration::CourseChoice::Beep) {
         platform::beep();
         return;
     }
     if (choice == registration::CourseChoice::Change)
-        m_state.inmatat_namn = label(RB_N2)->text();
+        m_state.inmatat_namn = m_controls.label(RB_N2)->text();
 
     const bool newCourse = choice == registration::CourseChoice::NewCourse;
     showHoleStep(newCourse);
@@ -172,32 +140,32 @@ void REGBANA::REGBANA_RB_NAMNKLAR_Click()
 
 void REGBANA::showHoleStep(bool newCourse)
 {
-    setShown({RB_H1}, true);
-    setShown({RB_NAMNKLAR, Label3}, false);
-    setShown({RB_NAMNAVBRYT}, true);
-    setShown({RB_KLAR}, !newCourse);
-    setShown({VScroll1, Option1, Label5, Label1}, false);
-    setShown({RB_HC1, RB_M1, RB_P1}, true);
+    m_controls.setShown({RB_H1}, true);
+    m_controls.setShown({RB_NAMNKLAR, Label3}, false);
+    m_controls.setShown({RB_NAMNAVBRYT}, true);
+    m_controls.setShown({RB_KLAR}, !newCourse);
+    m_controls.setShown({VScroll1, Option1, Label5, Label1}, false);
+    m_controls.setShown({RB_HC1, RB_M1, RB_P1}, true);
     for (const Control id : {XMETER, XPAR, XHCP})
-        label(id)->setText(u"1"_s);
-    setShown({HScroll1, HScroll2, HScroll3, HScroll4, Label6, XHAL, XMETER, XPAR, XHCP}, true);
+        m_controls.label(id)->setText(u"1"_s);
+    m_controls.setShown({HScroll1, HScroll2, HScroll3, HScroll4, Label6, XHAL, XMETER, XPAR, XHCP}, true);
     if (newCourse)
-        setShown({RB_N2}, false);
+        m_controls.setShown({RB_N2}, false);
 }
 
 void REGBANA::REGBANA_VScroll1_Change()
 {
-    label(RB_N2)->setText(m_state.tables.bantabell[bar(VScroll1)->value()][0]);
-    option()->setChecked(false);
+    m_controls.label(RB_N2)->setText(m_state.tables.bantabell[m_controls.bar(VScroll1)->value()][0]);
+    m_controls.option(Option1)->setChecked(false);
 }
 
 void REGBANA::REGBANA_HScroll1_Change()
 {
-    const int hole = bar(HScroll1)->value();
-    label(XHAL)->setText(store::numberText(hole));
+    const int hole = m_controls.bar(HScroll1)->value();
+    m_controls.label(XHAL)->setText(store::numberText(hole));
     // A new course may be saved on arriving at hole 9 or 18 from a hole longer than 1 metre.
-    if (!option()->isChecked())
-        setShown({RB_KLAR}, (hole == 9 || hole == 18) && bar(HScroll2)->value() > 1);
+    if (!m_controls.option(Option1)->isChecked())
+        m_controls.setShown({RB_KLAR}, store::isNineOrEighteen(hole) && m_controls.bar(HScroll2)->value() > 1);
     showHoleValues(hole);
 }
 
@@ -207,12 +175,12 @@ void REGBANA::showHoleValues(int hole)
 {
     for (const HoleValue &value : kHoleValues) {
         const QString text = currentRow()[value.cell(hole)];
-        QScrollBar *valueBar = bar(value.bar);
+        QScrollBar *valueBar = m_controls.bar(value.bar);
         if (text.isEmpty()) {
-            label(value.label)->setText(u"1"_s);
+            m_controls.label(value.label)->setText(u"1"_s);
             valueBar->setValue(1);
         } else {
-            label(value.label)->setText(text);
+            m_controls.label(value.label)->setText(text);
             valueBar->setValue(barValueOf(valueBar, text));
         }
     }
@@ -235,8 +203,8 @@ void REGBANA::REGBANA_HScroll4_Change()
 
 void REGBANA::storeHoleValue(Control barId, Control labelId, int cell)
 {
-    const QString text = store::numberText(bar(barId)->value());
-    label(labelId)->setText(text);
+    const QString text = store::numberText(m_controls.bar(barId)->value());
+    m_controls.label(labelId)->setText(text);
     currentRow()[cell] = text;
 }
 
@@ -246,7 +214,7 @@ void REGBANA::REGBANA_RB_KLAR_Click()
     row[0] = m_state.inmatat_namn;
     const int holes = registration::countCompleteHoles(row);
     row[1] = store::numberText(holes);
-    if (!registration::isSavableCount(holes)) {
+    if (!store::isNineOrEighteen(holes)) {
         platform::beep();
         platform::beep();
         row.fill(QString());
@@ -258,7 +226,7 @@ void REGBANA::REGBANA_RB_KLAR_Click()
     // is never dropped, not even one whose name reads as a free row.
     const QByteArray bytes = store::courseFileBytes(m_state.tables.bantabell, m_state.sista_bana + 1);
     // A failed write has been reported; the register stays open so nothing entered is lost.
-    if (!store::saveFiles({{store::fileName(store::DataFile::Courses), bytes}}))
+    if (!platform::saveFiles({{store::fileName(store::DataFile::Courses), bytes}}))
         return;
     if (m_state.sista_bana == 0)
         platform::message(
@@ -284,40 +252,9 @@ void REGBANA::REGBANA_RB_NAMNAVBRYT_Click()
     unload();
 }
 
-QLabel *REGBANA::label(Control id) const
-{
-    return static_cast<QLabel *>(m_controls[id]);
-}
-
-QScrollBar *REGBANA::bar(Control id) const
-{
-    return static_cast<QScrollBar *>(m_controls[id]);
-}
-
-QPushButton *REGBANA::button(Control id) const
-{
-    return static_cast<QPushButton *>(m_controls[id]);
-}
-
-platform::KeyTextBox *REGBANA::nameBox() const
-{
-    return static_cast<platform::KeyTextBox *>(m_controls[RB_Namn]);
-}
-
-platform::OptionButton *REGBANA::option() const
-{
-    return static_cast<platform::OptionButton *>(m_controls[Option1]);
-}
-
-void REGBANA::setShown(std::initializer_list<Control> ids, bool shown)
-{
-    for (const Control id : ids)
-        m_controls[id]->setVisible(shown);
-}
-
 int REGBANA::currentHole() const
 {
-    return static_cast<int>(store::numericValue(label(XHAL)->text()));
+    return static_cast<int>(store::numericValue(m_controls.label(XHAL)->text()));
 }
 
 store::CourseRow &REGBANA::currentRow()

@@ -1,27 +1,18 @@
 #pragma once
 
-#include "platform/form.h"
+#include "platform/windowkit.h"
 #include "registration/FELINMAT.h"
-#include "registration/REGBANA_controls.h"
 #include "store/tables.h"
 
 #include <QString>
 
-#include <array>
-#include <initializer_list>
-
-class QLabel;
-class QPushButton;
-class QScrollBar;
-
-namespace platform {
-class KeyTextBox;
-class OptionButton;
-} // namespace platform
+namespace regbana {
+enum Control : int;
+}
 
 // The course register: registers a new course or changes the hole values of a registered
 // one, one hole at a time, and rewrites VEMTORBF whole when the course is saved.
-class REGBANA : public platform::Form
+class REGBANA : public platform::KitWindow
 {
     Q_OBJECT
 
@@ -38,7 +29,6 @@ public:
     explicit REGBANA(State &state);
 
 private:
-    void buildControls();
     void connectHandlers();
 
     void formLoad() override { REGBANA_Form_Load(); }
@@ -59,15 +49,8 @@ private:
     void storeHoleValue(regbana::Control bar, regbana::Control label, int cell);
     void showInputError();
 
-    QLabel *label(regbana::Control id) const;
-    QScrollBar *bar(regbana::Control id) const;
-    QPushButton *button(regbana::Control id) const;
-    platform::KeyTextBox *nameBox() const;
-    platform::OptionButton *option() const;
-    void setShown(std::initializer_list<regbana::Control> ids, bool shown);
     int currentHole() const;
     store::CourseRow &currentRow();
 
     State &m_state;
-    std::array<QWidget *, regbana::kControlCount> m_controls{};
 };

@@ -1,20 +1,14 @@
 #pragma once
 
-#include "platform/geometry.h"
-
-#include <QStringView>
-
-#include <iterator>
+#include "platform/windowkit.h"
 
 // The controls of the course register, in the order they are made.
 namespace regbana {
 
-enum class Kind { Option, VerticalBar, HorizontalBar, Button, TextBox, Label };
-// Label4 has yellow text; the chooser's name and the four value labels a cyan face.
-enum class Look { Window, YellowText, Cyan };
+using platform::ControlRow;
+using enum platform::Kind;
 
-// Indexes into kControls, in the same order.
-enum Control {
+enum Control : int {
     Option1,
     VScroll1,
     HScroll1,
@@ -43,18 +37,11 @@ enum Control {
     kControlCount
 };
 
-struct ControlRow
-{
-    Control id;
-    Kind kind;
-    QStringView name;
-    platform::Twips rect;
-    QStringView text = {};
-    bool shown = false;
-    Look look = Look::Window;
-    int minimum = 0; // value bars: the range; the value starts at the minimum
-    int maximum = 0;
-};
+// Label4 has yellow text; the chooser's name and the four value labels a cyan face with
+// dark text, readable on the light face.
+inline constexpr platform::Look kWindow{};
+inline constexpr platform::Look kYellowText{.text = platform::fixed(platform::kYellow)};
+inline constexpr platform::Look kCyan{.back = platform::fixed(platform::kCyan), .text = platform::kBlack};
 
 inline constexpr QStringView kLabel4Text =
     u"Om du vill registrera en ny bana: Skriv in banans namn under 'BANANS NAMN' + 'OK'. Om du vill ändra "
@@ -68,48 +55,45 @@ inline constexpr QStringView kLabel3Text =
     u"xxxx är det årtal du registrerade in banan. Det kan ju bli så att banan förändras = ny bana som då "
     u"registreras in som (xxxx-xxxx)";
 
-using enum Kind;
-using enum Look;
-
+// Value bars start at their minimum.
 inline constexpr ControlRow kControls[] = {
-    {Option1, Option, u"Option1", {5640, 2880, 255, 255}, u"Option1"},
-    {VScroll1, VerticalBar, u"VScroll1", {120, 2040, 255, 855}, {}, false, Window, 0, 50},
-    {HScroll1, HorizontalBar, u"HScroll1", {1200, 3120, 1935, 255}, {}, false, Window, 1, 18},
-    {RB_NAMNAVBRYT, Button, u"RB_NAMNAVBRYT", {6120, 4320, 2415, 375}, u"AVBRYT", true},
-    {RB_NAMNKLAR, Button, u"RB_NAMNKLAR", {7440, 1920, 1095, 735}, u"OK", true},
-    {RB_Namn, TextBox, u"RB_Namn", {480, 1920, 6855, 285}, {}, true},
-    {HScroll4, HorizontalBar, u"HScroll4", {1200, 4080, 3735, 255}, {}, false, Window, 1, 9},
-    {HScroll3, HorizontalBar, u"HScroll3", {1200, 4440, 3735, 255}, {}, false, Window, 1, 18},
-    {HScroll2, HorizontalBar, u"HScroll2", {1200, 3720, 3735, 255}, {}, false, Window, 1, 999},
-    {RB_KLAR, Button, u"RB_KLAR", {6120, 3720, 2415, 495}, u"REGISTRERING SPARAS"},
-    {Label6, Label, u"Label6", {1440, 3480, 3495, 255}, u"1          250       500       750       999"},
-    {Label5, Label, u"Label5", {6240, 2880, 2415, 255}, u"Klicka sedan på 'OK' ovan."},
-    {Label4, Label, u"Label4", {120, 120, 4935, 1455}, kLabel4Text, true, YellowText},
-    {Label3, Label, u"Label3", {5040, 0, 3615, 1815}, kLabel3Text, true},
+    {Option1, OptionButton, u"Option1", {5640, 2880, 255, 255}, u"Option1", kWindow, false},
+    {VScroll1, VerticalBar, u"VScroll1", {120, 2040, 255, 855}, {}, kWindow, false, 0, 50},
+    {HScroll1, HorizontalBar, u"HScroll1", {1200, 3120, 1935, 255}, {}, kWindow, false, 1, 18, 1},
+    {RB_NAMNAVBRYT, Button, u"RB_NAMNAVBRYT", {6120, 4320, 2415, 375}, u"AVBRYT"},
+    {RB_NAMNKLAR, Button, u"RB_NAMNKLAR", {7440, 1920, 1095, 735}, u"OK"},
+    {RB_Namn, TextBox, u"RB_Namn", {480, 1920, 6855, 285}},
+    {HScroll4, HorizontalBar, u"HScroll4", {1200, 4080, 3735, 255}, {}, kWindow, false, 1, 9, 1},
+    {HScroll3, HorizontalBar, u"HScroll3", {1200, 4440, 3735, 255}, {}, kWindow, false, 1, 18, 1},
+    {HScroll2, HorizontalBar, u"HScroll2", {1200, 3720, 3735, 255}, {}, kWindow, false, 1, 999, 1},
+    {RB_KLAR, Button, u"RB_KLAR", {6120, 3720, 2415, 495}, u"REGISTRERING SPARAS", kWindow, false},
+    {Label6,
+     Label,
+     u"Label6",
+     {1440, 3480, 3495, 255},
+     u"1          250       500       750       999",
+     kWindow,
+     false},
+    {Label5, Label, u"Label5", {6240, 2880, 2415, 255}, u"Klicka sedan på 'OK' ovan.", kWindow, false},
+    {Label4, Label, u"Label4", {120, 120, 4935, 1455}, kLabel4Text, kYellowText},
+    {Label3, Label, u"Label3", {5040, 0, 3615, 1815}, kLabel3Text},
     {Label1,
      Label,
      u"Label1",
      {720, 2880, 4935, 255},
-     u"REGISTRERADE BANOR. (efter val ovan, klicka här)--->"},
-    {RB_N2, Label, u"RB_N2", {480, 2400, 6855, 255}, {}, false, Cyan},
-    {XPAR, Label, u"XPAR", {720, 4080, 345, 255}, {}, false, Cyan},
-    {XHCP, Label, u"XHCP", {720, 4440, 345, 255}, {}, false, Cyan},
-    {XMETER, Label, u"XMETER", {720, 3720, 345, 255}, {}, false, Cyan},
-    {XHAL, Label, u"XHAL", {720, 3120, 345, 255}, {}, false, Cyan},
-    {RB_P1, Label, u"RB_P1", {120, 4080, 375, 255}, u"Par"},
-    {RB_HC1, Label, u"RB_HC1", {120, 4440, 375, 255}, u"Hcp"},
-    {RB_M1, Label, u"RB_M1", {120, 3720, 495, 255}, u"Meter"},
-    {RB_H1, Label, u"RB_H1", {120, 3120, 375, 255}, u"HÅL "},
-    {Label2, Label, u"Label2", {720, 1560, 1455, 255}, u"BANANS NAMN", true},
+     u"REGISTRERADE BANOR. (efter val ovan, klicka här)--->",
+     kWindow,
+     false},
+    {RB_N2, Label, u"RB_N2", {480, 2400, 6855, 255}, {}, kCyan, false},
+    {XPAR, Label, u"XPAR", {720, 4080, 345, 255}, {}, kCyan, false},
+    {XHCP, Label, u"XHCP", {720, 4440, 345, 255}, {}, kCyan, false},
+    {XMETER, Label, u"XMETER", {720, 3720, 345, 255}, {}, kCyan, false},
+    {XHAL, Label, u"XHAL", {720, 3120, 345, 255}, {}, kCyan, false},
+    {RB_P1, Label, u"RB_P1", {120, 4080, 375, 255}, u"Par", kWindow, false},
+    {RB_HC1, Label, u"RB_HC1", {120, 4440, 375, 255}, u"Hcp", kWindow, false},
+    {RB_M1, Label, u"RB_M1", {120, 3720, 495, 255}, u"Meter", kWindow, false},
+    {RB_H1, Label, u"RB_H1", {120, 3120, 375, 255}, u"HÅL ", kWindow, false},
+    {Label2, Label, u"Label2", {720, 1560, 1455, 255}, u"BANANS NAMN"},
 };
-
-constexpr bool rowsInOrder()
-{
-    for (int i = 0; i < kControlCount; ++i)
-        if (kControls[i].id != i)
-            return false;
-    return true;
-}
-static_assert(std::size(kControls) == kControlCount && rowsInOrder());
 
 } // namespace regbana

@@ -3,15 +3,17 @@
 #include "platform/controls.h"
 #include "platform/keytextbox.h"
 #include "platform/services.h"
+#include "platform/storemessages.h"
+#include "registration/REGRUNDA_controls.h"
+#include "registration/RoundSaveMessages.h"
 #include "registration/roundkeys.h"
 #include "registration/roundrecords.h"
 #include "registration/roundsave.h"
 #include "store/loading.h"
 #include "store/numbers.h"
+#include "store/records.h"
 
-#include <QApplication>
 #include <QLabel>
-#include <QPalette>
 #include <QPushButton>
 #include <QScrollBar>
 
@@ -25,66 +27,36 @@ namespace {
 constexpr int kDefaultPoints = 36;
 constexpr int kDefaultPlayType = 1; // "Sällskap"
 
-constexpr QStringView kLevels[] = {u"INGEN", u"MELLAN", u"FULL"};
-constexpr QStringView kPlayTypes[] = {u"Tävling", u"Sällskap", u"Ensam"};
-
-QColor shadeColour(Shade shade)
-{
-    switch (shade) {
-    case Shade::Cyan:
-        return platform::kCyan;
-    case Shade::White:
-        return platform::kWhite;
-    case Shade::SystemWindow:
-        return QApplication::palette().color(QPalette::Base);
-    case Shade::Purple:
-        return platform::kPurple;
-    }
-    return platform::kWhite;
-}
-
 QString yesNo(int value)
 {
     return value == 1 ? u"JA"_s : u"NEJ"_s;
 }
 
-bool isChooserControl(const QString &name)
+bool isChooserControl(int id)
 {
-    return std::find(std::begin(kCourseChooserControls), std::end(kCourseChooserControls), name) !=
-           std::end(kCourseChooserControls);
+    return std::ranges::find(kCourseChooserControls, id) != std::end(kCourseChooserControls);
 }
 
-bool isExtendedControl(const QString &name)
+bool isExtendedControl(int id)
 {
-    return std::any_of(std::begin(kExtended), std::end(kExtended), [&name](const Trio &trio) {
-        return std::find(trio.begin(), trio.end(), name) != trio.end();
-    });
+    return std::ranges::any_of(kExtended,
+                               [id](const Trio &trio) { return std::ranges::find(trio, id) != trio.end(); });
 }
 
 } // namespace
 
 REGRUNDA::REGRUNDA(State &state)
-    : platform::Form(u"REGRUNDA", u"REGISTRERA EN GOLFRUNDA", 8580, 5535), m_state(state)
+    : platform::KitWindow(
+          {u"REGRUNDA", u"REGISTRERA EN GOLFRUNDA", 8580, 5535, platform::kPurpleWindow, kControls}),
+      m_state(state)
 {
-    platform::setColours(this, platform::kPurple, platform::kWhite);
-    buildCaptions();
-    buildValueLabels();
-    buildTextBoxes();
-    buildBars();
-    buildButtons();
-    for (QStringView name : kHiddenAtStart)
-        setShown(name, false);
+    connectHandlers();
 }
 
-void REGRUNDA::added(QWidget *control)
-{
-    m_controls.push_back(control);
-}
-
-void REGRUNDA::buildBars()
+void REGRUNDA::connectHandlers()
 {
     using Handler = void (REGRUNDA::*)();
-    static constexpr std::array<Handler, kBarCount> handlers{
+    static constexpr Handler kBarHandlers[] = {
         &REGRUNDA::REGRUNDA_VScroll1_Change,  &REGRUNDA::REGRUNDA_HScroll1_Change,
         &REGRUNDA::REGRUNDA_HScroll2_Change,  &REGRUNDA::REGRUNDA_HScroll3_Change,
         &REGRUNDA::REGRUNDA_HScroll4_Change,  &REGRUNDA::REGRUNDA_HScroll5_Change,
@@ -97,70 +69,15 @@ void REGRUNDA::buildBars()
         &REGRUNDA::REGRUNDA_HScroll18_Change, &REGRUNDA::REGRUNDA_HScroll19_Change,
         &REGRUNDA::REGRUNDA_HScroll20_Change,
     };
-    for (int i = 0; i < kBarCount; ++i) {
-        const BarRow &row = kBars[i];
-        const Qt::Orientation orientation = i == VScroll1 ? Qt::Vertical : Qt::Horizontal;
-        m_bars[i] = platform::makeValueBar(this, row.name, orientation, row.rect, row.minimum, row.maximum,
-                                           row.start);
-        added(m_bars[i]);
-        connect(m_bars[i], &QScrollBar::valueChanged, this, handlers[i]);
-    }
-}
-
-void REGRUNDA::buildValueLabels()
-{
-    for (int i = 0; i < kValueLabelCount; ++i) {
-        const ValueLabelRow &row = kValueLabels[i];
-        QLabel *label = platform::makeLabel(this, row.name, row.rect);
-        label->setFrameStyle(QFrame::Box | QFrame::Plain);
-        label->setAlignment(Qt::AlignCenter);
-        const bool purple = row.shade == Shade::Purple;
-        platform::setColours(label, shadeColour(row.shade), purple ? platform::kWhite : QColor(Qt::black));
-        m_labels[i] = label;
-        added(label);
-    }
-    // The course name stands left in a serif face.
-    QFont serif = platform::windowFont();
-    serif.setFamilies({u"Times New Roman"_s, u"serif"_s});
-    serif.setStyleHint(QFont::Serif);
-    m_labels[RG1]->setFont(serif);
-    m_labels[RG1]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-}
-
-void REGRUNDA::buildTextBoxes()
-{
-    for (int i = 0; i < kTextBoxCount; ++i) {
-        const TextBoxRow &row = kTextBoxes[i];
-        platform::KeyTextBox *box = platform::makeTextBox(this, row.name, row.rect);
-        platform::setColours(box, platform::kWhite, QColor(Qt::black));
-        if (i != InfRund)
-            box->setAlignment(Qt::AlignCenter);
-        m_boxes[i] = box;
-        added(box);
-    }
-    for (TextBox digits : {DD, DM, DY, PO, HCPF1, HCPE1})
-        m_boxes[digits]->setKeyHandler(registration::digitKey);
-    m_boxes[InfRund]->setKeyHandler(registration::noteKey);
-    m_boxes[TSE]->setKeyHandler([this](int code) { return REGRUNDA_TSE_KeyPress(code); });
-}
-
-void REGRUNDA::buildCaptions()
-{
-    for (const CaptionRow &row : kCaptions) {
-        QLabel *label = platform::makeLabel(this, row.name, row.rect, row.text);
-        platform::setColours(label, platform::kPurple, platform::kWhite);
-        added(label);
-    }
-}
-
-void REGRUNDA::buildButtons()
-{
-    m_spara = platform::makeButton(this, u"C_Spara", kSparaRect, u"SPARA");
-    connect(m_spara, &QPushButton::clicked, this, &REGRUNDA::REGRUNDA_C_Spara_Click);
-    added(m_spara);
-    m_avbryt = platform::makeButton(this, u"C_Avbryt", kAvbrytRect, u"Avbryt");
-    connect(m_avbryt, &QPushButton::clicked, this, &REGRUNDA::REGRUNDA_C_Avbryt_Click);
-    added(m_avbryt);
+    static_assert(std::size(kBarHandlers) == HScroll20 - VScroll1 + 1);
+    for (int i = 0; i < int(std::size(kBarHandlers)); ++i)
+        connect(m_controls.bar(VScroll1 + i), &QScrollBar::valueChanged, this, kBarHandlers[i]);
+    for (int digits : {DD, DM, DY, PO, HCPF1, HCPE1})
+        m_controls.textBox(digits)->setKeyHandler(registration::digitKey);
+    m_controls.textBox(InfRund)->setKeyHandler(registration::noteKey);
+    m_controls.textBox(TSE)->setKeyHandler([this](int code) { return REGRUNDA_TSE_KeyPress(code); });
+    connect(m_controls.button(C_Spara), &QPushButton::clicked, this, &REGRUNDA::REGRUNDA_C_Spara_Click);
+    connect(m_controls.button(C_Avbryt), &QPushButton::clicked, this, &REGRUNDA::REGRUNDA_C_Avbryt_Click);
 }
 
 void REGRUNDA::formLoad()
@@ -177,7 +94,9 @@ void REGRUNDA::REGRUNDA_Form_Load()
 
     const store::LoadPlan plan{.courses = store::WhenEmpty::MessageContinue,
                                .rounds = store::WhenEmpty::Silent};
-    const bool read = !store::load(m_state.tables, plan).failed;
+    // A damaged or missing file was told of: the register then writes nothing.
+    m_state.mayWrite = !platform::loadAndTell(m_state.tables, plan).failed;
+    const bool read = m_state.mayWrite;
     // No course was read (an empty course file, or one that could not be read).
     if (courseCell(0, 0).isEmpty()) {
         m_state.tables.bantabell.resize(std::max<size_t>(m_state.tables.bantabell.size(), 1));
@@ -185,25 +104,25 @@ void REGRUNDA::REGRUNDA_Form_Load()
     }
     showFirstCourse();
 
-    m_labels[Utoka]->setText(kLevels[0].toString());
-    m_bars[HScroll2]->setValue(0);
+    m_controls.label(Utoka)->setText(store::levelName(store::Level::Ingen));
+    m_controls.bar(HScroll2)->setValue(0);
     setExtendedDefaults();
 
-    m_bars[HScroll9]->setValue(1);
-    m_bars[HScroll10]->setValue(1);
-    m_bars[HScroll11]->setValue(registration::yearDefault(platform::today()));
-    m_bars[HScroll12]->setValue(kDefaultPoints);
+    m_controls.bar(HScroll9)->setValue(1);
+    m_controls.bar(HScroll10)->setValue(1);
+    m_controls.bar(HScroll11)->setValue(registration::yearDefault(platform::today()));
+    m_controls.bar(HScroll12)->setValue(kDefaultPoints);
     setValueDefaults(read);
 }
 
 void REGRUNDA::showFirstCourse()
 {
-    m_labels[RG1]->setText(courseCell(0, 0));
-    m_labels[HA1]->setText(u"1"_s);
-    m_labels[MA1]->setText(courseCell(0, store::metresCell(1)));
-    m_labels[HCP1]->setText(courseCell(0, store::strokeIndexCell(1)));
-    m_labels[PA1]->setText(courseCell(0, store::parCell(1)));
-    m_labels[AntSl]->setText(u"0"_s);
+    m_controls.label(RG1)->setText(courseCell(0, 0));
+    m_controls.label(HA1)->setText(u"1"_s);
+    m_controls.label(MA1)->setText(courseCell(0, store::metresCell(1)));
+    m_controls.label(HCP1)->setText(courseCell(0, store::strokeIndexCell(1)));
+    m_controls.label(PA1)->setText(courseCell(0, store::parCell(1)));
+    m_controls.label(AntSl)->setText(u"0"_s);
     m_state.sista_hal = registration::lastHoleIndex(courseCell(0, 1));
 }
 
@@ -211,7 +130,7 @@ void REGRUNDA::setExtendedDefaults()
 {
     resetExtendedBars();
     for (const Trio &trio : kExtended)
-        setShown(trio, false);
+        m_controls.setShown(trio, false);
 }
 
 void REGRUNDA::setValueDefaults(bool roundsRead)
@@ -225,62 +144,62 @@ void REGRUNDA::setValueDefaults(bool roundsRead)
     const registration::HandicapParts after = registration::handicapParts(last[store::kHcpEfter]);
     const registration::HandicapParts slope = registration::handicapParts(last[store::kSlopeHcp]);
 
-    m_bars[HScroll13]->setValue(after.whole);
-    m_bars[HScroll14]->setValue(after.whole);
-    m_bars[HScroll15]->setValue(kDefaultPlayType);
-    m_boxes[DD]->setText(barText(HScroll9));
-    m_boxes[DM]->setText(barText(HScroll10));
-    m_boxes[DY]->setText(barText(HScroll11));
-    m_boxes[PO]->setText(barText(HScroll12));
-    m_boxes[HCPF1]->setText(barText(HScroll13));
-    m_boxes[HCPE1]->setText(barText(HScroll14));
-    m_boxes[TSE]->setText(kPlayTypes[kDefaultPlayType].toString());
+    m_controls.bar(HScroll13)->setValue(after.whole);
+    m_controls.bar(HScroll14)->setValue(after.whole);
+    m_controls.bar(HScroll15)->setValue(kDefaultPlayType);
+    m_controls.textBox(DD)->setText(barText(HScroll9));
+    m_controls.textBox(DM)->setText(barText(HScroll10));
+    m_controls.textBox(DY)->setText(barText(HScroll11));
+    m_controls.textBox(PO)->setText(barText(HScroll12));
+    m_controls.textBox(HCPF1)->setText(barText(HScroll13));
+    m_controls.textBox(HCPE1)->setText(barText(HScroll14));
+    m_controls.textBox(TSE)->setText(store::kPlayTypes[kDefaultPlayType].word.toString());
 
-    m_labels[HCPFdec]->setText(QString::number(after.tenth));
-    m_labels[HCPEdec]->setText(QString::number(after.tenth));
-    m_bars[HScroll16]->setValue(after.tenth);
-    m_bars[HScroll17]->setValue(after.tenth);
+    m_controls.label(HCPFdec)->setText(QString::number(after.tenth));
+    m_controls.label(HCPEdec)->setText(QString::number(after.tenth));
+    m_controls.bar(HScroll16)->setValue(after.tenth);
+    m_controls.bar(HScroll17)->setValue(after.tenth);
 
-    m_bars[HScroll19]->setValue(slope.whole);
-    m_labels[HCPSLF1]->setText(barText(HScroll19));
-    m_bars[HScroll20]->setValue(slope.tenth);
-    m_labels[HCPSFdec]->setText(barText(HScroll20));
+    m_controls.bar(HScroll19)->setValue(slope.whole);
+    m_controls.label(HCPSLF1)->setText(barText(HScroll19));
+    m_controls.bar(HScroll20)->setValue(slope.tenth);
+    m_controls.label(HCPSFdec)->setText(barText(HScroll20));
 }
 
 // ---- Course and hole
 
 void REGRUNDA::REGRUNDA_VScroll1_Change()
 {
-    const int row = m_bars[VScroll1]->value();
-    m_labels[RG1]->setText(courseCell(row, 0));
-    if (m_labels[RG1]->text().isEmpty()) {
+    const int row = m_controls.bar(VScroll1)->value();
+    m_controls.label(RG1)->setText(courseCell(row, 0));
+    if (m_controls.label(RG1)->text().isEmpty()) {
         showEndOfList();
         return;
     }
     m_state.sista_hal = registration::lastHoleIndex(courseCell(row, 1));
-    m_labels[MA1]->setText(courseCell(row, store::metresCell(1)));
-    m_labels[HCP1]->setText(courseCell(row, store::strokeIndexCell(1)));
-    m_labels[PA1]->setText(courseCell(row, store::parCell(1)));
-    setShown(kEndOfList, false);
+    m_controls.label(MA1)->setText(courseCell(row, store::metresCell(1)));
+    m_controls.label(HCP1)->setText(courseCell(row, store::strokeIndexCell(1)));
+    m_controls.label(PA1)->setText(courseCell(row, store::parCell(1)));
+    m_controls.setShown({kEndOfList}, false);
     showCourseControls();
-    const int level = m_bars[HScroll3]->value();
+    const int level = m_controls.bar(HScroll3)->value();
     if (level >= 1) {
         for (const Trio &trio : kMidLevel)
-            setShown(trio, true);
+            m_controls.setShown(trio, true);
     }
     if (level == 2) {
         for (const Trio &trio : kExtended)
-            setShown(trio, true);
+            m_controls.setShown(trio, true);
     }
     // A course with holes undoes what a row without holes did, and starts at hole 1, also
     // when the hole bar already stands there (a row without holes left its hole unshown).
     if (m_state.sista_hal >= 0) {
-        m_avbryt->show();
-        platform::setBackground(m_labels[RG1], platform::kCyan);
-        if (m_bars[HScroll1]->value() == 0)
+        m_controls.button(C_Avbryt)->show();
+        platform::setBackground(m_controls.label(RG1), platform::kCyan);
+        if (m_controls.bar(HScroll1)->value() == 0)
             REGRUNDA_HScroll1_Change();
         else
-            m_bars[HScroll1]->setValue(0);
+            m_controls.bar(HScroll1)->setValue(0);
     }
 }
 
@@ -288,59 +207,58 @@ void REGRUNDA::REGRUNDA_HScroll1_Change()
 {
     // The hole is read afresh at each step: lowering the maximum may move the bar.
     const QString &strokes = m_state.hal_slag[currentHole()];
-    m_labels[AntSl]->setText(strokes.isEmpty() ? u"0"_s : strokes);
-    m_bars[HScroll2]->setValue(int(store::numericValue(m_labels[AntSl]->text())));
-    platform::setBarMaximum(m_bars[HScroll1], registration::holeBarMaximum(m_state.sista_hal));
+    m_controls.label(AntSl)->setText(strokes.isEmpty() ? u"0"_s : strokes);
+    m_controls.bar(HScroll2)->setValue(int(store::numericValue(m_controls.label(AntSl)->text())));
+    platform::setBarMaximum(m_controls.bar(HScroll1), registration::holeBarMaximum(m_state.sista_hal));
     registration::zeroExtended(m_state, currentHole());
     resetExtendedBars();
 
     if (m_state.sista_hal < 0) {
         platform::beep();
-        platform::setBackground(m_labels[RG1], platform::kRed);
-        m_spara->hide();
-        m_avbryt->hide();
+        platform::setBackground(m_controls.label(RG1), platform::kRed);
+        m_controls.button(C_Spara)->hide();
+        m_controls.button(C_Avbryt)->hide();
         return;
     }
-    showHoleCells(m_bars[VScroll1]->value(), currentHole());
-    const double par = store::numericValue(m_labels[PA1]->text());
-    const QString level = m_labels[Utoka]->text();
-    if (level != kLevels[0] && level != kLevels[1]) {
+    showHoleCells(m_controls.bar(VScroll1)->value(), currentHole());
+    const double par = store::numericValue(m_controls.label(PA1)->text());
+    const QString level = m_controls.label(Utoka)->text();
+    if (level != store::levelName(store::Level::Ingen) && level != store::levelName(store::Level::Mellan)) {
         if (par < 4)
-            setShown(kFairway, false);
+            m_controls.setShown(kFairway, false);
         if (par > 3)
-            setShown(kFairway, true);
+            m_controls.setShown(kFairway, true);
     }
     if (par < 4) {
-        m_labels[Fair]->setText(yesNo(0));
-        m_bars[HScroll4]->setValue(0);
+        m_controls.label(Fair)->setText(yesNo(0));
+        m_controls.bar(HScroll4)->setValue(0);
     }
-    m_state.hal_slag[currentHole()] = m_labels[AntSl]->text();
+    m_state.hal_slag[currentHole()] = m_controls.label(AntSl)->text();
 }
 
 void REGRUNDA::showHoleCells(int row, int hole)
 {
     const int number = hole + 1;
-    m_labels[HA1]->setText(QString::number(number));
-    m_labels[MA1]->setText(courseCell(row, store::metresCell(number)));
-    m_labels[HCP1]->setText(courseCell(row, store::strokeIndexCell(number)));
-    m_labels[PA1]->setText(courseCell(row, store::parCell(number)));
+    m_controls.label(HA1)->setText(QString::number(number));
+    m_controls.label(MA1)->setText(courseCell(row, store::metresCell(number)));
+    m_controls.label(HCP1)->setText(courseCell(row, store::strokeIndexCell(number)));
+    m_controls.label(PA1)->setText(courseCell(row, store::parCell(number)));
 }
 
 void REGRUNDA::showEndOfList()
 {
-    for (QWidget *control : m_controls) {
-        if (!isChooserControl(control->objectName()))
-            control->hide();
+    for (int id = 0; id < kControlCount; ++id) {
+        if (!isChooserControl(id))
+            m_controls.widget(id)->hide();
     }
-    setShown(kEndOfList, true);
+    m_controls.setShown({kEndOfList}, true);
 }
 
 void REGRUNDA::showCourseControls()
 {
-    for (QWidget *control : m_controls) {
-        const QString name = control->objectName();
-        if (!isChooserControl(name) && name != kEndOfList && !isExtendedControl(name))
-            control->show();
+    for (int id = 0; id < kControlCount; ++id) {
+        if (!isChooserControl(id) && id != kEndOfList && !isExtendedControl(id))
+            m_controls.widget(id)->show();
     }
 }
 
@@ -352,31 +270,31 @@ QString REGRUNDA::courseCell(int row, int cell) const
 
 // ---- Values
 
-QString REGRUNDA::barText(Bar bar) const
+QString REGRUNDA::barText(Control bar) const
 {
-    return QString::number(m_bars[bar]->value());
+    return QString::number(m_controls.bar(bar)->value());
 }
 
 int REGRUNDA::currentHole() const
 {
-    return m_bars[HScroll1]->value();
+    return m_controls.bar(HScroll1)->value();
 }
 
 void REGRUNDA::REGRUNDA_HScroll2_Change()
 {
-    m_labels[AntSl]->setText(barText(HScroll2));
-    m_state.hal_slag[currentHole()] = m_labels[AntSl]->text();
+    m_controls.label(AntSl)->setText(barText(HScroll2));
+    m_state.hal_slag[currentHole()] = m_controls.label(AntSl)->text();
 }
 
 void REGRUNDA::REGRUNDA_HScroll3_Change()
 {
-    const int level = m_bars[HScroll3]->value();
-    m_labels[Utoka]->setText(kLevels[level].toString());
+    const int level = m_controls.bar(HScroll3)->value();
+    m_controls.label(Utoka)->setText(store::levelName(store::kLevels[level]));
     for (const Trio &trio : kExtended)
-        setShown(trio, level == 2);
+        m_controls.setShown(trio, level == 2);
     if (level == 1) {
         for (const Trio &trio : kMidLevel)
-            setShown(trio, true);
+            m_controls.setShown(trio, true);
     }
 }
 
@@ -412,94 +330,94 @@ void REGRUNDA::REGRUNDA_HScroll18_Change()
 
 void REGRUNDA::REGRUNDA_HScroll9_Change()
 {
-    m_boxes[DD]->setText(barText(HScroll9));
+    m_controls.textBox(DD)->setText(barText(HScroll9));
 }
 
 void REGRUNDA::REGRUNDA_HScroll10_Change()
 {
-    m_boxes[DM]->setText(barText(HScroll10));
+    m_controls.textBox(DM)->setText(barText(HScroll10));
 }
 
 void REGRUNDA::REGRUNDA_HScroll11_Change()
 {
-    m_boxes[DY]->setText(barText(HScroll11));
+    m_controls.textBox(DY)->setText(barText(HScroll11));
 }
 
 void REGRUNDA::REGRUNDA_HScroll12_Change()
 {
-    m_boxes[PO]->setText(barText(HScroll12));
+    m_controls.textBox(PO)->setText(barText(HScroll12));
 }
 
 void REGRUNDA::REGRUNDA_HScroll13_Change()
 {
-    m_boxes[HCPF1]->setText(barText(HScroll13));
-    wholePartChanged(m_boxes[HCPF1]->text(), HCPFdec, HScroll16);
+    m_controls.textBox(HCPF1)->setText(barText(HScroll13));
+    wholePartChanged(m_controls.textBox(HCPF1)->text(), HCPFdec, HScroll16);
 }
 
 void REGRUNDA::REGRUNDA_HScroll14_Change()
 {
-    m_boxes[HCPE1]->setText(barText(HScroll14));
-    wholePartChanged(m_boxes[HCPE1]->text(), HCPEdec, HScroll17);
+    m_controls.textBox(HCPE1)->setText(barText(HScroll14));
+    wholePartChanged(m_controls.textBox(HCPE1)->text(), HCPEdec, HScroll17);
 }
 
 void REGRUNDA::REGRUNDA_HScroll19_Change()
 {
-    m_labels[HCPSLF1]->setText(barText(HScroll19));
-    wholePartChanged(m_labels[HCPSLF1]->text(), HCPSFdec, HScroll20);
+    m_controls.label(HCPSLF1)->setText(barText(HScroll19));
+    wholePartChanged(m_controls.label(HCPSLF1)->text(), HCPSFdec, HScroll20);
 }
 
 void REGRUNDA::REGRUNDA_HScroll15_Change()
 {
-    m_boxes[TSE]->setText(kPlayTypes[m_bars[HScroll15]->value()].toString());
+    m_controls.textBox(TSE)->setText(store::kPlayTypes[m_controls.bar(HScroll15)->value()].word.toString());
 }
 
 void REGRUNDA::REGRUNDA_HScroll16_Change()
 {
-    m_labels[HCPFdec]->setText(barText(HScroll16));
+    m_controls.label(HCPFdec)->setText(barText(HScroll16));
 }
 
 void REGRUNDA::REGRUNDA_HScroll17_Change()
 {
-    m_labels[HCPEdec]->setText(barText(HScroll17));
+    m_controls.label(HCPEdec)->setText(barText(HScroll17));
 }
 
 void REGRUNDA::REGRUNDA_HScroll20_Change()
 {
-    m_labels[HCPSFdec]->setText(barText(HScroll20));
+    m_controls.label(HCPSFdec)->setText(barText(HScroll20));
 }
 
 // A whole part at the top, 54, forces the tenth to 0; the tenth stays free afterwards.
-void REGRUNDA::wholePartChanged(const QString &shown, ValueLabel tenth, Bar tenthBar)
+void REGRUNDA::wholePartChanged(const QString &shown, Control tenth, Control tenthBar)
 {
     if (store::numericValue(shown) != registration::kHandicapMax)
         return;
-    m_labels[tenth]->setText(u"0"_s);
-    m_bars[tenthBar]->setValue(0);
+    m_controls.label(tenth)->setText(u"0"_s);
+    m_controls.bar(tenthBar)->setValue(0);
 }
 
-void REGRUNDA::flagChanged(Bar bar, Slots &perHole, ValueLabel label)
+void REGRUNDA::flagChanged(Control bar, Slots &perHole, Control label)
 {
-    const int value = m_bars[bar]->value();
+    const int value = m_controls.bar(bar)->value();
     perHole[currentHole()] = value;
-    m_labels[label]->setText(yesNo(value));
+    m_controls.label(label)->setText(yesNo(value));
 }
 
-void REGRUNDA::countChanged(Bar bar, Slots &perHole, ValueLabel label)
+void REGRUNDA::countChanged(Control bar, Slots &perHole, Control label)
 {
-    perHole[currentHole()] = m_bars[bar]->value();
-    m_labels[label]->setText(barText(bar));
+    perHole[currentHole()] = m_controls.bar(bar)->value();
+    m_controls.label(label)->setText(barText(bar));
 }
 
 void REGRUNDA::resetExtendedBars()
 {
-    m_bars[HScroll4]->setValue(0);
-    m_labels[Fair]->setText(yesNo(0));
-    m_bars[HScroll5]->setValue(0);
-    m_labels[Gren]->setText(yesNo(0));
+    m_controls.bar(HScroll4)->setValue(0);
+    m_controls.label(Fair)->setText(yesNo(0));
+    m_controls.bar(HScroll5)->setValue(0);
+    m_controls.label(Gren)->setText(yesNo(0));
     for (auto [bar, label] : {std::pair{HScroll6, Antbunk}, std::pair{HScroll7, Antchip},
                               std::pair{HScroll8, Antputt}, std::pair{HScroll18, Antpitch}}) {
-        m_bars[bar]->setValue(0);
-        m_labels[label]->setText(u"0"_s);
+        m_controls.bar(bar)->setValue(0);
+        m_controls.label(label)->setText(u"0"_s);
     }
 }
 
@@ -511,59 +429,44 @@ int REGRUNDA::REGRUNDA_TSE_KeyPress(int keyAscii)
     return key.code;
 }
 
-// ---- Visibility
-
-QWidget *REGRUNDA::named(QStringView name) const
-{
-    const auto found = std::find_if(m_controls.begin(), m_controls.end(),
-                                    [name](const QWidget *control) { return control->objectName() == name; });
-    Q_ASSERT(found != m_controls.end());
-    return *found;
-}
-
-void REGRUNDA::setShown(QStringView name, bool shown)
-{
-    named(name)->setVisible(shown);
-}
-
-void REGRUNDA::setShown(const Trio &trio, bool shown)
-{
-    for (QStringView name : trio)
-        setShown(name, shown);
-}
-
 // ---- Leaving
 
 void REGRUNDA::REGRUNDA_C_Spara_Click()
 {
-    if (m_boxes[InfRund]->text().isEmpty())
-        m_boxes[InfRund]->setText(u" "_s);
+    if (m_controls.textBox(InfRund)->text().isEmpty())
+        m_controls.textBox(InfRund)->setText(u" "_s);
     const registration::RoundInput input{
-        .year = m_boxes[DY]->text(),
-        .month = m_boxes[DM]->text(),
-        .day = m_boxes[DD]->text(),
-        .course = m_labels[RG1]->text(),
-        .hcpForeWhole = m_boxes[HCPF1]->text(),
-        .hcpForeTenth = m_labels[HCPFdec]->text(),
-        .hcpEfterWhole = m_boxes[HCPE1]->text(),
-        .hcpEfterTenth = m_labels[HCPEdec]->text(),
-        .slopeWhole = m_labels[HCPSLF1]->text(),
-        .slopeTenth = m_labels[HCPSFdec]->text(),
-        .points = m_boxes[PO]->text(),
-        .playType = m_boxes[TSE]->text(),
-        .note = m_boxes[InfRund]->text(),
-        .level = m_labels[Utoka]->text(),
+        .year = m_controls.textBox(DY)->text(),
+        .month = m_controls.textBox(DM)->text(),
+        .day = m_controls.textBox(DD)->text(),
+        .course = m_controls.label(RG1)->text(),
+        .hcpForeWhole = m_controls.textBox(HCPF1)->text(),
+        .hcpForeTenth = m_controls.label(HCPFdec)->text(),
+        .hcpEfterWhole = m_controls.textBox(HCPE1)->text(),
+        .hcpEfterTenth = m_controls.label(HCPEdec)->text(),
+        .slopeWhole = m_controls.label(HCPSLF1)->text(),
+        .slopeTenth = m_controls.label(HCPSFdec)->text(),
+        .points = m_controls.textBox(PO)->text(),
+        .playType = m_controls.textBox(TSE)->text(),
+        .note = m_controls.textBox(InfRund)->text(),
+        .level = m_controls.label(Utoka)->text(),
         .sista_hal = m_state.sista_hal,
     };
-    switch (registration::saveRound(m_state.tables, input, m_state)) {
+    // After a damaged or missing file nothing is written.
+    const registration::SaveResult saved =
+        m_state.mayWrite ? registration::saveRound(m_state.tables, input, m_state)
+                         : registration::SaveResult{.outcome = registration::SaveOutcome::NotSaved};
+    switch (saved.outcome) {
     case registration::SaveOutcome::HoleCountFailure:
         m_state.ve_abend.show();
         break;
     case registration::SaveOutcome::StrokesFailure:
         m_state.fel9_18.show();
         break;
-    case registration::SaveOutcome::Saved:
     case registration::SaveOutcome::NotSaved:
+        registration::tellNotSaved(saved);
+        break;
+    case registration::SaveOutcome::Saved:
         break;
     }
     unload();

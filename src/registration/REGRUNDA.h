@@ -1,30 +1,22 @@
 #pragma once
 
-#include "platform/form.h"
+#include "platform/windowkit.h"
 #include "registration/FEL9_18.h"
-#include "registration/REGRUNDA_controls.h"
 #include "registration/VE_ABEND.h"
 #include "registration/roundentry.h"
 #include "store/tables.h"
 
-#include <QStringView>
-
 #include <array>
 #include <optional>
-#include <vector>
 
-class QLabel;
-class QPushButton;
-class QScrollBar;
-
-namespace platform {
-class KeyTextBox;
+namespace regrunda {
+enum Control : int;
 }
 
 // REGRUNDA, "REGISTRERA EN GOLFRUNDA": the round register. Every value of a round is
 // entered on a bar, hole by hole for the strokes and the extended registration; "SPARA"
 // stores the round into the three round files, sorted by date, and the register closes.
-class REGRUNDA : public platform::Form
+class REGRUNDA : public platform::KitWindow
 {
     Q_OBJECT
 
@@ -33,7 +25,8 @@ public:
     struct State : registration::HoleValues
     {
         store::Tables tables;
-        int sista_hal = -1; // last-hole index of the chosen course
+        int sista_hal = -1;    // last-hole index of the chosen course
+        bool mayWrite = false; // every file the register read was read whole
         platform::Instance<FEL9_18> fel9_18;
         platform::Instance<VE_ABEND> ve_abend;
     };
@@ -46,12 +39,7 @@ protected:
 private:
     using Slots = std::array<std::optional<int>, store::kMaxHoles>;
 
-    void buildBars();
-    void buildValueLabels();
-    void buildTextBoxes();
-    void buildCaptions();
-    void buildButtons();
-    void added(QWidget *control);
+    void connectHandlers();
 
     void REGRUNDA_Form_Load();
     void REGRUNDA_VScroll1_Change();
@@ -85,10 +73,10 @@ private:
     void setValueDefaults(bool roundsRead);
 
     // Shared by the value handlers.
-    QString barText(regrunda::Bar bar) const;
-    void wholePartChanged(const QString &shown, regrunda::ValueLabel tenth, regrunda::Bar tenthBar);
-    void flagChanged(regrunda::Bar bar, Slots &perHole, regrunda::ValueLabel label);
-    void countChanged(regrunda::Bar bar, Slots &perHole, regrunda::ValueLabel label);
+    QString barText(regrunda::Control bar) const;
+    void wholePartChanged(const QString &shown, regrunda::Control tenth, regrunda::Control tenthBar);
+    void flagChanged(regrunda::Control bar, Slots &perHole, regrunda::Control label);
+    void countChanged(regrunda::Control bar, Slots &perHole, regrunda::Control label);
     void resetExtendedBars();
     int currentHole() const;
 
@@ -97,15 +85,6 @@ private:
     void showHoleCells(int row, int hole);
     void showEndOfList();
     void showCourseControls();
-    void setShown(QStringView name, bool shown);
-    void setShown(const regrunda::Trio &trio, bool shown);
-    QWidget *named(QStringView name) const;
 
     State &m_state;
-    std::array<QScrollBar *, regrunda::kBarCount> m_bars{};
-    std::array<QLabel *, regrunda::kValueLabelCount> m_labels{};
-    std::array<platform::KeyTextBox *, regrunda::kTextBoxCount> m_boxes{};
-    QPushButton *m_spara = nullptr;
-    QPushButton *m_avbryt = nullptr;
-    std::vector<QWidget *> m_controls; // every control, in the order made
 };

@@ -1,7 +1,7 @@
 #include "registration/coursesave.h"
 
-#include "platform/cp1252.h"
 #include "registration/roundkeys.h"
+#include "store/cp1252.h"
 #include "store/numbers.h"
 
 #include <algorithm>
@@ -73,7 +73,7 @@ int nameKey(QString &name, int code)
     if (code == kBackspace && !name.isEmpty())
         name.chop(1);
     else if (code >= kFirstPrintable)
-        name += platform::cp1252::charFromCode(code);
+        name += cp1252::charFromCode(code);
     return code;
 }
 
@@ -99,11 +99,6 @@ int countCompleteHoles(store::CourseRow &row)
                 return hole - 1;
     }
     return store::kMaxHoles;
-}
-
-bool isSavableCount(int holes)
-{
-    return holes == 9 || holes == 18;
 }
 
 } // namespace registration

@@ -43,6 +43,5 @@ CourseChoice decideCourse(bool nameGiven, bool optionChosen, bool rowFree, int s
 // index or par is 0. On a hole longer than 1 metre a stroke index or par of 0 becomes "1"
 // first; the holes after the stop are left as they are.
 int countCompleteHoles(store::CourseRow &row);
-bool isSavableCount(int holes);
 
 } // namespace registration

@@ -1,6 +1,7 @@
 #include "registration/roundentry.h"
 
 #include "store/numbers.h"
+#include "store/records.h"
 
 #include <algorithm>
 
@@ -28,7 +29,7 @@ void zeroExtended(HoleValues &values, int hole)
 
 int lastHoleIndex(QStringView antalHal)
 {
-    return clampedWhole(store::numericValue(antalHal), 0, 100) - 1;
+    return store::holesOf(antalHal) - 1;
 }
 
 int holeBarMaximum(int sista_hal)

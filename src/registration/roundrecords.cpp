@@ -1,6 +1,7 @@
 #include "registration/roundrecords.h"
 
 #include "store/numbers.h"
+#include "store/records.h"
 
 #include <algorithm>
 
@@ -9,8 +10,6 @@ using namespace Qt::StringLiterals;
 namespace registration {
 
 namespace {
-
-constexpr int kHolesPerRecord = 6;
 
 // Month and day get a leading "0" when shorter than two characters (an empty one too).
 QString padded(const QString &text)
@@ -21,17 +20,6 @@ QString padded(const QString &text)
 QString handicap(const QString &whole, const QString &tenth)
 {
     return whole + u'.' + tenth;
-}
-
-QString playTypeCode(const QString &text)
-{
-    if (text == u"Tävling")
-        return u"T"_s;
-    if (text == u"Sällskap")
-        return u"S"_s;
-    if (text == u"Ensam")
-        return u"E"_s;
-    return text;
 }
 
 QChar flag(const std::optional<int> &value)
@@ -67,7 +55,7 @@ store::RoundRow roundRecord(const RoundInput &input)
     row[store::kHcpFore] = handicap(input.hcpForeWhole, input.hcpForeTenth);
     row[store::kHcpEfter] = handicap(input.hcpEfterWhole, input.hcpEfterTenth);
     row[store::kAntalPoang] = input.points;
-    row[store::kSpeltyp] = playTypeCode(input.playType);
+    row[store::kSpeltyp] = store::playTypeCode(input.playType);
     row[store::kRundinfo] = input.note.isEmpty() ? u" "_s : input.note;
     row[store::kAntalHal] = QString::number(input.sista_hal + 1);
     row[store::kSlopeHcp] = handicap(input.slopeWhole, input.slopeTenth);
@@ -86,21 +74,22 @@ store::StrokeRow strokeRecord(const HoleValues &values)
 
 std::optional<QString> extendedRecord(QStringView level, int holes, const HoleValues &values)
 {
-    if (holes != 9 && holes != 18)
+    const std::optional<store::Level> named = store::levelNamed(level);
+    if (!store::isNineOrEighteen(holes) || !named)
         return std::nullopt;
-    QString record;
-    if (level == u"INGEN") {
-        record = u'I' + QString(kHolesPerRecord * holes, u'-');
-    } else if (level == u"MELLAN") {
-        record = u"M"_s;
-        for (int hole = 0; hole < holes; ++hole)
+    QString record(QChar(store::levelLetter(*named)));
+    for (int hole = 0; hole < holes; ++hole) {
+        switch (*named) {
+        case store::Level::Ingen:
+            record += QString(store::kExtendedCharsPerHole, u'-');
+            break;
+        case store::Level::Mellan:
             record += midLevelHole(values, hole);
-    } else if (level == u"FULL") {
-        record = u"F"_s;
-        for (int hole = 0; hole < holes; ++hole)
+            break;
+        case store::Level::Full:
             record += fullLevelHole(values, hole);
-    } else {
-        return std::nullopt;
+            break;
+        }
     }
     return record;
 }

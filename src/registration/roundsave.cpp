@@ -1,6 +1,5 @@
 #include "registration/roundsave.h"
 
-#include "platform/services.h"
 #include "registration/datesort.h"
 #include "store/format.h"
 #include "store/loading.h"
@@ -18,21 +17,16 @@ constexpr store::LoadPlan kSavePlan{.courses = store::WhenEmpty::NotLoaded,
                                     .strokes = store::WhenEmpty::Silent,
                                     .extended = store::WhenEmpty::Silent};
 
-// The position of the new round, or nothing (with its message) when the files take none.
-std::optional<int> newPosition(const store::Tables &tables)
+// Why the files take no new round, None when they take one at position recordCount.
+Refusal refusalOf(const store::Tables &tables)
 {
     const int rounds = store::recordCount(tables.sistaRounds);
     if (rounds != store::recordCount(tables.sistaStrokes) ||
-        rounds != store::recordCount(tables.sistaExtended)) {
-        platform::errorMessage(
-            u"Filerna VERUNDAR, VERUNDAH och VERUNDAK har olika antal rundor. Ingenting har sparats."_s);
-        return std::nullopt;
-    }
-    if (rounds >= store::kMaxRounds) {
-        platform::errorMessage(u"Du kan inte registrera fler än 2001 rundor. Rundan sparades inte."_s);
-        return std::nullopt;
-    }
-    return rounds;
+        rounds != store::recordCount(tables.sistaExtended))
+        return Refusal::FilesDiffer;
+    if (rounds >= store::kMaxRounds)
+        return Refusal::Full;
+    return Refusal::None;
 }
 
 template <class Row> void makeRow(std::vector<Row> &rows, int row)
@@ -41,28 +35,39 @@ template <class Row> void makeRow(std::vector<Row> &rows, int row)
         rows.resize(row + 1);
 }
 
-bool writeRoundFiles(store::Tables &tables, int count)
+// The name of the file that could not be written, nothing when all three were.
+std::optional<QString> writeRoundFiles(store::Tables &tables, int count)
 {
     store::RoundFileBytes bytes = store::roundFileBytes(tables, count);
-    if (!store::saveFiles({{store::fileName(store::DataFile::Rounds), std::move(bytes.rounds)},
+    const std::optional<QString> failed =
+        store::writeFiles({{store::fileName(store::DataFile::Rounds), std::move(bytes.rounds)},
                            {store::fileName(store::DataFile::Strokes), std::move(bytes.strokes)},
-                           {store::fileName(store::DataFile::Extended), std::move(bytes.extended)}}))
-        return false;
-    tables.sistaRounds = tables.sistaStrokes = tables.sistaExtended =
-        store::Held::fromNumber(QString::number(count - 1));
-    return true;
+                           {store::fileName(store::DataFile::Extended), std::move(bytes.extended)}});
+    if (!failed)
+        tables.sistaRounds = tables.sistaStrokes = tables.sistaExtended =
+            store::Held::fromNumber(QString::number(count - 1));
+    return failed;
+}
+
+SaveResult notSaved(Refusal refusal)
+{
+    return {.outcome = SaveOutcome::NotSaved, .refusal = refusal};
 }
 
 } // namespace
 
-SaveOutcome saveRound(store::Tables &tables, const RoundInput &input, const HoleValues &values)
+SaveResult saveRound(store::Tables &tables, const RoundInput &input, const HoleValues &values)
 {
-    if (store::load(tables, kSavePlan).failed)
-        return SaveOutcome::NotSaved;
-    const std::optional<int> position = newPosition(tables);
-    if (!position)
-        return SaveOutcome::NotSaved;
-    const int n = *position;
+    SaveResult result;
+    result.loaded = store::load(tables, kSavePlan);
+    if (result.loaded.failed) {
+        result.outcome = SaveOutcome::NotSaved;
+        result.refusal = Refusal::NotRead;
+        return result;
+    }
+    if (const Refusal refusal = refusalOf(tables); refusal != Refusal::None)
+        return notSaved(refusal);
+    const int n = store::recordCount(tables.sistaRounds);
     makeRow(tables.rundtabell, n);
     makeRow(tables.slagtabell, n);
     makeRow(tables.utokad_tabell, n);
@@ -71,15 +76,20 @@ SaveOutcome saveRound(store::Tables &tables, const RoundInput &input, const Hole
     const int holes = input.sista_hal + 1;
     const std::optional<QString> extended = extendedRecord(input.level, holes, values);
     if (!extended)
-        return SaveOutcome::HoleCountFailure;
+        return {.outcome = SaveOutcome::HoleCountFailure};
     tables.utokad_tabell[n] = *extended;
     tables.slagtabell[n] = strokeRecord(values);
     if (!strokesComplete(values, holes))
-        return SaveOutcome::StrokesFailure;
+        return {.outcome = SaveOutcome::StrokesFailure};
 
     if (n > 0)
         datumsortering(tables, n);
-    return writeRoundFiles(tables, n + 1) ? SaveOutcome::Saved : SaveOutcome::NotSaved;
+    if (const std::optional<QString> failed = writeRoundFiles(tables, n + 1)) {
+        SaveResult refused = notSaved(Refusal::NotWritten);
+        refused.failedFile = *failed;
+        return refused;
+    }
+    return {};
 }
 
 } // namespace registration

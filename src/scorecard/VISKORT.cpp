@@ -1,68 +1,20 @@
 #include "scorecard/VISKORT.h"
 
-#include "platform/controls.h"
+#include "platform/listbox.h"
 #include "platform/services.h"
+#include "platform/storemessages.h"
+#include "scorecard/VISKORT_controls.h"
 #include "store/loading.h"
 #include "store/numbers.h"
 
-#include <QGuiApplication>
 #include <QLabel>
-#include <QListWidget>
 #include <QLocale>
-#include <QPalette>
 #include <QPushButton>
 
 using namespace Qt::StringLiterals;
 using namespace viskort;
 
 namespace {
-
-const QColor kLightOrange(255, 224, 192);
-const QColor kLightRed(255, 192, 192);
-
-void applyLook(QWidget *widget, Look look)
-{
-    const QPalette system = QGuiApplication::palette();
-    const QColor windowBack = system.color(QPalette::Base);
-    const QColor windowText = system.color(QPalette::Text);
-    switch (look) {
-    case Look::Plain:
-        platform::setColours(widget, windowBack, windowText);
-        break;
-    case Look::White:
-        platform::setColours(widget, platform::kWhite, windowText);
-        break;
-    case Look::Red:
-        platform::setColours(widget, windowBack, platform::kRed);
-        break;
-    case Look::Cyan:
-        platform::setColours(widget, platform::kCyan, platform::kRed);
-        break;
-    case Look::Yellow:
-        platform::setColours(widget, platform::kYellow, windowText);
-        break;
-    case Look::Orange:
-        platform::setColours(widget, kLightOrange, windowText);
-        break;
-    }
-}
-
-QLabel *makeCell(QWidget *parent, QStringView name, platform::Twips rect, QStringView caption, Look look)
-{
-    QLabel *label = platform::makeLabel(parent, name, rect, caption);
-    applyLook(label, look);
-    // Captions two lines high wrap as the words allow.
-    label->setWordWrap(rect.height > kLineHeight);
-    return label;
-}
-
-// A list paints its entries on its viewport.
-QListWidget *makeList(QWidget *parent, QStringView name, platform::Twips rect)
-{
-    QListWidget *list = platform::makeListBox(parent, name, rect);
-    platform::setBackground(list->viewport(), kLightRed);
-    return list;
-}
 
 QString decimalPoint()
 {
@@ -71,52 +23,38 @@ QString decimalPoint()
 
 } // namespace
 
-VISKORT::VISKORT(State &state) : platform::Form(u"VISKORT", u"VISAR ", kWidth, kHeight), m_state(state)
+VISKORT::VISKORT(State &state)
+    : platform::KitWindow(
+          {u"VISKORT", u"VISAR ", kWidth, kHeight, {.back = kLightOrange}, {}, kControlCount}),
+      m_state(state)
 {
-    platform::setBackground(this, kLightOrange);
+    // The grid first: the rest lies over it.
     buildGrid();
-    buildSingles();
-    buildListsAndButtons();
+    m_controls.make(kControls);
+    connectHandlers();
 }
 
 void VISKORT::buildGrid()
 {
     for (int c = 0; c < kColumnCount; ++c) {
         const CellColumn &column = kColumns[c];
-        makeCell(this, column.head, cellRect(Column(c), kHeadTop), column.headCaption, Look::Plain);
-        for (int hole = 1; hole <= store::kMaxHoles; ++hole) {
-            const QString name = column.cellPrefix.toString() + QString::number(column.firstCell + hole - 1);
-            const QString caption = c == kHoleNumbers ? QString::number(hole) : QString();
-            m_cells[c][hole - 1] =
-                makeCell(this, name, cellRect(Column(c), holeTop(hole)), caption, column.look);
-        }
+        Look head = kPlain;
+        head.alignment = column.look.alignment;
+        m_controls.make(ControlRow{headId(Column(c)), Label, column.head, cellRect(Column(c), kHeadTop),
+                                   column.headCaption, head});
+        m_controls.make(platform::CellRun{cellId(Column(c), 0), column.cellPrefix, column.firstCell,
+                                          cellRect(Column(c), 0), Qt::Vertical, kHoleTops, column.look});
     }
+    for (int hole = 0; hole < store::kMaxHoles; ++hole)
+        m_controls.label(cellId(kHoleNumbers, hole))->setText(QString::number(hole + 1));
 }
 
-void VISKORT::buildSingles()
+void VISKORT::connectHandlers()
 {
-    for (int s = 0; s < kSingleCount; ++s) {
-        const LabelRow &row = kSingles[s];
-        m_singles[s] = makeCell(this, row.name, row.rect, row.caption, row.look);
-        m_singles[s]->setVisible(row.shown);
-    }
-}
-
-void VISKORT::buildListsAndButtons()
-{
-    m_dates = makeList(this, u"L_Dat", kDatesList);
-    m_dates->hide();
-    // A click on the entry already chosen runs the handler again; clearing a list runs nothing.
-    connect(m_dates, &QListWidget::itemClicked, this, &VISKORT::VISKORT_L_Dat_Click);
-
-    m_courses = makeList(this, u"L_Bana", kCoursesList);
-    connect(m_courses, &QListWidget::itemClicked, this, &VISKORT::VISKORT_L_Bana_Click);
-
     // "Skapa Datafil" has no handler.
-    m_makeFile = platform::makeButton(this, u"Command1", kMakeFileButton, u"Skapa Datafil");
-    m_makeFile->hide();
-    auto *back = platform::makeButton(this, u"C_Tillb", kBackButton, u"Tillbaka");
-    connect(back, &QPushButton::clicked, this, &VISKORT::VISKORT_C_Tillb_Click);
+    m_controls.list(kDates)->setClickHandler([this] { VISKORT_L_Dat_Click(); });
+    m_controls.list(kCourses)->setClickHandler([this] { VISKORT_L_Bana_Click(); });
+    connect(m_controls.button(kBack), &QPushButton::clicked, this, &VISKORT::VISKORT_C_Tillb_Click);
 }
 
 void VISKORT::formLoad()
@@ -126,18 +64,18 @@ void VISKORT::formLoad()
 
 void VISKORT::VISKORT_Form_Load()
 {
-    if (!store::load(m_state.tables, store::showingPlan(store::kMaxCourses)).complete)
+    if (!platform::loadAndTell(m_state.tables, store::showingPlan(store::kMaxCourses)).complete)
         return;
-    m_courses->addItems(store::banlista(m_state.tables.bantabell));
+    m_controls.list(kCourses)->addItems(store::banlista(m_state.tables.bantabell));
 }
 
 void VISKORT::VISKORT_L_Bana_Click()
 {
-    m_dates->clear();
-    m_dates->show();
-    m_singles[kRoundCountCaption]->show();
-    m_state.courseRow = m_courses->currentRow();
-    m_courseName = m_courses->currentItem()->text();
+    m_controls.list(kDates)->clear();
+    m_controls.list(kDates)->show();
+    m_controls.label(kRoundCountCaption)->show();
+    m_state.courseRow = m_controls.list(kCourses)->currentRow();
+    m_courseName = m_controls.list(kCourses)->currentItem()->text();
     emptyRoundPart();
 
     const scorecard::CourseCard card =
@@ -148,19 +86,19 @@ void VISKORT::VISKORT_L_Bana_Click()
     setText(kTotalMetres, card.totalMetres);
     setText(kTotalPar, card.totalPar);
     showBestWorst(card.bestWorst);
-    m_dates->addItems(card.dates);
+    m_controls.list(kDates)->addItems(card.dates);
     setText(kRoundCount, QString::number(card.dates.size()));
 }
 
 void VISKORT::VISKORT_L_Dat_Click()
 {
-    m_makeFile->show();
-    m_singles[kNote]->show();
+    m_controls.button(kMakeFile)->show();
+    m_controls.label(kNote)->show();
 
-    // The course whose dates are listed: the arrow keys can move the course list's
-    // selection without a click, and its rounds must not meet another course's pars.
-    const std::optional<int> row = scorecard::findRound(
-        m_state.tables, m_courseName, m_dates->currentItem()->text(), m_dates->currentRow(), lastRound());
+    // The course whose dates are listed, so that its rounds never meet another course's pars.
+    const std::optional<int> row =
+        scorecard::findRound(m_state.tables, m_courseName, m_controls.list(kDates)->currentItem()->text(),
+                             m_controls.list(kDates)->currentRow(), lastRound());
     if (row) {
         showRound(scorecard::roundCard(m_state.tables, m_state.courseRow, m_courseName, *row, lastRound(),
                                        decimalPoint()));
@@ -178,11 +116,11 @@ void VISKORT::VISKORT_C_Tillb_Click()
 // Everything that belongs to a round; visibility stays as it is.
 void VISKORT::emptyRoundPart()
 {
-    for (QLabel *hole : m_cells[kExtended])
-        hole->setText(scorecard::blankHoleText());
+    for (int hole = 0; hole < store::kMaxHoles; ++hole)
+        m_controls.label(cellId(kExtended, hole))->setText(scorecard::blankHoleText());
     for (Column column : {kStrokes, kReceived, kPoints})
         setColumn(column, {});
-    for (Single single :
+    for (Control single :
          {kFairways, kGreens,     kBunkers,      kPitches,     kChips,         kPutts,        kPlayType,
           kHcpFore,  kHcpEfter,   kSlopeHcp,     kNote,        kTotalReceived, kTotalStrokes, kTotalPoints,
           kMostBack, kFewestBack, kStrokesFront, kStrokesBack, kPointsFront,   kPointsBack})
@@ -225,16 +163,16 @@ void VISKORT::showRound(const scorecard::RoundCard &card)
 void VISKORT::showExtended(const scorecard::ExtendedCard &extended)
 {
     for (int t = 0; t < int(extended.totals.size()); ++t)
-        setText(Single(kFairways + t), extended.totals[t]);
+        setText(Control(kFairways + t), extended.totals[t]);
     for (int hole = 0; hole < extended.holesWritten; ++hole)
-        m_cells[kExtended][hole]->setText(extended.holes[hole]);
+        m_controls.label(cellId(kExtended, hole))->setText(extended.holes[hole]);
 }
 
 // A round without strokes or points on the second nine shows no second-nine totals.
 void VISKORT::emptySecondNineTotals()
 {
     if (store::numericValue(text(kStrokesBack)) == 0) {
-        for (Single single : {kStrokesBack, kMostBack, kFewestBack})
+        for (Control single : {kStrokesBack, kMostBack, kFewestBack})
             setText(single, {});
     }
     if (store::numericValue(text(kPointsBack)) == 0)
@@ -244,17 +182,17 @@ void VISKORT::emptySecondNineTotals()
 void VISKORT::setColumn(Column column, const scorecard::HoleTexts &texts)
 {
     for (int hole = 0; hole < store::kMaxHoles; ++hole)
-        m_cells[column][hole]->setText(texts[hole]);
+        m_controls.label(cellId(column, hole))->setText(texts[hole]);
 }
 
-void VISKORT::setText(Single single, const QString &text)
+void VISKORT::setText(Control single, const QString &text)
 {
-    m_singles[single]->setText(text);
+    m_controls.label(single)->setText(text);
 }
 
-QString VISKORT::text(Single single) const
+QString VISKORT::text(Control single) const
 {
-    return m_singles[single]->text();
+    return m_controls.label(single)->text();
 }
 
 int VISKORT::lastRound() const

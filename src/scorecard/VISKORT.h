@@ -1,19 +1,17 @@
 #pragma once
 
-#include "platform/form.h"
-#include "scorecard/VISKORTLayout.h"
+#include "platform/windowkit.h"
 #include "scorecard/scorecard.h"
 #include "store/tables.h"
 
-#include <array>
-
-class QLabel;
-class QListWidget;
-class QPushButton;
+namespace viskort {
+enum Column : int;
+enum Control : int;
+} // namespace viskort
 
 // Shows one registered round as a scorecard: the user picks a course, then one of its
 // round dates. The window only reads the data files.
-class VISKORT : public platform::Form
+class VISKORT : public platform::KitWindow
 {
     Q_OBJECT
 
@@ -31,8 +29,7 @@ protected:
 
 private:
     void buildGrid();
-    void buildSingles();
-    void buildListsAndButtons();
+    void connectHandlers();
 
     void VISKORT_Form_Load();
     void VISKORT_L_Bana_Click();
@@ -46,15 +43,10 @@ private:
     void emptySecondNineTotals();
 
     void setColumn(viskort::Column column, const scorecard::HoleTexts &texts);
-    void setText(viskort::Single single, const QString &text);
-    QString text(viskort::Single single) const;
+    void setText(viskort::Control single, const QString &text);
+    QString text(viskort::Control single) const;
     int lastRound() const;
 
     State &m_state;
-    std::array<std::array<QLabel *, store::kMaxHoles>, viskort::kColumnCount> m_cells{};
-    std::array<QLabel *, viskort::kSingleCount> m_singles{};
-    QListWidget *m_courses = nullptr;
-    QListWidget *m_dates = nullptr;
     QString m_courseName; // the name of the course last clicked
-    QPushButton *m_makeFile = nullptr;
 };

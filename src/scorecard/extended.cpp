@@ -1,6 +1,7 @@
 #include "scorecard/extended.h"
 
 #include "store/numbers.h"
+#include "store/records.h"
 
 using namespace Qt::StringLiterals;
 
@@ -8,7 +9,6 @@ namespace scorecard {
 
 namespace {
 
-constexpr int kItemsPerHole = 6;
 enum Item { kFairway = 1, kGreen = 2, kBunker = 3, kPitch = 4, kChip = 5, kPutt = 6 };
 enum Total { kFairways, kGreens, kBunkers, kPitches, kChips, kPutts };
 
@@ -20,7 +20,7 @@ QString blanks(int count)
 // Item k (1..6) of hole h (1..): one character of the string, or empty past its end.
 QString itemOf(const QString &utokadRad, int hole, int item)
 {
-    const int index = kItemsPerHole * (hole - 1) + item;
+    const int index = store::kExtendedCharsPerHole * (hole - 1) + item;
     return index < utokadRad.size() ? QString(utokadRad[index]) : QString();
 }
 
@@ -116,14 +116,14 @@ QString blankHoleText()
 
 ExtendedCard extendedCard(const QString &utokadRad, int holes)
 {
-    const QString level = utokadRad.left(1);
-    if (level == u"I"_s) {
+    const store::Level level = store::levelOfRecord(utokadRad);
+    if (level == store::Level::Ingen) {
         ExtendedCard card;
         card.holes.fill(blankHoleText());
         card.holesWritten = store::kMaxHoles;
         return card;
     }
-    return Builder(utokadRad, level != u"M"_s).build(holes);
+    return Builder(utokadRad, level == store::Level::Full).build(holes);
 }
 
 } // namespace scorecard

@@ -23,7 +23,7 @@ struct ExtendedCard
 // What a hole shows when nothing of it is registered.
 QString blankHoleText();
 
-// utokad_rad: the level letter ("I" INGEN, "M" MELLAN, anything else FULL), then six
+// utokad_rad: the level letter (store::levelOfRecord), then kExtendedCharsPerHole
 // characters per hole. A short string gives empty entries.
 ExtendedCard extendedCard(const QString &utokadRad, int holes);
 

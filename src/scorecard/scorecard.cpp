@@ -1,6 +1,7 @@
 #include "scorecard/scorecard.h"
 
 #include "store/numbers.h"
+#include "store/records.h"
 
 #include <algorithm>
 #include <cmath>
@@ -206,18 +207,6 @@ double yearOf(const store::RoundRow &round)
     return value(QStringView(round[store::kDatum]).left(4));
 }
 
-QString playTypeText(const QString &code)
-{
-    if (code == u"S"_s)
-        return u"Sällskap"_s;
-    if (code == u"T"_s)
-        return u"Tävling"_s;
-    if (code == u"E"_s)
-        return u"Ensam"_s;
-    // A code the register let through is shown as stored.
-    return code;
-}
-
 // Received strokes, strokes and points of the round's holes, with their totals.
 void fillHoles(RoundCard &card, const store::CourseRow &course, const store::StrokeRow &strokes, int holes,
                double slopeHcp, QStringView decimalPoint)
@@ -272,7 +261,7 @@ RoundCard roundCard(const store::Tables &tables, int courseRow, const QString &c
     card.hcpFore = cardNumber(value(round[store::kHcpFore]), decimalPoint);
     card.hcpEfter = cardNumber(value(round[store::kHcpEfter]), decimalPoint);
     card.slopeHcp = cardNumber(slopeHcp, decimalPoint);
-    card.playType = playTypeText(round[store::kSpeltyp]);
+    card.playType = store::playTypeWord(round[store::kSpeltyp]);
 
     const QString utokadRad = row < int(tables.utokad_tabell.size()) ? tables.utokad_tabell[row] : QString();
     card.extended = extendedCard(utokadRad, holes);

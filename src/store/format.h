@@ -21,6 +21,8 @@ namespace store {
 
 inline constexpr QByteArrayView kLineEnd = "\r\n";
 inline constexpr char kQuote = '"';
+// The longest line a data file may hold, in characters (bytes) without its CR LF.
+inline constexpr qsizetype kMaxLineLength = 32767;
 // What the item writer puts in place of a double quote in a text.
 inline constexpr char16_t kQuoteReplacement = u'\'';
 

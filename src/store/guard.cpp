@@ -2,7 +2,6 @@
 
 #include "store/format.h"
 #include "store/items.h"
-#include "store/loading.h"
 
 #include <QFile>
 
@@ -20,24 +19,20 @@ bool isEmptyFile(DataFile file)
     ItemReader reader(data.readLine());
     const std::optional<Held> first = reader.nextHeld();
     const std::optional<int> last = first ? sistaIndexOf(*first) : std::nullopt;
-    return last && *last < 0;
-}
-
-bool refuseWhenEmpty(DataFile file)
-{
-    if (!isEmptyFile(file))
-        return false;
-    showEmptyFileMessage(file);
-    return true;
+    return last && *last == -1;
 }
 
 } // namespace
 
-bool guardAllows(GuardFiles files)
+std::optional<FileStatus> guard(GuardFiles files)
 {
-    if (refuseWhenEmpty(DataFile::Courses))
-        return false;
-    return files == GuardFiles::CoursesOnly || !refuseWhenEmpty(DataFile::Rounds);
+    for (const DataFile file : {DataFile::Courses, DataFile::Rounds}) {
+        if (isEmptyFile(file))
+            return FileStatus{file, LoadStatus::Empty};
+        if (files == GuardFiles::CoursesOnly)
+            break;
+    }
+    return std::nullopt;
 }
 
 } // namespace store

@@ -1,6 +1,6 @@
 #include "store/items.h"
 
-#include "platform/cp1252.h"
+#include "store/cp1252.h"
 #include "store/format.h"
 
 #include <cstring>
@@ -55,6 +55,10 @@ std::optional<ItemReader::Item> ItemReader::nextItem()
     m_pos += feed ? line.size() + 1 : line.size();
     if (line.endsWith('\r'))
         line.chop(1);
+    if (line.size() > kMaxLineLength) { // no item is that long: the file ends here for its reader
+        m_pos = m_bytes.size();
+        return std::nullopt;
+    }
     const QByteArrayView trimmed = trimBlanks(line);
     if (trimmed.isEmpty())
         return Item{Held::Form::Nothing, trimmed};
@@ -68,7 +72,7 @@ bool ItemReader::readText(QString &into)
     const std::optional<Item> item = nextItem();
     if (!item)
         return false;
-    platform::cp1252::decodeInto(item->bytes, into);
+    cp1252::decodeInto(item->bytes, into);
     return true;
 }
 
@@ -78,7 +82,7 @@ bool ItemReader::readHeld(Held &into)
     if (!item)
         return false;
     into.form = item->form;
-    platform::cp1252::decodeInto(item->bytes, into.text);
+    cp1252::decodeInto(item->bytes, into.text);
     return true;
 }
 
@@ -131,7 +135,7 @@ namespace {
 void appendSafe(QByteArray &bytes, QStringView text, bool replaceQuote)
 {
     const qsizetype start = bytes.size();
-    platform::cp1252::appendEncoded(bytes, text);
+    cp1252::appendEncoded(bytes, text);
     for (char *c = bytes.data() + start, *end = bytes.data() + bytes.size(); c != end; ++c) {
         if ((*c >= 0 && *c < 0x20) || *c == 0x7F)
             *c = ' ';

@@ -23,7 +23,8 @@ struct Held
     friend bool operator==(const Held &, const Held &) = default;
 };
 
-// Reads the items of a whole file in order. Reading past the last line gives nothing.
+// Reads the items of a whole file in order. Reading past the last line gives nothing, and
+// so does a line longer than kMaxLineLength and every line after it.
 class ItemReader
 {
 public:

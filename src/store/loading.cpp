@@ -1,6 +1,5 @@
 #include "store/loading.h"
 
-#include "platform/services.h"
 #include "store/numbers.h"
 
 #include <QFile>
@@ -11,14 +10,6 @@
 namespace store {
 
 namespace {
-
-// The hole count a cell spells, as the loop bound of a record: Int of its value, 0 for
-// none. A count above 18 makes the record too long for a row.
-int holeCount(const QString &cell)
-{
-    const double value = numericValue(cell);
-    return value <= 0 ? 0 : int(std::min(std::floor(value), double(kMaxHoles + 1)));
-}
 
 template <class Row> void growTo(std::vector<Row> &table, std::size_t rows)
 {
@@ -47,8 +38,12 @@ LoadStatus readRecords(ItemReader &reader, Held &sista, Table &table, ReadRecord
         sista = Held::fromNumber(QStringLiteral("-1"));
         return LoadStatus::Damaged;
     }
+    if (*last < -1) { // no file says that: what followed it is not to be lost by a save
+        sista = Held::fromNumber(QStringLiteral("-1"));
+        return LoadStatus::Damaged;
+    }
     sista = *lineOne;
-    if (*last < 0)
+    if (*last == -1)
         return LoadStatus::Empty;
     for (int r = 0; r <= *last; ++r) {
         growTo(table, std::size_t(r) + 1);
@@ -81,25 +76,14 @@ std::optional<QByteArray> readDataFile(const QString &name)
     return bytes;
 }
 
-void showEmptyFileMessage(DataFile file)
-{
-    static const QString messages[] = {
-        QStringLiteral("Du har inte registrerat någon bana ännu."),
-        QStringLiteral("Du har inte registrerat någon runda ännu."),
-        QStringLiteral("Du har inte registrerat något hål ännu."),
-        QStringLiteral("Du har inte registrerat någon analys ännu."),
-    };
-    platform::message(messages[int(file)], QStringLiteral("INFORMATION"), platform::kStyleExclamation);
-}
-
 LoadStatus readCourses(const QByteArray &bytes, Tables &tables, int courseRows)
 {
     emptyCourseTable(tables, courseRows);
     ItemReader reader(bytes);
     return readRecords(reader, tables.sistaCourses, tables.bantabell, [&](int r) {
         CourseRow &row = tables.bantabell[std::size_t(r)];
-        const bool whole = readTexts(reader, row.data(), 2) && holeCount(row[1]) <= kMaxHoles &&
-                           readTexts(reader, row.data() + 2, 3 * holeCount(row[1]));
+        const bool whole = readTexts(reader, row.data(), 2) && !tooManyHoles(row[1]) &&
+                           readTexts(reader, row.data() + 2, 3 * holesOf(row[1]));
         if (!whole)
             row.fill(QString()); // a course read in part is no course
         return whole;
@@ -126,9 +110,10 @@ LoadStatus readStrokes(const QByteArray &bytes, Tables &tables)
         const std::size_t row = std::size_t(r);
         if (row >= tables.rundtabell.size())
             return false;
-        const int holes = holeCount(tables.rundtabell[row][kAntalHal]);
-        if (holes > kMaxHoles)
+        const QString &antalHal = tables.rundtabell[row][kAntalHal];
+        if (tooManyHoles(antalHal))
             return false;
+        const int holes = holesOf(antalHal);
         StrokeRow &strokes = tables.slagtabell[row];
         for (int h = 0; h < kMaxHoles; ++h) {
             Held &cell = strokes[std::size_t(h)];
@@ -172,16 +157,16 @@ LoadStatus readFile(DataFile file, const QByteArray &bytes, Tables &tables, int 
     return readExtended(bytes, tables);
 }
 
-void showFileError(const QString &text, DataFile file)
-{
-    platform::errorMessage(text.arg(fileName(file)));
-}
-
 } // namespace
 
 LoadResult load(Tables &tables, const LoadPlan &plan, const FileSource &source)
 {
     LoadResult result;
+    const auto note = [&](DataFile file, LoadStatus status, bool tell) {
+        result.files.push_back({file, status});
+        if (tell)
+            result.toTell.push_back({file, status});
+    };
     for (const DataFile file : kAllFiles) {
         const WhenEmpty whenEmpty = planFor(plan, file);
         if (whenEmpty == WhenEmpty::NotLoaded)
@@ -190,20 +175,25 @@ LoadResult load(Tables &tables, const LoadPlan &plan, const FileSource &source)
         if (!bytes) {
             if (file == DataFile::Courses)
                 emptyCourseTable(tables, plan.courseRows); // as if it had been read
-            showFileError(QStringLiteral("Filen %1 saknas och kunde inte läsas."), file);
+            note(file, LoadStatus::Missing, !result.failed);
             result.failed = true;
             return result;
         }
-        switch (readFile(file, *bytes, tables, plan.courseRows)) {
+        const LoadStatus status = readFile(file, *bytes, tables, plan.courseRows);
+        switch (status) {
         case LoadStatus::Ok:
+            note(file, status, false);
             break;
+        case LoadStatus::Missing: // a reader never says so
         case LoadStatus::Damaged:
-            showFileError(QStringLiteral("Filen %1 är skadad och kunde inte läsas helt."), file);
+            note(file, status, !result.failed); // the user is told of the first only
             result.failed = true;
-            return result;
+            if (plan.afterDamage == AfterDamage::Stop)
+                return result;
+            break;
         case LoadStatus::Empty:
-            if (whenEmpty == WhenEmpty::MessageContinue || whenEmpty == WhenEmpty::MessageStop)
-                showEmptyFileMessage(file);
+            note(file, status,
+                 whenEmpty == WhenEmpty::MessageContinue || whenEmpty == WhenEmpty::MessageStop);
             if (whenEmpty == WhenEmpty::MessageStop)
                 return result;
             break;

@@ -9,13 +9,24 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 // laddning: the one loader of every window. It reads the data files a window needs,
 // in the order course file, round file, stroke file, extended-registration file, into
-// the window's tables, and shows the window's empty-file messages (tomfil_meddelande).
+// the window's tables, and says per file how the reading went. It shows no message: the
+// window side turns the statuses into messages (platform/storemessages.h).
 namespace store {
 
-enum class LoadStatus { Ok, Empty, Damaged };
+enum class LoadStatus { Ok, Empty, Missing, Damaged };
+
+// How the reading of one data file went.
+struct FileStatus
+{
+    DataFile file;
+    LoadStatus status;
+    QString name() const { return fileName(file); }
+    friend bool operator==(const FileStatus &, const FileStatus &) = default;
+};
 
 // What a window does when a file holds no record.
 enum class WhenEmpty {
@@ -25,6 +36,10 @@ enum class WhenEmpty {
     MessageStop,     // its message, and no later file is read
 };
 
+// A window that writes reads nothing after a damaged file (it will write nothing); a
+// window that only shows reads on, and lists every record read whole.
+enum class AfterDamage { Stop, ReadOn };
+
 struct LoadPlan
 {
     WhenEmpty courses = WhenEmpty::NotLoaded;
@@ -32,6 +47,7 @@ struct LoadPlan
     WhenEmpty strokes = WhenEmpty::NotLoaded;
     WhenEmpty extended = WhenEmpty::NotLoaded;
     int courseRows = kMaxCourses; // the window's fixed bantabell size
+    AfterDamage afterDamage = AfterDamage::Stop;
 };
 
 // The windows that show all four files (the scorecard and the print information): an
@@ -42,34 +58,38 @@ constexpr LoadPlan showingPlan(int courseRows)
             .rounds = WhenEmpty::MessageStop,
             .strokes = WhenEmpty::MessageStop,
             .extended = WhenEmpty::MessageContinue,
-            .courseRows = courseRows};
+            .courseRows = courseRows,
+            .afterDamage = AfterDamage::ReadOn};
 }
 
 struct LoadResult
 {
-    // Every planned file was read whole and no empty file stopped the loading: the
-    // window may build its lists.
+    // The files read, in the order read; a missing file or an empty file that stops the
+    // loading is the last.
+    std::vector<FileStatus> files;
+    // No file was missing and no empty file stopped the loading: the window may build its
+    // lists (from the records read whole, when a file was damaged).
     bool complete = false;
     // A file was missing or damaged: a window that writes must write nothing.
     bool failed = false;
+    // What the user is told: the empty files whose plan says so, the first damaged or
+    // missing file. In the order read.
+    std::vector<FileStatus> toTell;
 };
 
 // Reads a file's bytes by name; nothing when it cannot be opened. Tests swap it.
 using FileSource = std::function<std::optional<QByteArray>(const QString &name)>;
 std::optional<QByteArray> readDataFile(const QString &name);
 
-// Shows the empty-file message of the file ("Du har inte registrerat någon bana ännu." ...)
-// with title "INFORMATION" and style 48.
-void showEmptyFileMessage(DataFile file);
-
-// Loads as the plan says. A damaged or missing file shows its message once and ends
-// the loading; what was read before stays in the tables.
+// Loads as the plan says. A missing file ends the loading, and so does a damaged file
+// unless the plan reads on; what was read before stays in the tables.
 LoadResult load(Tables &tables, const LoadPlan &plan, const FileSource &source = readDataFile);
 
 // The single-file readers below, over bytes already read. Each fills its table as the
-// loader does and returns the status; sista_index is stored in the tables. Damaged: the
-// file ends inside a record, a record has more than 18 holes, or line 1 is no whole
-// number; the records read whole stay, and the stored sista_index counts only those.
+// loader does and returns the status (never Missing); sista_index is stored in the tables.
+// Damaged: the file ends inside a record, a record has more than 18 holes, line 1 is no
+// whole number or is below -1, or a line is longer than kMaxLineLength; the records read
+// whole stay, and the stored sista_index counts only those.
 LoadStatus readCourses(const QByteArray &bytes, Tables &tables, int courseRows);
 LoadStatus readRounds(const QByteArray &bytes, Tables &tables);
 LoadStatus readStrokes(const QByteArray &bytes, Tables &tables); // needs rundtabell

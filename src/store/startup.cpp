@@ -1,6 +1,5 @@
 #include "store/startup.h"
 
-#include "platform/services.h"
 #include "store/format.h"
 #include "store/items.h"
 #include "store/loading.h"
@@ -28,24 +27,13 @@ FileState stateOf(const QString &name)
     return file.size() == 0 ? FileState::Missing : FileState::Present;
 }
 
-void showUnreadable(const QString &name)
-{
-    platform::errorMessage(
-        QStringLiteral("Filen %1 finns men går inte att läsa. Ingenting har ändrats.").arg(name));
-}
-
-void showNotCreated(const QString &name)
-{
-    platform::errorMessage(QStringLiteral("Filen %1 kunde inte skapas.").arg(name));
-}
-
 // Anything but the single line of an empty data file is worth keeping.
 bool holdsRecords(const QByteArray &bytes)
 {
     ItemReader reader(bytes);
     const std::optional<Held> first = reader.nextHeld();
     const std::optional<int> last = first ? sistaIndexOf(*first) : std::nullopt;
-    return !(last && *last < 0 && reader.atEnd());
+    return !(last && *last == -1 && reader.atEnd());
 }
 
 QString freeBackupName(const QString &name)
@@ -56,92 +44,34 @@ QString freeBackupName(const QString &name)
     return candidate;
 }
 
-struct Backup
+std::span<const DataFile> setOf(DataFile missing)
 {
-    QString original;
-    QString copy;
-};
-
-QString firstMessage(DataFile missing)
-{
-    if (missing == DataFile::Courses)
-        return QStringLiteral(
-            "Du saknar en fil som heter VEMTORBF. Jag kommer nu att skapa filerna VEMTORBF, "
-            "VERUNDAR, VERUNDAH och VERUNDAK och lägga dem i samma bibliotek som din .EXE "
-            "fil ligger i.");
-    return QStringLiteral("Du saknar en fil som heter %1. Jag kommer nu att skapa filerna VERUNDAR, VERUNDAH "
-                          "och VERUNDAK och lägga dem i samma bibliotek som din .EXE fil ligger i. Jag "
-                          "skriver in -1 på första raden och sparar filerna.")
-        .arg(fileName(missing));
+    return missing == DataFile::Courses ? std::span<const DataFile>(kAllFiles)
+                                        : std::span<const DataFile>(kRoundFiles);
 }
 
-QString restartMessage(DataFile missing)
+// The set of the missing file: nothing is changed unless every file of it can be judged.
+StartupFinding inspectSet(DataFile missing)
 {
-    const QString text =
-        QStringLiteral("Jag har nu skapat filerna eftersom programmet kräver dessa filer. Var "
-                       "vänlig och starta om programmet");
-    return text + (missing == DataFile::Courses ? u'!' : u'.');
-}
-
-// Makes the set of files that belongs to the missing one, each an empty data file. A file
-// of the set that holds records is copied to a free NAME.BAK name first.
-void createSet(DataFile missing)
-{
-    const bool courses = missing == DataFile::Courses;
-    const std::span<const DataFile> set =
-        courses ? std::span<const DataFile>(kAllFiles) : std::span<const DataFile>(kRoundFiles);
-    // Nothing is changed unless every file of the set can be judged.
-    std::vector<FileContent> keep;
-    for (const DataFile file : set) {
+    StartupFinding finding{.kind = StartupFinding::Kind::Missing, .missing = missing};
+    for (const DataFile file : setOf(missing)) {
         const QString name = fileName(file);
         const FileState state = stateOf(name);
-        if (state == FileState::Unreadable) {
-            showUnreadable(name);
-            return;
-        }
         if (state == FileState::Missing)
             continue;
-        const std::optional<QByteArray> bytes = readDataFile(name);
-        if (!bytes) {
-            showUnreadable(name);
-            return;
-        }
+        const std::optional<QByteArray> bytes =
+            state == FileState::Unreadable ? std::nullopt : readDataFile(name);
+        if (!bytes)
+            return {.kind = StartupFinding::Kind::Unreadable, .unreadable = name};
         if (holdsRecords(*bytes))
-            keep.push_back({name, *bytes});
+            finding.keep.push_back({name, *bytes});
     }
-
-    platform::message(firstMessage(missing), QStringLiteral("INFORMATION     (fil saknas)"),
-                      platform::kStyleExclamation);
-
-    std::vector<Backup> backups;
-    for (const FileContent &content : keep) {
-        const QString copy = freeBackupName(content.name);
-        if (writeFiles({{copy, content.bytes}})) {
-            showNotCreated(copy);
-            return;
-        }
-        backups.push_back({content.name, copy});
-    }
-
-    const QByteArray empty = emptyDataFile(courses ? LineOneForm::Number : LineOneForm::Text);
-    std::vector<FileContent> made;
-    for (const DataFile file : set)
-        made.push_back({fileName(file), empty});
-    if (const std::optional<QString> failed = writeFiles(made)) {
-        showNotCreated(*failed);
-        return;
-    }
-
-    for (const Backup &backup : backups)
-        platform::message(
-            QStringLiteral("Den gamla filen %1 har sparats som %2.").arg(backup.original, backup.copy),
-            QStringLiteral("Information"), platform::kStyleOkOnly);
-    platform::message(restartMessage(missing), QStringLiteral("Information"), platform::kStyleOkOnly);
+    return finding;
 }
 
 } // namespace
 
-bool startupCheck()
+StartupFinding inspectDataFiles()
 {
     for (const DataFile file : kAllFiles) {
         const QString name = fileName(file);
@@ -149,14 +79,33 @@ bool startupCheck()
         case FileState::Present:
             continue;
         case FileState::Unreadable:
-            showUnreadable(name);
-            return false;
+            return {.kind = StartupFinding::Kind::Unreadable, .unreadable = name};
         case FileState::Missing:
-            createSet(file); // the program is started again after it
-            return false;
+            return inspectSet(file);
         }
     }
-    return true;
+    return {};
+}
+
+Creation createMissingSet(const StartupFinding &finding)
+{
+    Creation creation;
+    for (const FileContent &content : finding.keep) {
+        const QString copy = freeBackupName(content.name);
+        if (writeFiles({{copy, content.bytes}})) {
+            creation.notCreated = copy;
+            return creation;
+        }
+        creation.backups.push_back({content.name, copy});
+    }
+
+    const bool courses = finding.missing == DataFile::Courses;
+    const QByteArray empty = emptyDataFile(courses ? LineOneForm::Number : LineOneForm::Text);
+    std::vector<FileContent> made;
+    for (const DataFile file : setOf(finding.missing))
+        made.push_back({fileName(file), empty});
+    creation.notCreated = writeFiles(made);
+    return creation;
 }
 
 } // namespace store

@@ -1,11 +1,45 @@
 #pragma once
 
+#include "store/format.h"
+#include "store/writing.h"
+
+#include <QString>
+
+#include <optional>
+#include <vector>
+
 // The start-up check: all four data files must open. When one does not, its set of
 // files is made empty (a file that holds records is kept as NAME.BAK first), the user is
-// asked to restart, and the program must end.
+// asked to restart, and the program must end. The window side tells the user each step
+// (platform/storemessages.h); these functions show nothing.
 namespace store {
 
-// True when the main window may be shown.
-bool startupCheck();
+struct StartupFinding
+{
+    enum class Kind { Ready, Unreadable, Missing };
+    Kind kind = Kind::Ready;
+    QString unreadable{};                 // Unreadable: a file that exists but cannot be read
+    DataFile missing = DataFile::Courses; // Missing: the first missing file, whose set is made
+    std::vector<FileContent> keep{};      // Missing: the files of the set that hold records
+};
+
+// Looks at the four files, and at the set of the first missing one, changing nothing.
+StartupFinding inspectDataFiles();
+
+struct Backup
+{
+    QString original;
+    QString copy;
+};
+
+struct Creation
+{
+    std::vector<Backup> backups;
+    std::optional<QString> notCreated; // the file that could not be written; nothing on success
+};
+
+// Makes the set of a Missing finding: the backups of the files kept, then every file of
+// the set as an empty data file. Stops at the first file that cannot be written.
+Creation createMissingSet(const StartupFinding &finding);
 
 } // namespace store

@@ -2,15 +2,7 @@
 
 #include "store/numbers.h"
 
-#include <algorithm>
-#include <cmath>
-
 namespace store {
-
-int holesOf(const QString &antalHal)
-{
-    return int(std::clamp(std::floor(numericValue(antalHal)), 0.0, double(kMaxHoles)));
-}
 
 int recordCount(const Held &sistaIndex)
 {

@@ -2,6 +2,7 @@
 
 #include "store/format.h"
 #include "store/items.h"
+#include "store/records.h"
 
 #include <QString>
 
@@ -59,10 +60,6 @@ struct Tables
     Held sistaStrokes;
     Held sistaExtended;
 };
-
-// The holes an antal_hal cell gives, as a whole number from 0 to 18: no table row has
-// cells for more.
-int holesOf(const QString &antalHal);
 
 // The number of records a sista_index announces (0 for -1 or anything unreadable).
 int recordCount(const Held &sistaIndex);

@@ -1,6 +1,5 @@
 #include "store/writing.h"
 
-#include "platform/services.h"
 #include "store/items.h"
 
 #include <QSaveFile>
@@ -88,15 +87,6 @@ std::optional<QString> writeFiles(const std::vector<FileContent> &files)
         if (!pending[i]->commit())
             return files[i].name;
     return std::nullopt;
-}
-
-bool saveFiles(const std::vector<FileContent> &files)
-{
-    const std::optional<QString> failed = writeFiles(files);
-    if (!failed)
-        return true;
-    platform::errorMessage(QStringLiteral("Filen %1 kunde inte sparas. Ingenting har ändrats.").arg(*failed));
-    return false;
 }
 
 } // namespace store

@@ -40,7 +40,4 @@ struct FileContent
 // of the file that failed, nothing on success.
 std::optional<QString> writeFiles(const std::vector<FileContent> &files);
 
-// writeFiles, and on a failure "Filen %1 kunde inte sparas. Ingenting har ändrats." and false.
-bool saveFiles(const std::vector<FileContent> &files);
-
 } // namespace store

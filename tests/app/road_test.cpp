@@ -2,7 +2,7 @@
 // course registered and a round entered through the menus, the files compared byte for
 // byte, and the round shown as a scorecard.
 #include "mainwindow/HUVUDMENY.h"
-#include "store/startup.h"
+#include "platform/storemessages.h"
 
 #include "kit/datafiles.h"
 #include "kit/gui.h"
@@ -176,14 +176,14 @@ QStringList withEmptyBackNine(QStringList frontNine)
 TEST(Road, FirstStartCourseRoundAndScorecardGiveTheExampleFiles)
 {
     ASSERT_TRUE(QDir::current().isEmpty());
-    EXPECT_FALSE(store::startupCheck());
+    EXPECT_FALSE(platform::startupCheck());
     for (const QString &name : {u"VEMTORBF"_s, u"VERUNDAR"_s, u"VERUNDAH"_s, u"VERUNDAK"_s})
         EXPECT_EQ(fileContent(name), "-1\r\n") << name.toStdString();
     ASSERT_EQ(recorder().messages.size(), 2u);
     EXPECT_EQ(recorder().messages[0].title, u"INFORMATION     (fil saknas)"_s);
     EXPECT_TRUE(recorder().messages[1].text.endsWith(u"starta om programmet!"_s));
     recorder().clear();
-    EXPECT_TRUE(store::startupCheck());
+    EXPECT_TRUE(platform::startupCheck());
     EXPECT_TRUE(recorder().messages.empty());
 
     {

@@ -1,6 +1,6 @@
 #include "kit/datafiles.h"
 
-#include "platform/cp1252.h"
+#include "store/cp1252.h"
 
 #include <QDir>
 #include <QFile>
@@ -35,7 +35,7 @@ QByteArray fileBytes(const QStringList &lines)
 {
     QByteArray bytes;
     for (const QString &line : lines)
-        bytes += platform::cp1252::encode(line) + kLineEnd;
+        bytes += cp1252::encode(line) + kLineEnd;
     return bytes;
 }
 

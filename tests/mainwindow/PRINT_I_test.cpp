@@ -80,3 +80,17 @@ TEST(PrintInfo, ShowsTheTextAboutPrintingAndChoosingACourseChangesNothing)
 }
 
 } // namespace
+
+// A damaged round file is told of once; every course is still listed (issue: a showing
+// window listed nothing).
+TEST(PrintInfo, DamagedExtendedFileIsToldOnceAndEveryCourseListed)
+{
+    writeEkbacken();
+    writeCourses(3);
+    writeFile(u"VERUNDAK"_s, withoutLastLines(fileBytes(ekbackenExtendedLines()), 1));
+    platform::Instance<PRINT_I, PRINT_I::State> instance;
+    QWidget *window = instance.show();
+    EXPECT_EQ(recorder().messageTexts(),
+              QStringList{u"Filen VERUNDAK är skadad och kunde inte läsas helt."_s});
+    EXPECT_EQ(listItems(window, u"L_Print"_s), courseNames(3));
+}

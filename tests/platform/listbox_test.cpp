@@ -1,8 +1,9 @@
 #include "platform/controls.h"
+#include "platform/listbox.h"
 
 #include "kit/gui.h"
 
-#include <QListWidget>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -10,23 +11,89 @@
 
 using namespace Qt::StringLiterals;
 
-// Windows run their list handlers on every click, also on the entry already chosen.
-TEST(ListBox, EveryClickOnAnEntryRunsTheHandlerWithThatRow)
-{
-    QWidget window;
-    window.setObjectName(u"LISTPROBE"_s);
-    window.resize(400, 400);
-    auto *list = platform::makeListBox(&window, u"L_Bana", {120, 120, 4095, 1800});
-    for (int i = 0; i < 40; ++i)
-        list->addItem(u"Bana %1"_s.arg(i));
-    window.show();
-    std::vector<int> rows;
-    QObject::connect(list, &QListWidget::itemClicked, list,
-                     [&](QListWidgetItem *) { rows.push_back(list->currentRow()); });
+namespace {
 
-    clickListRow(&window, u"L_Bana"_s, 2);
-    clickListRow(&window, u"L_Bana"_s, 2);
-    clickListRow(&window, u"L_Bana"_s, 35); // below the visible part: scrolled to first
-    EXPECT_EQ(rows, (std::vector<int>{2, 2, 35}));
-    EXPECT_EQ(listItems(&window, u"L_Bana"_s).size(), 40);
+// A window with one list of 40 courses, the last one "Ekbacken", recording the row its
+// click handler sees at each run.
+class ListBoxTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_window.setObjectName(u"LISTPROBE"_s);
+        m_window.resize(400, 400);
+        m_list = platform::makeListBox(&m_window, u"L_Bana", {120, 120, 4095, 1800});
+        for (int i = 0; i < 39; ++i)
+            m_list->addItem(u"Bana %1"_s.arg(i));
+        m_list->addItem(u"Ekbacken"_s);
+        m_list->setClickHandler([this] { m_rows.push_back(m_list->currentRow()); });
+        m_window.show();
+        m_list->setFocus();
+    }
+
+    QWidget m_window;
+    platform::ListBox *m_list = nullptr;
+    std::vector<int> m_rows;
+};
+
+} // namespace
+
+// Windows run their list handlers on every click, also on the entry already chosen.
+TEST_F(ListBoxTest, EveryClickOnAnEntryRunsTheHandlerOnceWithThatRow)
+{
+    clickListRow(&m_window, u"L_Bana"_s, 2);
+    clickListRow(&m_window, u"L_Bana"_s, 2);
+    clickListRow(&m_window, u"L_Bana"_s, 35); // below the visible part: scrolled to first
+    EXPECT_EQ(m_rows, (std::vector<int>{2, 2, 35}));
+    EXPECT_EQ(listItems(&m_window, u"L_Bana"_s).size(), 40);
+}
+
+TEST_F(ListBoxTest, EveryKeyThatMovesTheSelectionRunsTheHandlerOnce)
+{
+    struct Case
+    {
+        Qt::Key key;
+        int expectedRow;
+    };
+    const int pageDown = [this] {
+        clickListRow(&m_window, u"L_Bana"_s, 5);
+        QTest::keyClick(m_list, Qt::Key_PageDown);
+        return m_list->currentRow();
+    }();
+    ASSERT_GT(pageDown, 6);
+    const Case cases[] = {{Qt::Key_Down, 6},
+                          {Qt::Key_Up, 4},
+                          {Qt::Key_Home, 0},
+                          {Qt::Key_End, 39},
+                          {Qt::Key_PageDown, pageDown},
+                          {Qt::Key_E, 39}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(QTest::keyToAscii(c.key));
+        clickListRow(&m_window, u"L_Bana"_s, 5);
+        m_rows.clear();
+        QTest::keyClick(m_list, c.key);
+        EXPECT_EQ(m_rows, std::vector<int>{c.expectedRow});
+    }
+}
+
+TEST_F(ListBoxTest, AKeyThatLeavesTheSelectionRunsNothing)
+{
+    clickListRow(&m_window, u"L_Bana"_s, 0);
+    m_rows.clear();
+    QTest::keyClick(m_list, Qt::Key_Up);
+    QTest::keyClick(m_list, Qt::Key_Home);
+    EXPECT_TRUE(m_rows.empty());
+}
+
+TEST_F(ListBoxTest, FillingEmptyingOrChoosingFromCodeRunsNothing)
+{
+    clickListRow(&m_window, u"L_Bana"_s, 3);
+    m_rows.clear();
+    m_list->setCurrentRow(7);
+    m_list->clear();
+    m_list->addItems({u"Ekbacken"_s, u"Rezeve"_s});
+    m_list->setCurrentRow(1);
+    EXPECT_TRUE(m_rows.empty());
+    clickListRow(&m_window, u"L_Bana"_s, 1); // the entry chosen from code, clicked
+    EXPECT_EQ(m_rows, std::vector<int>{1});
 }

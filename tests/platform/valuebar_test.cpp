@@ -1,5 +1,6 @@
 #include "platform/controls.h"
 
+#include <QImage>
 #include <QScrollBar>
 #include <QWidget>
 
@@ -92,4 +93,25 @@ TEST_F(BarFixture, DragRunsTheHandlerOnceWhenItEnds)
     EXPECT_TRUE(seen.empty());
     bar->setSliderDown(false);
     EXPECT_EQ(seen, std::vector<int>{7});
+}
+
+// Arrows and thumb are drawn dark on light grey, whatever the window's colours: a bar that
+// took white text from a purple window would draw its arrows white on white.
+TEST(ValueBar, ArrowsAndThumbShowOnEveryWindowColour)
+{
+    const QColor windowColours[] = {platform::kPurple, QColor(255, 224, 192), QColor(192, 192, 192)};
+    for (const QColor &colour : windowColours) {
+        SCOPED_TRACE(colour.name().toStdString());
+        QWidget window;
+        platform::setColours(&window, colour, platform::kWhite);
+        window.resize(200, 40);
+        QScrollBar *bar =
+            platform::makeValueBar(&window, u"HScroll1", Qt::Horizontal, {0, 0, 1935, 255}, 1, 18, 9);
+        const QImage image = bar->grab().toImage();
+        int dark = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                dark += QColor(image.pixel(x, y)).lightness() < 100;
+        EXPECT_GT(dark, 40); // the two arrows and the outlines of the thumb and the arrow buttons
+    }
 }

@@ -1,13 +1,17 @@
 #include "registration/REGBANA.h"
+#include "registration/REGBANA_controls.h"
 
 #include "kit/datafiles.h"
 #include "kit/gui.h"
 #include "kit/testenv.h"
 
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -372,6 +376,25 @@ TEST_F(RegisterTest, NameKeysSwallowQuotesAndTheBoxTextIsSaved)
     typeKey(m_window, u"RB_Namn"_s, Qt::Key_Home);
     typeKey(m_window, u"RB_Namn"_s, Qt::Key_Delete);
     click(m_window, u"RB_NAMNKLAR"_s);
+    ASSERT_NO_FATAL_FAILURE(enterEkbacken());
+    click(m_window, u"RB_KLAR"_s);
+    EXPECT_EQ(readFile(kCourseFile), fileBytes(ekbackenCourseLines()));
+}
+
+// After OK the name box takes no keys and no paste: the name saved is the name shown.
+TEST_F(RegisterTest, NameBoxTakesNoInputAfterOk)
+{
+    writeLines(kCourseFile, {u"-1"_s});
+    open();
+    startNewCourse(u"Ekbacken"_s);
+    typeText(m_window, u"RB_Namn"_s, u" X"_s);
+    typeKey(m_window, u"RB_Namn"_s, Qt::Key_Home);
+    typeText(m_window, u"RB_Namn"_s, u"X"_s);
+    typeKey(m_window, u"RB_Namn"_s, Qt::Key_Backspace);
+    QGuiApplication::clipboard()->setText(u"Y"_s);
+    QTest::keyClick(control<QLineEdit>(m_window, u"RB_Namn"_s), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(control<QLineEdit>(m_window, u"RB_Namn"_s)->text(), u"Ekbacken"_s);
+
     ASSERT_NO_FATAL_FAILURE(enterEkbacken());
     click(m_window, u"RB_KLAR"_s);
     EXPECT_EQ(readFile(kCourseFile), fileBytes(ekbackenCourseLines()));

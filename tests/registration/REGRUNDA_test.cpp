@@ -453,6 +453,43 @@ TEST(RoundRegister, HoleCountFailureWinsOverMissingStrokes)
     EXPECT_EQ(openWindow(u"VE_ABEND"_s)->windowTitle(), u"FEL I DITT DATA.  [formulär= ve_abend]");
 }
 
+// After a damaged file, whichever it is, the register's save writes nothing (it once wrote
+// the round with handicaps 0.0 after a damaged course file).
+TEST(RoundRegister, DamagedFileAtLoadMakesTheSaveWriteNothing)
+{
+    const struct
+    {
+        const char *name;
+        QString file;
+        QByteArray bytes;
+    } cases[] = {
+        {"course file counts two courses, holds one", u"VEMTORBF"_s,
+         withLineReplaced(fileBytes(ekbackenCourseLines()), 0, "1")},
+        // Read as empty, the save wrote the new round alone: the others were lost.
+        {"round file line 1 below -1", u"VERUNDAR"_s,
+         withLineReplaced(fileBytes(ekbackenRoundLines()), 0, "-5")},
+        {"round file cut short", u"VERUNDAR"_s, withoutLastLines(fileBytes(ekbackenRoundLines()), 1)},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        recorder().clear();
+        writeEkbacken();
+        writeFile(c.file, c.bytes);
+        const RoundFiles before = filesOnDisk();
+        const QByteArray courses = readFile(u"VEMTORBF"_s);
+        Register instance;
+        QWidget *window = instance.show();
+        ASSERT_NO_FATAL_FAILURE(enterEkbackenRound(window));
+        click(window, u"C_Spara"_s);
+        settle();
+        EXPECT_EQ(filesOnDisk(), before);
+        EXPECT_EQ(readFile(u"VEMTORBF"_s), courses);
+        EXPECT_EQ(recorder().messageTexts(),
+                  QStringList{u"Filen %1 är skadad och kunde inte läsas helt."_s.arg(c.file)});
+        EXPECT_FALSE(openWindow(u"REGRUNDA"_s));
+    }
+}
+
 TEST(RoundRegister, MissingStrokesShowOneErrorWindowAndWriteNothing)
 {
     writeEkbackenCourseOnly();

@@ -182,7 +182,7 @@ TEST(CourseHoles, GiveTheLastHoleIndexAndABarMaximumInsideTheSlots)
     EXPECT_EQ(registration::lastHoleIndex(u"9"), 8);
     EXPECT_EQ(registration::lastHoleIndex(u"18"), 17);
     EXPECT_EQ(registration::lastHoleIndex(u""), -1);
-    EXPECT_EQ(registration::lastHoleIndex(u"99999999999999"), 99);
+    EXPECT_EQ(registration::lastHoleIndex(u"99999999999999"), 17); // no row holds more than 18 holes
     EXPECT_EQ(registration::holeBarMaximum(-1), 0);
     EXPECT_EQ(registration::holeBarMaximum(8), 8);
     EXPECT_EQ(registration::holeBarMaximum(26), 17);

@@ -1,3 +1,4 @@
+#include "registration/RoundSaveMessages.h"
 #include "registration/roundsave.h"
 #include "roundfiles.h"
 #include "kit/datafiles.h"
@@ -99,7 +100,10 @@ registration::SaveOutcome save(const Entry &entry)
     for (int hole = 0; hole < entry.holes; ++hole)
         values.hal_slag[hole] = QString::number(strokesOn(round, hole));
     store::Tables tables;
-    return registration::saveRound(tables, input, values);
+    const registration::SaveResult result = registration::saveRound(tables, input, values);
+    if (result.outcome == registration::SaveOutcome::NotSaved)
+        registration::tellNotSaved(result); // as the register does
+    return result.outcome;
 }
 
 // Saves into files that hold `stored` and expects all rounds in the order of `expected`.

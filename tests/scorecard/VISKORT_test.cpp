@@ -8,6 +8,8 @@
 #include <QListWidget>
 #include <QLocale>
 
+#include <QElapsedTimer>
+
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -382,22 +384,41 @@ TEST_F(Scorecard, CourseWithoutRoundsShowsNoBestAndWorst)
     EXPECT_EQ(labelText(window, u"L_TotPar"_s), u"36"_s);
 }
 
-// The arrow keys move the course list's selection without a click: the date list and the
-// card still belong to the course clicked, and a date shows that course's round.
-TEST_F(Scorecard, DateShowsARoundOfTheCourseClickedAfterTheSelectionMovedByKey)
+// The arrow keys move a list's selection as a click does: the date list and the card follow.
+TEST_F(Scorecard, CourseChosenByKeyListsThatCoursesDates)
 {
     writeLines(u"VEMTORBF"_s, QStringList{u"1"_s} + lindoCourse() + ekbackenCourseLines().mid(1));
     writeRounds({{u"2004-08-24"_s, u"Ekbacken"_s, QList<int>(9, 7)},
-                 {u"2004-08-24"_s, u"Lindö"_s, QList<int>(18, 3)}});
+                 {u"2004-08-24"_s, u"Lindö"_s, QList<int>(18, 3)},
+                 {u"2004-09-01"_s, u"Lindö"_s, QList<int>(18, 4)}});
     QWidget *window = open();
     ASSERT_NO_FATAL_FAILURE(clickListRow(window, u"L_Bana"_s, 0));
+    ASSERT_EQ(listItems(window, u"L_Dat"_s).size(), 2);
     ASSERT_NO_FATAL_FAILURE(typeKey(window, u"L_Bana"_s, Qt::Key_Down));
-    ASSERT_EQ(control<QListWidget>(window, u"L_Bana"_s)->currentRow(), 1);
 
+    EXPECT_EQ(listItems(window, u"L_Dat"_s).size(), 1);
+    EXPECT_EQ(labelText(window, u"L_Tot"_s), u"1"_s);
+    EXPECT_EQ(labelText(window, u"L_TotPar"_s), u"36"_s); // Ekbacken's, not Lindö's 72
     ASSERT_NO_FATAL_FAILURE(clickListRow(window, u"L_Dat"_s, 0));
-    EXPECT_EQ(column(window, kStrokeCells), QStringList(18, u"3"_s));
-    EXPECT_EQ(labelText(window, u"L_TotPo"_s), u"72"_s);
+    EXPECT_EQ(column(window, kStrokeCells), frontNine(QStringList(9, u"7"_s)));
     EXPECT_EQ(recorder().messages.size(), 0u);
+}
+
+TEST_F(Scorecard, DownArrowAfterADateClickShowsTheNextRound)
+{
+    writeLines(u"VEMTORBF"_s, QStringList{u"0"_s} + lindoCourse());
+    writeRounds(
+        {{u"2004-08-24"_s, u"Lindö"_s, QList<int>(18, 3)}, {u"2004-09-01"_s, u"Lindö"_s, QList<int>(18, 4)}});
+    QWidget *window = open();
+    ASSERT_NO_FATAL_FAILURE(clickListRow(window, u"L_Bana"_s, 0));
+    ASSERT_NO_FATAL_FAILURE(clickListRow(window, u"L_Dat"_s, 0));
+    ASSERT_EQ(column(window, kStrokeCells), QStringList(18, u"3"_s));
+    ASSERT_NO_FATAL_FAILURE(typeKey(window, u"L_Dat"_s, Qt::Key_Down));
+
+    EXPECT_EQ(column(window, kStrokeCells), QStringList(18, u"4"_s));
+    EXPECT_EQ(labelText(window, u"L_TotSla"_s), u"72"_s);
+    ASSERT_NO_FATAL_FAILURE(typeKey(window, u"L_Dat"_s, Qt::Key_Home));
+    EXPECT_EQ(column(window, kStrokeCells), QStringList(18, u"3"_s));
 }
 
 class ScorecardEmptyFile : public testing::TestWithParam<EmptyFileCase>
@@ -413,7 +434,7 @@ TEST_P(ScorecardEmptyFile, ShowsItsMessageAndListsOnlyWhenTheLoadGoesOn)
 
 INSTANTIATE_TEST_SUITE_P(EachFile, ScorecardEmptyFile, eachEmptyFile(), emptyFileCaseName);
 
-TEST_F(Scorecard, DamagedStrokeFileIsReportedOnceAndListsNothing)
+TEST_F(Scorecard, DamagedStrokeFileIsReportedOnceAndListsTheCoursesReadWhole)
 {
     writeEkbacken();
     writeFile(u"VERUNDAH"_s, withoutLastLines(fileBytes(ekbackenStrokeLines()), 3));
@@ -421,7 +442,34 @@ TEST_F(Scorecard, DamagedStrokeFileIsReportedOnceAndListsNothing)
     EXPECT_EQ(recorder().messages,
               (std::vector<RecordedMessage>{
                   {u"Filen VERUNDAH är skadad och kunde inte läsas helt."_s, u"FELMEDDELANDE"_s, 48}}));
-    EXPECT_EQ(listItems(window, u"L_Bana"_s), QStringList{});
+    EXPECT_EQ(listItems(window, u"L_Bana"_s), QStringList{u"Ekbacken"_s});
+}
+
+// A line of 10 MB (a course name, a date) makes its file damaged and opens at once.
+TEST_F(Scorecard, TenMegabyteLinesOpenAtOnce)
+{
+    const QByteArray huge = '"' + QByteArray(10'000'000, '2') + '"';
+    const std::pair<QString, QByteArray> cases[] = {
+        {u"VEMTORBF"_s, withLineReplaced(fileBytes(ekbackenCourseLines()), 1, huge)},
+        {u"VERUNDAR"_s, withLineReplaced(fileBytes(ekbackenRoundLines()), 1, huge)},
+    };
+    for (const auto &[file, bytes] : cases) {
+        SCOPED_TRACE(file.toStdString());
+        recorder().clear();
+        writeEkbacken();
+        writeFile(file, bytes);
+        QElapsedTimer timer;
+        timer.start();
+        QWidget *window = open();
+        ASSERT_TRUE(window);
+        if (file == u"VERUNDAR"_s)
+            clickListRow(window, u"L_Bana"_s, 0);
+        EXPECT_LT(timer.elapsed(), 2000);
+        EXPECT_EQ(recorder().messageTexts(),
+                  QStringList{u"Filen %1 är skadad och kunde inte läsas helt."_s.arg(file)});
+        window->close();
+        settle();
+    }
 }
 
 TEST_F(Scorecard, TillbakaClosesAndTheNextShowingLoadsAnew)

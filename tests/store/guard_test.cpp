@@ -1,4 +1,4 @@
-#include "store/guard.h"
+#include "platform/storemessages.h"
 
 #include "kit/datafiles.h"
 #include "kit/testenv.h"
@@ -39,6 +39,9 @@ TEST(Guard, RefusesOnAnEmptyCourseOrRoundFileAndReadsOnlyLineOne)
          false,
          {noCourse}},
         {"line 1 not a number", "\"x\"\r\n", "0\r\n", GuardFiles::CoursesAndRounds, true, {}},
+        // Only -1 is empty: any other line 1 is the window's loading to report as damage.
+        {"course line 1 below -1", "-5\r\n\"x\"\r\n", "0\r\n", GuardFiles::CoursesAndRounds, true, {}},
+        {"round line 1 \"-2\"", "0\r\n", "\"-2\"\r\n", GuardFiles::CoursesAndRounds, true, {}},
         {"missing files are left to the window", "", "", GuardFiles::CoursesAndRounds, true, {}},
     };
     for (const auto &c : cases) {
@@ -50,7 +53,7 @@ TEST(Guard, RefusesOnAnEmptyCourseOrRoundFileAndReadsOnlyLineOne)
             writeFile(u"VEMTORBF"_s, c.courses);
         if (!c.rounds.isEmpty())
             writeFile(u"VERUNDAR"_s, c.rounds);
-        EXPECT_EQ(store::guardAllows(c.files), c.allows);
+        EXPECT_EQ(platform::guardAllows(c.files), c.allows);
         EXPECT_EQ(recorder().messages, c.messages);
     }
 }

@@ -1,9 +1,12 @@
 #include "store/loading.h"
 
+#include "platform/storemessages.h"
+
 #include "kit/datafiles.h"
 #include "kit/testenv.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QMap>
 
 #include <gtest/gtest.h>
@@ -43,6 +46,15 @@ QMap<QString, QByteArray> ekbackenFiles()
             {u"VERUNDAK"_s, fileBytes(ekbackenExtendedLines())}};
 }
 
+// Loads and tells the user, as a window does through platform::loadAndTell.
+store::LoadResult loadAndTell(store::Tables &tables, const LoadPlan &plan, const store::FileSource &source)
+{
+    store::LoadResult result = store::load(tables, plan, source);
+    for (const store::FileStatus &status : result.toTell)
+        platform::tell(status);
+    return result;
+}
+
 const QByteArray kEmpty = "-1\r\n";
 const QByteArray kEmptyAsText = "\"-1\"\r\n";
 
@@ -60,7 +72,7 @@ TEST(Loading, WorkedExampleFillsEveryTable)
 {
     store::Tables tables;
     FakeFiles files(ekbackenFiles());
-    const store::LoadResult result = store::load(tables, kScorecardPlan, files.source());
+    const store::LoadResult result = loadAndTell(tables, kScorecardPlan, files.source());
     EXPECT_TRUE(result.complete);
     EXPECT_FALSE(result.failed);
     EXPECT_TRUE(recorder().messages.empty());
@@ -96,7 +108,7 @@ TEST(Loading, EveryLoadEmptiesTheCourseTableAndStrokesAfterTheRoundsHoles)
     tables.slagtabell[0].fill(Held::fromText(u"7"_s));
 
     FakeFiles files(ekbackenFiles());
-    store::load(tables, kScorecardPlan, files.source());
+    loadAndTell(tables, kScorecardPlan, files.source());
     EXPECT_TRUE(tables.bantabell[2][0].isEmpty());
     EXPECT_TRUE(tables.bantabell[0][store::parCell(18)].isEmpty());
     EXPECT_EQ(tables.slagtabell[0][8], Held::fromText(u"5"_s));
@@ -110,7 +122,7 @@ TEST(Loading, ReloadReplacesCellsAndLeavesEarlierCopiesAlone)
 {
     store::Tables tables;
     FakeFiles files(ekbackenFiles());
-    ASSERT_TRUE(store::load(tables, kScorecardPlan, files.source()).complete);
+    ASSERT_TRUE(loadAndTell(tables, kScorecardPlan, files.source()).complete);
     const QString name = tables.bantabell[0][0];
     const Held stroke = tables.slagtabell[0][0];
     const QString extended = tables.utokad_tabell[0];
@@ -118,7 +130,7 @@ TEST(Loading, ReloadReplacesCellsAndLeavesEarlierCopiesAlone)
     files.files[u"VEMTORBF"_s] = withLineReplaced(files.files[u"VEMTORBF"_s], 1, "\"\xC5s\"");
     files.files[u"VERUNDAH"_s] = withLineReplaced(files.files[u"VERUNDAH"_s], 1, "12");
     files.files[u"VERUNDAK"_s] = withLineReplaced(files.files[u"VERUNDAK"_s], 1, "\"I\"");
-    ASSERT_TRUE(store::load(tables, kScorecardPlan, files.source()).complete);
+    ASSERT_TRUE(loadAndTell(tables, kScorecardPlan, files.source()).complete);
     EXPECT_EQ(tables.bantabell[0][0], u"Ås"_s);
     EXPECT_EQ(tables.slagtabell[0][0], Held::fromNumber(u"12"_s));
     EXPECT_EQ(tables.utokad_tabell[0], u"I"_s);
@@ -192,7 +204,6 @@ TEST(Loading, PlansStopOrGoOnAtAnEmptyFile)
         {"scorecard, no round", kScorecardPlan, u"VERUNDAR"_s, kEmptyAsText, all.mid(0, 2), {round}, false},
         {"scorecard, no stroke", kScorecardPlan, u"VERUNDAH"_s, kEmpty, all.mid(0, 3), {hole}, false},
         {"scorecard, no analysis", kScorecardPlan, u"VERUNDAK"_s, kEmpty, all, {analysis}, true},
-        {"scorecard, negative", kScorecardPlan, u"VERUNDAR"_s, "-5\r\n", all.mid(0, 2), {round}, false},
         {"round register, no course",
          kRoundRegisterPlan,
          u"VEMTORBF"_s,
@@ -209,7 +220,7 @@ TEST(Loading, PlansStopOrGoOnAtAnEmptyFile)
         FakeFiles files(ekbackenFiles());
         files.files[c.emptyFile] = c.emptyBytes;
         store::Tables tables;
-        const store::LoadResult result = store::load(tables, c.plan, files.source());
+        const store::LoadResult result = loadAndTell(tables, c.plan, files.source());
         EXPECT_EQ(files.asked, c.asked);
         EXPECT_EQ(recorder().messages, c.messages);
         EXPECT_EQ(result.complete, c.complete);
@@ -222,7 +233,7 @@ TEST(Loading, MissingFileIsReportedOnceAndEndsTheLoading)
     FakeFiles files(ekbackenFiles());
     files.files.remove(u"VERUNDAH"_s);
     store::Tables tables;
-    const store::LoadResult result = store::load(tables, kScorecardPlan, files.source());
+    const store::LoadResult result = loadAndTell(tables, kScorecardPlan, files.source());
     EXPECT_EQ(files.asked, (QStringList{u"VEMTORBF"_s, u"VERUNDAR"_s, u"VERUNDAH"_s}));
     EXPECT_EQ(recorder().messages,
               (std::vector<RecordedMessage>{
@@ -238,11 +249,12 @@ TEST(Loading, MissingCourseFileStillEmptiesTheCourseTable)
     tables.bantabell.assign(1, {});
     tables.bantabell[0][0] = u"Gammal"_s;
     FakeFiles files;
-    EXPECT_TRUE(store::load(tables, kScorecardPlan, files.source()).failed);
+    EXPECT_TRUE(loadAndTell(tables, kScorecardPlan, files.source()).failed);
     EXPECT_TRUE(store::banlista(tables.bantabell, int(tables.bantabell.size())).isEmpty());
 }
 
-// Each damage gives the one message, ends the loading and keeps the records read whole.
+// Each damage gives the one message, ends the loading of a window that writes and keeps
+// the records read whole.
 TEST(Loading, DamagedFilesAreReportedOnceAndReadNoFurther)
 {
     const QByteArray course = fileBytes(ekbackenCourseLines());
@@ -272,6 +284,13 @@ TEST(Loading, DamagedFilesAreReportedOnceAndReadNoFurther)
         {"strokes claim more records than rounds", u"VERUNDAH"_s, withLineReplaced(strokes, 0, "2000000000"),
          u"VERUNDAH"_s, store::kMaxRounds},
         {"extended missing", u"VERUNDAK"_s, "0\r\n", u"VERUNDAK"_s, 0},
+        // A line 1 below -1 is no empty file: a save after it would drop the records.
+        {"course line 1 below -1", u"VEMTORBF"_s, withLineReplaced(course, 0, "-5"), u"VEMTORBF"_s, 0},
+        {"round line 1 \"-2\"", u"VERUNDAR"_s, withLineReplaced(round, 0, "\"-2\""), u"VERUNDAR"_s, 0},
+        {"course name of 32768 characters", u"VEMTORBF"_s,
+         withLineReplaced(course, 1, '"' + QByteArray(32766, 'a') + '"'), u"VEMTORBF"_s, 0},
+        {"second round's date of 10 MB", u"VERUNDAR"_s,
+         withLineReplaced(twoRounds, 10, '"' + QByteArray(10'000'000, '1') + '"'), u"VERUNDAR"_s, 1},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -279,7 +298,7 @@ TEST(Loading, DamagedFilesAreReportedOnceAndReadNoFurther)
         FakeFiles files(ekbackenFiles());
         files.files[c.file] = c.bytes;
         store::Tables tables;
-        const store::LoadResult result = store::load(tables, kScorecardPlan, files.source());
+        const store::LoadResult result = loadAndTell(tables, kAllSilentPlan, files.source());
         EXPECT_TRUE(result.failed);
         EXPECT_FALSE(result.complete);
         EXPECT_EQ(files.asked.last(), c.damaged);
@@ -296,6 +315,48 @@ TEST(Loading, DamagedFilesAreReportedOnceAndReadNoFurther)
             EXPECT_EQ(store::banlista(tables.bantabell, store::kMaxCourses).size(), c.recordsKept);
         }
     }
+}
+
+// A window that only shows reads every file on after a damaged one, tells of the first
+// damage only, and may list every record read whole.
+TEST(Loading, ShowingWindowReadsOnAfterDamage)
+{
+    const QByteArray twoCourses = fileBytes(QStringList{u"2"_s} + ekbackenCourseLines().mid(1) +
+                                            ekbackenCourseLines().mid(1)); // the third is missing
+    FakeFiles files(ekbackenFiles());
+    files.files[u"VEMTORBF"_s] = twoCourses;
+    files.files[u"VERUNDAK"_s] = "0\r\n";
+    store::Tables tables;
+    const store::LoadResult result =
+        loadAndTell(tables, store::showingPlan(store::kMaxCourses), files.source());
+    EXPECT_EQ(files.asked, (QStringList{u"VEMTORBF"_s, u"VERUNDAR"_s, u"VERUNDAH"_s, u"VERUNDAK"_s}));
+    EXPECT_TRUE(result.complete);
+    EXPECT_TRUE(result.failed);
+    EXPECT_EQ(recorder().messages,
+              (std::vector<RecordedMessage>{
+                  {u"Filen VEMTORBF är skadad och kunde inte läsas helt."_s, u"FELMEDDELANDE"_s, 48}}));
+    EXPECT_EQ(store::banlista(tables.bantabell), (QStringList{u"Ekbacken"_s, u"Ekbacken"_s}));
+    EXPECT_EQ(store::recordCount(tables.sistaRounds), 1);
+    EXPECT_EQ(store::recordCount(tables.sistaStrokes), 1);
+    EXPECT_EQ(result.files,
+              (std::vector<store::FileStatus>{{store::DataFile::Courses, LoadStatus::Damaged},
+                                              {store::DataFile::Rounds, LoadStatus::Ok},
+                                              {store::DataFile::Strokes, LoadStatus::Ok},
+                                              {store::DataFile::Extended, LoadStatus::Damaged}}));
+}
+
+// A line of 10 MB is read in time linear in its length.
+TEST(Loading, TenMegabyteLineIsReadQuickly)
+{
+    FakeFiles files(ekbackenFiles());
+    files.files[u"VEMTORBF"_s] =
+        withLineReplaced(fileBytes(ekbackenCourseLines()), 1, '"' + QByteArray(10'000'000, 'x') + '"');
+    store::Tables tables;
+    QElapsedTimer timer;
+    timer.start();
+    const store::LoadResult result = store::load(tables, kScorecardPlan, files.source());
+    EXPECT_LT(timer.elapsed(), 1000);
+    EXPECT_EQ(result.files.front(), (store::FileStatus{store::DataFile::Courses, LoadStatus::Damaged}));
 }
 
 TEST(ReadDataFile, ReadsTheBytesAsTheyAre)

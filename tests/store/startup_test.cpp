@@ -1,4 +1,4 @@
-#include "store/startup.h"
+#include "platform/storemessages.h"
 
 #include "kit/datafiles.h"
 #include "kit/testenv.h"
@@ -61,7 +61,7 @@ TEST(Startup, AllFilesPresentShowsTheMainWindow)
 {
     writeEkbacken();
     const std::vector<QByteArray> before = allFiles();
-    EXPECT_TRUE(store::startupCheck());
+    EXPECT_TRUE(platform::startupCheck());
     EXPECT_TRUE(recorder().messages.empty());
     EXPECT_EQ(allFiles(), before);
     EXPECT_EQ(recorder().ends, 0);
@@ -102,7 +102,7 @@ TEST(Startup, CreationRowsMakeTheirSetWithExactBytesAndMessages)
             if (c.zeroBytes)
                 writeFile(name, QByteArray());
         }
-        EXPECT_FALSE(store::startupCheck());
+        EXPECT_FALSE(platform::startupCheck());
         EXPECT_EQ(allFiles(), c.after);
         EXPECT_EQ(recorder().messages, c.messages);
         EXPECT_EQ(QDir().entryList(QDir::Files).size(), 4) << "no backup of an empty file";
@@ -116,7 +116,7 @@ TEST(Startup, CreationKeepsFilesWithRecordsAsBackups)
     writeFile(u"VERUNDAR.BAK"_s, "taken");
     const QByteArray rounds = readFile(u"VERUNDAR"_s);
     writeFile(u"VERUNDAH"_s, "not a data file\r\n");
-    EXPECT_FALSE(store::startupCheck());
+    EXPECT_FALSE(platform::startupCheck());
     EXPECT_EQ(recorder().messages, (std::vector<RecordedMessage>{
                                        roundFirst(u"VERUNDAK"_s),
                                        keptMessage(u"VERUNDAR"_s, u"VERUNDAR.BAK2"_s),
@@ -137,7 +137,7 @@ TEST(Startup, CreationOfTheCourseSetKeepsTheRoundFiles)
     writeEkbacken();
     QFile::remove(u"VEMTORBF"_s);
     writeFile(u"VERUNDAK"_s, kTextEmpty);
-    EXPECT_FALSE(store::startupCheck());
+    EXPECT_FALSE(platform::startupCheck());
     EXPECT_EQ(recorder().messages, (std::vector<RecordedMessage>{
                                        kCourseFirst,
                                        keptMessage(u"VERUNDAR"_s, u"VERUNDAR.BAK"_s),
@@ -169,7 +169,7 @@ TEST(Startup, FileThatExistsButCannotBeReadChangesNothing)
         QFile::remove(c.unreadable);
         ASSERT_TRUE(QDir().mkdir(c.unreadable)); // exists, cannot be read even by root
         const QStringList before = QDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-        EXPECT_FALSE(store::startupCheck());
+        EXPECT_FALSE(platform::startupCheck());
         EXPECT_EQ(recorder().messages,
                   (std::vector<RecordedMessage>{errorMessage(
                       u"Filen %1 finns men går inte att läsa. Ingenting har ändrats."_s.arg(c.unreadable))}));
@@ -184,7 +184,7 @@ TEST(Startup, FailedCreationIsReportedInsteadOfSuccess)
     // A link into a directory that does not exist: missing, and no file can be made there.
     ASSERT_TRUE(QFile::link(u"nowhere/VERUNDAK"_s, u"VERUNDAK"_s));
     const QByteArray strokes = readFile(u"VERUNDAH"_s);
-    EXPECT_FALSE(store::startupCheck());
+    EXPECT_FALSE(platform::startupCheck());
     const std::vector<RecordedMessage> expected{roundFirst(u"VERUNDAK"_s),
                                                 errorMessage(u"Filen VERUNDAK kunde inte skapas."_s)};
     EXPECT_EQ(recorder().messages, expected);

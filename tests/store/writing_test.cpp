@@ -1,5 +1,7 @@
 #include "store/writing.h"
 
+#include "platform/storemessages.h"
+
 #include "store/loading.h"
 #include "kit/datafiles.h"
 #include "kit/testenv.h"
@@ -71,7 +73,7 @@ TEST(Writing, CoursesGetTheirHoleCellsAndStrokesTheirHeldFormPerRoundLength)
 TEST(SaveFiles, WritesEveryFileWhole)
 {
     writeFile(u"VERUNDAR"_s, "old old old old\r\n");
-    ASSERT_TRUE(store::saveFiles({{u"VERUNDAR"_s, "0\r\n"}, {u"VERUNDAH"_s, "-1\r\n"}}));
+    ASSERT_TRUE(platform::saveFiles({{u"VERUNDAR"_s, "0\r\n"}, {u"VERUNDAH"_s, "-1\r\n"}}));
     EXPECT_EQ(readFile(u"VERUNDAR"_s), QByteArray("0\r\n"));
     EXPECT_EQ(readFile(u"VERUNDAH"_s), QByteArray("-1\r\n"));
     EXPECT_TRUE(recorder().messages.empty());
@@ -81,7 +83,7 @@ TEST(SaveFiles, FailureIsReportedAndChangesNoFile)
 {
     writeFile(u"VERUNDAR"_s, "old\r\n");
     writeFile(u"blocker"_s, "a regular file, so no file can be made under it");
-    EXPECT_FALSE(store::saveFiles({{u"VERUNDAR"_s, "0\r\n"}, {u"blocker/VERUNDAH"_s, "0\r\n"}}));
+    EXPECT_FALSE(platform::saveFiles({{u"VERUNDAR"_s, "0\r\n"}, {u"blocker/VERUNDAH"_s, "0\r\n"}}));
     EXPECT_EQ(readFile(u"VERUNDAR"_s), QByteArray("old\r\n"));
     EXPECT_EQ(recorder().messages, (std::vector<RecordedMessage>{
                                        {u"Filen blocker/VERUNDAH kunde inte sparas. Ingenting har ändrats."_s,

@@ -1,9 +1,8 @@
-#include "platform/cp1252.h"
+#include "store/cp1252.h"
 
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
-namespace cp1252 = platform::cp1252;
 
 TEST(Cp1252, EveryByteRoundTrips)
 {

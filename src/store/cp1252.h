@@ -8,7 +8,7 @@
 // Windows-1252, the code page of the data files and of typed character codes.
 // Every byte maps to one character and back: the five bytes the code page leaves
 // undefined map to the control characters of the same value.
-namespace platform::cp1252 {
+namespace cp1252 {
 
 QString decode(QByteArrayView bytes);
 // The same into a text; its buffer is reused when nothing else shares it.
@@ -21,4 +21,4 @@ void appendEncoded(QByteArray &bytes, QStringView text);
 QChar charFromCode(int code); // code 0..255
 int codeFromChar(QChar c);    // -1 outside the code page
 
-} // namespace platform::cp1252
+} // namespace cp1252

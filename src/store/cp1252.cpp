@@ -1,8 +1,8 @@
-#include "platform/cp1252.h"
+#include "store/cp1252.h"
 
 #include <array>
 
-namespace platform::cp1252 {
+namespace cp1252 {
 namespace {
 
 // Bytes 80..9F; the rest of the code page is Latin-1. The five bytes the code page
@@ -90,4 +90,4 @@ void appendEncoded(QByteArray &bytes, QStringView text)
     bytes.resize(out - bytes.data());
 }
 
-} // namespace platform::cp1252
+} // namespace cp1252

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QListWidget>
+
+#include <functional>
+
+// A list whose click handler runs whenever the user changes its selection, by mouse or by
+// keyboard (arrows, Home, End, Page Up and Down, a first letter), and again when the entry
+// already chosen is clicked; one click runs it once. Filling, emptying or choosing an entry
+// from code runs nothing.
+namespace platform {
+
+class ListBox : public QListWidget
+{
+    Q_OBJECT
+
+public:
+    using ClickHandler = std::function<void()>;
+
+    explicit ListBox(QWidget *parent = nullptr);
+    void setClickHandler(ClickHandler handler);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void selectionMoved();
+    void entryClicked();
+
+    ClickHandler m_handler;
+    bool m_userInput = false;    // a mouse or key event of the user is being handled
+    bool m_movedByPress = false; // the current press already ran the handler
+};
+
+} // namespace platform

@@ -1,0 +1,134 @@
+#include "platform/storemessages.h"
+
+#include "platform/services.h"
+#include "store/startup.h"
+
+using namespace Qt::StringLiterals;
+
+namespace platform {
+
+namespace {
+
+QString emptyFileText(store::DataFile file)
+{
+    static const QString texts[] = {
+        u"Du har inte registrerat någon bana ännu."_s,
+        u"Du har inte registrerat någon runda ännu."_s,
+        u"Du har inte registrerat något hål ännu."_s,
+        u"Du har inte registrerat någon analys ännu."_s,
+    };
+    return texts[int(file)];
+}
+
+QString firstMessage(store::DataFile missing)
+{
+    if (missing == store::DataFile::Courses)
+        return u"Du saknar en fil som heter VEMTORBF. Jag kommer nu att skapa filerna VEMTORBF, "
+               u"VERUNDAR, VERUNDAH och VERUNDAK och lägga dem i samma bibliotek som din .EXE "
+               u"fil ligger i."_s;
+    return u"Du saknar en fil som heter %1. Jag kommer nu att skapa filerna VERUNDAR, VERUNDAH "
+           u"och VERUNDAK och lägga dem i samma bibliotek som din .EXE fil ligger i. Jag "
+           u"skriver in -1 på första raden och sparar filerna."_s.arg(store::fileName(missing));
+}
+
+QString restartMessage(store::DataFile missing)
+{
+    const QString text = u"Jag har nu skapat filerna eftersom programmet kräver dessa filer. Var "
+                         u"vänlig och starta om programmet"_s;
+    return text + (missing == store::DataFile::Courses ? u'!' : u'.');
+}
+
+void tellUnreadable(const QString &name)
+{
+    errorMessage(u"Filen %1 finns men går inte att läsa. Ingenting har ändrats."_s.arg(name));
+}
+
+} // namespace
+
+void tell(const store::FileStatus &status)
+{
+    switch (status.status) {
+    case store::LoadStatus::Ok:
+        break;
+    case store::LoadStatus::Empty:
+        message(emptyFileText(status.file), u"INFORMATION"_s, kStyleExclamation);
+        break;
+    case store::LoadStatus::Missing:
+        errorMessage(u"Filen %1 saknas och kunde inte läsas."_s.arg(status.name()));
+        break;
+    case store::LoadStatus::Damaged:
+        errorMessage(u"Filen %1 är skadad och kunde inte läsas helt."_s.arg(status.name()));
+        break;
+    }
+}
+
+store::LoadResult loadAndTell(store::Tables &tables, const store::LoadPlan &plan)
+{
+    store::LoadResult result = store::load(tables, plan);
+    for (const store::FileStatus &status : result.toTell)
+        tell(status);
+    return result;
+}
+
+bool guardAllows(store::GuardFiles files)
+{
+    const std::optional<store::FileStatus> refusal = store::guard(files);
+    if (refusal)
+        tell(*refusal);
+    return !refusal;
+}
+
+void tellNotSaved(const QString &file)
+{
+    errorMessage(u"Filen %1 kunde inte sparas. Ingenting har ändrats."_s.arg(file));
+}
+
+bool saveFiles(const std::vector<store::FileContent> &files)
+{
+    const std::optional<QString> failed = store::writeFiles(files);
+    if (failed)
+        tellNotSaved(*failed);
+    return !failed;
+}
+
+void tellRoundFilesDiffer()
+{
+    errorMessage(u"Filerna VERUNDAR, VERUNDAH och VERUNDAK har olika antal rundor. Ingenting har sparats."_s);
+}
+
+void tellCourseLimit()
+{
+    errorMessage(u"Du kan inte registrera fler än %1 banor."_s.arg(store::kMaxCourses));
+}
+
+void tellRoundLimit()
+{
+    errorMessage(u"Du kan inte registrera fler än %1 rundor. Rundan sparades inte."_s.arg(store::kMaxRounds));
+}
+
+bool startupCheck()
+{
+    const store::StartupFinding finding = store::inspectDataFiles();
+    switch (finding.kind) {
+    case store::StartupFinding::Kind::Ready:
+        return true;
+    case store::StartupFinding::Kind::Unreadable:
+        tellUnreadable(finding.unreadable);
+        return false;
+    case store::StartupFinding::Kind::Missing:
+        break;
+    }
+    message(firstMessage(finding.missing), u"INFORMATION     (fil saknas)"_s, kStyleExclamation);
+    const store::Creation creation = store::createMissingSet(finding);
+    if (creation.notCreated) {
+        errorMessage(u"Filen %1 kunde inte skapas."_s.arg(*creation.notCreated));
+        return false;
+    }
+    for (const store::Backup &backup : creation.backups)
+        message(u"Den gamla filen %1 har sparats som %2."_s.arg(backup.original, backup.copy),
+                u"Information"_s, kStyleOkOnly);
+    message(restartMessage(finding.missing), u"Information"_s, kStyleOkOnly);
+    return false; // the program is started again after it
+}
+
+} // namespace platform

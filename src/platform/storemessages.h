@@ -1,0 +1,39 @@
+#pragma once
+
+#include "store/guard.h"
+#include "store/loading.h"
+#include "store/writing.h"
+
+#include <vector>
+
+// The window side of the store: the store returns statuses and shows nothing; these
+// functions tell the user what a status means, with the texts, titles and styles the
+// windows have always shown.
+namespace platform {
+
+// The one message of a file status: the empty-file message of the file (title
+// "INFORMATION", style 48), or the missing or damaged file's error message. Ok says nothing.
+void tell(const store::FileStatus &status);
+
+// store::load, then tell() for each status the loading says the user is told.
+store::LoadResult loadAndTell(store::Tables &tables, const store::LoadPlan &plan);
+
+// store::guard, telling the empty file that keeps the window closed.
+bool guardAllows(store::GuardFiles files);
+
+// "Filen %1 kunde inte sparas. Ingenting har ändrats." for the file a save failed on.
+void tellNotSaved(const QString &file);
+// store::writeFiles; on a failure tellNotSaved and false.
+bool saveFiles(const std::vector<store::FileContent> &files);
+
+// D5: "Filerna VERUNDAR, VERUNDAH och VERUNDAK har olika antal rundor. Ingenting har sparats."
+void tellRoundFilesDiffer();
+// The limits, with the numbers of store/format.h: "Du kan inte registrera fler än 101 banor."
+// and "Du kan inte registrera fler än 2001 rundor. Rundan sparades inte."
+void tellCourseLimit();
+void tellRoundLimit();
+
+// The start-up check with its messages: true when the main window may be shown.
+bool startupCheck();
+
+} // namespace platform

@@ -1,0 +1,209 @@
+#include "platform/windowkit.h"
+
+#include "platform/controls.h"
+#include "platform/keytextbox.h"
+#include "platform/listbox.h"
+#include "platform/optionbutton.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPalette>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
+namespace platform {
+namespace {
+
+QColor colourOf(const Paint &paint)
+{
+    switch (paint.from) {
+    case Paint::From::SystemBack:
+        return QGuiApplication::palette().color(QPalette::Base);
+    case Paint::From::SystemText:
+        return QGuiApplication::palette().color(QPalette::Text);
+    case Paint::From::Fixed:
+    case Paint::From::Parent:
+        break;
+    }
+    return paint.colour;
+}
+
+QFont fontOf(Face face)
+{
+    QFont font = windowFont();
+    if (face == Face::Serif) {
+        font.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("serif")});
+        font.setStyleHint(QFont::Serif);
+    }
+    return font;
+}
+
+QWidget *makeOne(QWidget *parent, const ControlRow &row, const QString &name)
+{
+    switch (row.kind) {
+    case Kind::Label:
+    case Kind::Picture:
+        return makeLabel(parent, name, row.rect, row.text);
+    case Kind::Button:
+        return makeButton(parent, name, row.rect, row.text);
+    case Kind::TextBox:
+        return makeTextBox(parent, name, row.rect, row.text);
+    case Kind::ListBox:
+        return makeListBox(parent, name, row.rect);
+    case Kind::HorizontalBar:
+    case Kind::VerticalBar:
+        return makeValueBar(parent, name, row.kind == Kind::VerticalBar ? Qt::Vertical : Qt::Horizontal,
+                            row.rect, row.minimum, row.maximum, row.value);
+    case Kind::OptionButton:
+        return makeOptionButton(parent, name, row.rect, row.text);
+    }
+    std::abort();
+}
+
+const char *kindName(Kind kind)
+{
+    static constexpr const char *kNames[] = {"label",          "button",       "text box",      "list box",
+                                             "horizontal bar", "vertical bar", "option button", "picture"};
+    return kNames[int(kind)];
+}
+
+} // namespace
+
+void applyLook(QWidget *widget, const Look &look)
+{
+    auto *list = qobject_cast<ListBox *>(widget);
+    if (look.back.from != Paint::From::Parent)
+        setBackground(list ? list->viewport() : widget, colourOf(look.back));
+    if (look.text.from != Paint::From::Parent)
+        setForeground(widget, colourOf(look.text));
+    if (look.face != Face::Window)
+        widget->setFont(fontOf(look.face));
+    if (auto *label = qobject_cast<QLabel *>(widget)) {
+        if (look.alignment)
+            label->setAlignment(look.alignment);
+        if (look.border)
+            label->setFrameStyle(QFrame::Box | QFrame::Plain);
+        label->setWordWrap(look.wrap);
+    } else if (auto *box = qobject_cast<KeyTextBox *>(widget)) {
+        if (look.alignment)
+            box->setAlignment(look.alignment);
+    }
+}
+
+ControlSet::ControlSet(QWidget *window, int idCount) : m_window(window), m_made(size_t(idCount)) {}
+
+void ControlSet::make(std::span<const ControlRow> rows)
+{
+    for (const ControlRow &row : rows)
+        make(row);
+}
+
+void ControlSet::make(const ControlRow &row)
+{
+    add(row, row.name.toString());
+}
+
+void ControlSet::make(const CellRun &run)
+{
+    for (int i = 0; i < int(run.positions.size()); ++i) {
+        Twips rect = run.first;
+        (run.along == Qt::Vertical ? rect.top : rect.left) = run.positions[i];
+        add({.id = run.firstId + i, .kind = Kind::Label, .name = {}, .rect = rect, .look = run.look},
+            run.prefix.toString() + QString::number(run.firstNumber + i));
+    }
+}
+
+void ControlSet::add(const ControlRow &row, const QString &name)
+{
+    if (row.id < 0 || row.id >= count() || m_made[size_t(row.id)].widget) {
+        std::fprintf(stderr, "window kit: id %d of %s is outside the set or made twice\n", row.id,
+                     qPrintable(name));
+        std::abort();
+    }
+    QWidget *widget = makeOne(m_window, row, name);
+    applyLook(widget, row.look);
+    widget->setVisible(row.shown);
+    m_made[size_t(row.id)] = {widget, row.kind};
+}
+
+QWidget *ControlSet::checked(int id, std::initializer_list<Kind> kinds) const
+{
+    const Made *made = id >= 0 && id < count() ? &m_made[size_t(id)] : nullptr;
+    if (!made || !made->widget) {
+        std::fprintf(stderr, "window kit: no control with id %d in %s\n", id,
+                     qPrintable(m_window->objectName()));
+        std::abort();
+    }
+    for (Kind kind : kinds)
+        if (made->kind == kind)
+            return made->widget;
+    std::fprintf(stderr, "window kit: %s in %s is a %s, not a %s\n", qPrintable(made->widget->objectName()),
+                 qPrintable(m_window->objectName()), kindName(made->kind), kindName(*kinds.begin()));
+    std::abort();
+}
+
+QWidget *ControlSet::widget(int id) const
+{
+    return checked(id, {Kind::Label, Kind::Button, Kind::TextBox, Kind::ListBox, Kind::HorizontalBar,
+                        Kind::VerticalBar, Kind::OptionButton, Kind::Picture});
+}
+
+QLabel *ControlSet::label(int id) const
+{
+    return static_cast<QLabel *>(checked(id, {Kind::Label}));
+}
+
+QLabel *ControlSet::picture(int id) const
+{
+    return static_cast<QLabel *>(checked(id, {Kind::Picture}));
+}
+
+QPushButton *ControlSet::button(int id) const
+{
+    return static_cast<QPushButton *>(checked(id, {Kind::Button}));
+}
+
+KeyTextBox *ControlSet::textBox(int id) const
+{
+    return static_cast<KeyTextBox *>(checked(id, {Kind::TextBox}));
+}
+
+ListBox *ControlSet::list(int id) const
+{
+    return static_cast<ListBox *>(checked(id, {Kind::ListBox}));
+}
+
+QScrollBar *ControlSet::bar(int id) const
+{
+    return static_cast<QScrollBar *>(checked(id, {Kind::HorizontalBar, Kind::VerticalBar}));
+}
+
+OptionButton *ControlSet::option(int id) const
+{
+    return static_cast<OptionButton *>(checked(id, {Kind::OptionButton}));
+}
+
+void ControlSet::setShown(std::initializer_list<int> ids, bool shown)
+{
+    setShown(std::span<const int>(ids.begin(), ids.size()), shown);
+}
+
+void ControlSet::setShown(std::span<const int> ids, bool shown)
+{
+    for (int id : ids)
+        widget(id)->setVisible(shown);
+}
+
+KitWindow::KitWindow(const WindowDesign &design)
+    : Form(design.name, design.caption, design.width, design.height),
+      m_controls(this, std::max(design.idCount, int(design.controls.size())))
+{
+    applyLook(this, design.look);
+    m_controls.make(design.controls);
+}
+
+} // namespace platform

@@ -1,0 +1,152 @@
+#pragma once
+
+#include "platform/controls.h"
+#include "platform/form.h"
+
+#include <QColor>
+
+#include <initializer_list>
+#include <span>
+#include <vector>
+
+// The window kit: every window describes its controls as rows of one table and builds them
+// through one ControlSet, which makes, names, places and styles each row and hands the
+// controls back by id, their kind checked. A window, as REGRUNDA does it:
+//   REGRUNDA_controls.h (included by REGRUNDA.cpp only): enum Control : int { ..., kControlCount };
+//     inline constexpr ControlRow kControls[] = {{HScroll1, HorizontalBar, u"HScroll1", {120, 3840,
+//     975, 255}, {}, {}, true, 0, 17, 0}, ...};  groups of controls are arrays of ids.
+//   REGRUNDA.h: class REGRUNDA : public platform::KitWindow, with `namespace regrunda { enum
+//     Control : int; }` forward-declared for private helpers.
+//   REGRUNDA.cpp: KitWindow({u"REGRUNDA", u"REGISTRERA EN GOLFRUNDA", 8580, 5535, kPurpleWindow,
+//     kControls}); then connect handlers to m_controls.bar(HScroll1) and the like (a list's:
+//     m_controls.list(id)->setClickHandler(...)); m_controls.setShown({...}, shown) for sets of ids.
+namespace platform {
+
+enum class Kind { Label, Button, TextBox, ListBox, HorizontalBar, VerticalBar, OptionButton, Picture };
+
+// A colour of a look: the parent's (the default), a fixed one, or the desktop's window
+// background or text colour.
+struct Paint
+{
+    enum class From : quint8 { Parent, Fixed, SystemBack, SystemText };
+    From from = From::Parent;
+    QColor colour{};
+};
+constexpr Paint fixed(QColor colour)
+{
+    return {Paint::From::Fixed, colour};
+}
+inline constexpr Paint kBlack = fixed(QColor(0, 0, 0));
+inline constexpr Paint kSystemBack{Paint::From::SystemBack};
+inline constexpr Paint kSystemText{Paint::From::SystemText};
+
+enum class Face { Window, Serif };
+
+// How a control shows: its colours, face, alignment (none: the kind's own) and border.
+// Labels wrap their words unless told otherwise.
+struct Look
+{
+    Paint back = {};
+    Paint text = {};
+    Face face = Face::Window;
+    Qt::Alignment alignment = {};
+    bool border = false;
+    bool wrap = true;
+};
+
+// One control. The id is the window's own enum value (an index from 0); a bar's range is
+// minimum..maximum and it starts at value.
+struct ControlRow
+{
+    int id = 0;
+    Kind kind = Kind::Label;
+    QStringView name = {};
+    Twips rect = {};
+    QStringView text = {};
+    Look look = {};
+    bool shown = true;
+    int minimum = 0;
+    int maximum = 0;
+    int value = 0;
+};
+
+// Repeated cells: cell i has id firstId + i, is named prefix + (firstNumber + i) and lies at
+// the rectangle of the first cell moved to positions[i], down (tops) or across (lefts).
+struct CellRun
+{
+    int firstId;
+    QStringView prefix;
+    int firstNumber;
+    Twips first;
+    Qt::Orientation along;
+    std::span<const int> positions;
+    Look look = {};
+};
+
+// Applies a look to any widget (a list's colours go to the part that shows its entries).
+void applyLook(QWidget *widget, const Look &look);
+
+class ControlSet
+{
+public:
+    // The set holds ids 0 .. idCount - 1 of the window's controls.
+    ControlSet(QWidget *window, int idCount);
+
+    // Makes rows in table order (the order decides which lies on top).
+    void make(std::span<const ControlRow> rows);
+    void make(const ControlRow &row);
+    void make(const CellRun &run);
+
+    QWidget *widget(int id) const;
+    QLabel *label(int id) const;
+    QLabel *picture(int id) const;
+    QPushButton *button(int id) const;
+    KeyTextBox *textBox(int id) const;
+    ListBox *list(int id) const;
+    QScrollBar *bar(int id) const; // either orientation
+    OptionButton *option(int id) const;
+
+    void setShown(std::initializer_list<int> ids, bool shown);
+    void setShown(std::span<const int> ids, bool shown);
+    int count() const { return int(m_made.size()); }
+
+private:
+    struct Made
+    {
+        QWidget *widget = nullptr;
+        Kind kind = Kind::Label;
+    };
+    void add(const ControlRow &row, const QString &name);
+    QWidget *checked(int id, std::initializer_list<Kind> kinds) const;
+
+    QWidget *m_window;
+    std::vector<Made> m_made;
+};
+
+// A window built from a table: its name, caption, client size in twips, colours and rows.
+struct WindowDesign
+{
+    QStringView name;
+    QStringView caption;
+    int width = 0;
+    int height = 0;
+    Look look = {};
+    std::span<const ControlRow> controls = {};
+    int idCount = 0; // ids the window holds, when more than its table (generated rows)
+};
+
+// Purple with white text, as most windows are.
+inline constexpr Look kPurpleWindow{.back = fixed(kPurple), .text = fixed(kWhite)};
+
+// A window whose controls are the rows of its design, made before its own constructor runs.
+class KitWindow : public Form
+{
+    Q_OBJECT
+
+protected:
+    explicit KitWindow(const WindowDesign &design);
+
+    ControlSet m_controls;
+};
+
+} // namespace platform

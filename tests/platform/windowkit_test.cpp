@@ -1,0 +1,78 @@
+#include "platform/windowkit.h"
+
+#include "kit/gui.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include <gtest/gtest.h>
+
+#include <array>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+enum Control : int { Caption, Back, Bar, kFirstCell, kControlCount = kFirstCell + 3 };
+
+using enum platform::Kind;
+constexpr platform::ControlRow kControls[] = {
+    {Caption, Label, u"Label1", {150, 300, 1500, 255}, u"Hål", {.alignment = Qt::AlignCenter}},
+    {Back, Button, u"Command1", {150, 600, 1500, 450}, u"Tillbaka", {}, false},
+    {Bar, HorizontalBar, u"HScroll1", {150, 1200, 1500, 255}, {}, {}, true, 1, 18, 9},
+};
+constexpr std::array<int, 3> kCellTops{1500, 1740, 2100};
+
+class WindowKit : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_window.setObjectName(u"KITPROBE"_s);
+        m_controls.make(kControls);
+        m_controls.make(
+            platform::CellRun{kFirstCell, u"vekoll", 20, {150, 0, 600, 255}, Qt::Vertical, kCellTops});
+    }
+
+    QWidget m_window;
+    platform::ControlSet m_controls{&m_window, kControlCount};
+};
+
+} // namespace
+
+TEST_F(WindowKit, RowsAreMadeNamedPlacedInPixelsAndStartAsDesigned)
+{
+    EXPECT_EQ(labelText(&m_window, u"Label1"_s), u"Hål"_s);
+    EXPECT_EQ(control<QLabel>(&m_window, u"Label1"_s)->geometry(), QRect(10, 20, 100, 17));
+    EXPECT_EQ(m_controls.label(Caption)->alignment(), Qt::AlignCenter);
+    EXPECT_FALSE(isShown(&m_window, u"Command1"_s));
+    const QScrollBar *bar = m_controls.bar(Bar);
+    EXPECT_EQ(bar->objectName(), u"HScroll1"_s);
+    EXPECT_EQ((std::array{bar->minimum(), bar->maximum(), bar->value()}), (std::array{1, 18, 9}));
+}
+
+TEST_F(WindowKit, RepeatedCellsAreNamedFromTheirPrefixAndPlacedDownTheColumn)
+{
+    for (int i = 0; i < 3; ++i) {
+        const QLabel *cell = m_controls.label(kFirstCell + i);
+        EXPECT_EQ(cell->objectName(), u"vekoll%1"_s.arg(20 + i));
+        EXPECT_EQ(cell->geometry(), QRect(10, platform::pixels(kCellTops[i]), 40, 17));
+    }
+}
+
+TEST_F(WindowKit, SetsOfIdsAreShownAndHiddenAtOnce)
+{
+    m_controls.setShown({Back, kFirstCell + 1}, true);
+    EXPECT_TRUE(isShown(&m_window, u"Command1"_s));
+    EXPECT_TRUE(isShown(&m_window, u"vekoll21"_s));
+    m_controls.setShown({Caption, Back}, false);
+    EXPECT_FALSE(isShown(&m_window, u"Label1"_s));
+    EXPECT_FALSE(isShown(&m_window, u"Command1"_s));
+}
+
+TEST_F(WindowKit, AControlAskedForAsAnotherKindStopsTheProgramNamingIt)
+{
+    EXPECT_DEATH(m_controls.label(Back), "Command1 in KITPROBE is a button, not a label");
+    EXPECT_DEATH(m_controls.button(kControlCount), "no control with id");
+}
