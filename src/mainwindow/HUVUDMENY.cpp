@@ -1,5 +1,6 @@
 #include "mainwindow/HUVUDMENY.h"
 
+#include "maintenance/TABORT.h"
 #include "mainwindow/Artwork.h"
 #include "mainwindow/PRINT_I.h"
 #include "mainwindow/PendingWindow.h"
@@ -38,7 +39,7 @@ struct HUVUDMENY::Windows
     platform::Instance<REGBANA, REGBANA::State> courseRegister;
     platform::Instance<REGRUNDA, REGRUNDA::State> roundRegister;
     platform::Instance<mainwindow::Pending<mainwindow::kSKAPAFIL>> report;
-    platform::Instance<mainwindow::Pending<mainwindow::kTABORT>> deletion;
+    platform::Instance<TABORT, TABORT::State> deletion;
     platform::Instance<VEMTINFO> information;
 };
 
