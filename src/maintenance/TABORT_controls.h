@@ -69,10 +69,11 @@ inline constexpr ControlRow kControls[] = {
     {Label5, Label, u"Label5", {840, 3600, 375, 255}, u"År", kWindow, false},
     {Label6, Label, u"Label6", {840, 3840, 375, 255}, u"Mån", kWindow, false},
     {Label7, Label, u"Label7", {840, 4080, 375, 255}, u"Dag", kWindow, false},
+    // Widened to the window's right margin: the warning does not fit 7935 twips in the window's font.
     {Label8,
      Label,
      u"Label8",
-     {240, 600, 7935, 255},
+     {240, 600, 9285, 255},
      u"OBS! Om du tar bort en registrerad bana så försvinner också samtliga registrerade rundor för den "
      u"banan",
      kRedText},
