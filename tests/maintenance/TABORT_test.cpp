@@ -224,25 +224,36 @@ TEST_F(DeletionWindow, AnEmptyCourseFileEmptiesTheChosenName)
     EXPECT_EQ(onDisk(), expected);
 }
 
-TEST_F(DeletionWindow, RoundFilesThatDisagreeAreNotRewrittenInEitherMode)
+// Every file is read and checked before anything is written.
+TEST_F(DeletionWindow, NothingIsWrittenWhenAFileIsDamagedOrTheRoundFilesDisagree)
 {
-    FourFiles before = allBytes({{u"Ek"_s}}, {{u"2004-08-24"_s, u"Ek"_s}, {u"2005-01-01"_s, u"Ek"_s}});
-    before.extended = roundBytes({{u"2004-08-24"_s, u"Ek"_s}}).extended;
-    writeToDisk(before);
-    for (const char *mode : {"Option1", "Option2"}) {
-        SCOPED_TRACE(mode);
-        recorder().clear();
-        QWidget *window = open();
-        ASSERT_NE(window, nullptr);
-        click(window, QString::fromLatin1(mode));
-        if (QString::fromLatin1(mode) == u"Option2"_s)
-            chooseDate(window, 2004, 8, 24);
-        pressDelete(window);
-        EXPECT_EQ(
-            recorder().messageTexts(),
-            QStringList{
-                u"Filerna VERUNDAR, VERUNDAH och VERUNDAK har olika antal rundor. Ingenting har sparats."_s});
-        EXPECT_EQ(onDisk(), before);
+    const FourFiles good = allBytes({{u"Ek"_s}}, {{u"2004-08-24"_s, u"Ek"_s}, {u"2005-01-01"_s, u"Ek"_s}});
+    FourFiles disagree = good;
+    disagree.extended = roundBytes({{u"2004-08-24"_s, u"Ek"_s}}).extended;
+    FourFiles damaged = good;
+    damaged.strokes = withoutLastLines(good.strokes, 1);
+    struct Case
+    {
+        const char *name;
+        FourFiles files;
+        QString message;
+    } cases[] = {
+        {"disagree", disagree,
+         u"Filerna VERUNDAR, VERUNDAH och VERUNDAK har olika antal rundor. Ingenting har sparats."_s},
+        {"damaged", damaged, u"Filen VERUNDAH är skadad och kunde inte läsas helt."_s},
+    };
+    for (const Case &c : cases) {
+        for (const char *mode : {"Option1", "Option2"}) {
+            SCOPED_TRACE(std::string(c.name) + " " + mode);
+            writeToDisk(c.files);
+            QWidget *window = open();
+            ASSERT_NE(window, nullptr);
+            click(window, QString::fromLatin1(mode));
+            recorder().clear();
+            pressDelete(window);
+            EXPECT_EQ(recorder().messageTexts(), QStringList{c.message});
+            EXPECT_EQ(onDisk(), c.files);
+        }
     }
 }
 
