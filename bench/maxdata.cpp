@@ -82,13 +82,13 @@ void writeMaxData(int rounds, RoundOrder order, RoundCourses courses)
         fillRound(tables, std::size_t(row), i, courses);
     }
     const store::RoundFileBytes roundFiles = store::roundFileBytes(tables, rounds);
-    const bool written = !store::writeFiles({
+    const bool written = store::saveSet({
         {store::fileName(store::DataFile::Courses),
          store::courseFileBytes(tables.bantabell, store::kMaxCourses)},
         {store::fileName(store::DataFile::Rounds), roundFiles.rounds},
         {store::fileName(store::DataFile::Strokes), roundFiles.strokes},
         {store::fileName(store::DataFile::Extended), roundFiles.extended},
-    });
+    }).saved();
     if (!written)
         std::abort(); // a benchmark on missing files would measure nothing
 }

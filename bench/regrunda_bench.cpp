@@ -1,16 +1,22 @@
 // The round save on files that already hold 2000 rounds of 18 holes in reverse date
 // order: reading the three round files, the date sort of all 2001 rounds, the rewrite.
+// Beside it, the baseline the save is held to: a plain write, flush and rename of the same
+// three files, with nothing to make the set whole.
 #include "benchdir.h"
 #include "maxdata.h"
 
 #include "registration/roundsave.h"
 #include "store/format.h"
+#include "store/saveset.h"
 
 #include <QFile>
 
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -81,5 +87,41 @@ void BM_RoundSaveInto2000ReversedRounds(benchmark::State &state)
     }
 }
 BENCHMARK(BM_RoundSaveInto2000ReversedRounds)->Unit(benchmark::kMillisecond);
+
+void writeFlushRename(const QString &name, const QByteArray &bytes)
+{
+    const QByteArray temporary = QFile::encodeName(name + u".tmp"_s);
+    const int fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0 || ::write(fd, bytes.constData(), std::size_t(bytes.size())) != bytes.size() || ::fdatasync(fd) != 0 ||
+        ::close(fd) != 0 || ::rename(temporary.constData(), QFile::encodeName(name).constData()) != 0)
+        std::abort();
+}
+
+void BM_PlainWriteFlushRenameOfTheThreeRoundFiles(benchmark::State &state)
+{
+    const BenchDir dir;
+    writeMaxData(2001, RoundOrder::Ascending);
+    std::vector<std::pair<QString, QByteArray>> files;
+    for (store::DataFile file : store::kRoundFiles)
+        files.emplace_back(store::fileName(file), contentOf(store::fileName(file)));
+    for (auto _ : state)
+        for (const auto &[name, bytes] : files)
+            writeFlushRename(name, bytes);
+}
+BENCHMARK(BM_PlainWriteFlushRenameOfTheThreeRoundFiles)->Unit(benchmark::kMillisecond);
+
+// The writing step of the round save alone: the same three files as one safe set.
+void BM_SafeSetSaveOfTheThreeRoundFiles(benchmark::State &state)
+{
+    const BenchDir dir;
+    writeMaxData(2001, RoundOrder::Ascending);
+    std::vector<store::FileContent> files;
+    for (store::DataFile file : store::kRoundFiles)
+        files.push_back({store::fileName(file), contentOf(store::fileName(file))});
+    for (auto _ : state)
+        if (!store::saveSet(files).saved())
+            std::abort();
+}
+BENCHMARK(BM_SafeSetSaveOfTheThreeRoundFiles)->Unit(benchmark::kMillisecond);
 
 } // namespace

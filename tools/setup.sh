@@ -2,8 +2,9 @@
 # Sourced, not run.
 
 vemtor_packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
-                 clang libclang-rt-14-dev fonts-liberation2)
+                 fonts-liberation2)
 
+# Installs the packages of the build and the given ones that are missing.
 vemtor_install_missing() {
     local missing=()
     for package in "${vemtor_packages[@]}" "$@"; do
@@ -16,4 +17,17 @@ vemtor_install_missing() {
     [ "$(id -u)" -eq 0 ] || sudo="sudo"
     $sudo apt-get update -qq
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# clang, and the runtime of its sanitizers and libFuzzer for the version that is installed.
+vemtor_install_clang() {
+    vemtor_install_missing clang
+    local major
+    major=$(clang -dumpversion | cut -d. -f1)
+    vemtor_install_missing "libclang-rt-$major-dev"
+}
+
+# True when Qt has somewhere to show windows.
+vemtor_has_display() {
+    [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ] || [ -n "${QT_QPA_PLATFORM:-}" ]
 }

@@ -7,6 +7,7 @@
 #include "platform/storemessages.h"
 #include "store/loading.h"
 #include "store/numbers.h"
+#include "store/saveset.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -155,13 +156,13 @@ void TABORT::TABORT_Command2_Click()
 
 namespace {
 
-// Saves the new contents, all files or none; says why when nothing was written.
+// Saves the new contents as one set, all files or none; says why when they are not saved.
 void save(const std::optional<std::vector<store::FileContent>> &contents)
 {
     if (!contents)
         platform::tellRoundFilesDiffer();
     else
-        platform::saveFiles(*contents);
+        platform::reportSave(store::saveSet(*contents));
 }
 
 } // namespace

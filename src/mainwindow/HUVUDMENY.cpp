@@ -1,5 +1,8 @@
 #include "mainwindow/HUVUDMENY.h"
 
+#include "analysis/VE_ANALY.h"
+#include "analysis/VEGRAFIK.h"
+#include "analysis/VEHCPGRA.h"
 #include "maintenance/TABORT.h"
 #include "mainwindow/Artwork.h"
 #include "mainwindow/PRINT_I.h"
@@ -33,9 +36,9 @@ struct HUVUDMENY::Windows
 {
     platform::Instance<VISKORT, VISKORT::State> viskort;
     platform::Instance<PRINT_I, PRINT_I::State> printInfo;
-    platform::Instance<mainwindow::Pending<mainwindow::kVEGRAFIK>> graphics;
-    platform::Instance<mainwindow::Pending<mainwindow::kVEHCPGRA>> handicapGraph;
-    platform::Instance<mainwindow::Pending<mainwindow::kVE_ANALY>> analysis;
+    platform::Instance<VEGRAFIK, VEGRAFIK::State> graphics;
+    platform::Instance<VEHCPGRA, VEHCPGRA::State> handicapGraph;
+    platform::Instance<VE_ANALY, VE_ANALY::State> analysis;
     platform::Instance<REGBANA, REGBANA::State> courseRegister;
     platform::Instance<REGRUNDA, REGRUNDA::State> roundRegister;
     platform::Instance<mainwindow::Pending<mainwindow::kSKAPAFIL>> report;

@@ -30,9 +30,6 @@ public:
     Pending() : PendingWindow(Info) {}
 };
 
-inline constexpr PendingWindowInfo kVE_ANALY{u"VE_ANALY", u"SCORE ANALYS", u"Tillbaka"};
-inline constexpr PendingWindowInfo kVEGRAFIK{u"VEGRAFIK", u"GRAFISK VISNING", u"TILLBAKA"};
-inline constexpr PendingWindowInfo kVEHCPGRA{u"VEHCPGRA", u"HANDIKAPP ÄNDRINGAR", u"Tillbaka"};
 inline constexpr PendingWindowInfo kSKAPAFIL{u"SKAPAFIL", u"Skriver intressant data till en fil",
                                              u"Tillbaka"};
 

@@ -27,6 +27,11 @@ QColor bgr(quint32 colour)
     return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
 }
 
+quint32 bgrNumber(QColor colour)
+{
+    return quint32(colour.blue()) << 16 | quint32(colour.green()) << 8 | quint32(colour.red());
+}
+
 // Each kind of widget paints its face and its text in its own palette roles (a label
 // in Window/WindowText, a text box in Base/Text, a button in Button/ButtonText), so
 // the colours go to the roles the widget itself uses. Children inherit what they do

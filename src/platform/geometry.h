@@ -23,6 +23,7 @@ QRect pixelRect(Twips rect);
 void place(QWidget *widget, Twips rect);
 
 QColor bgr(quint32 colour);
+quint32 bgrNumber(QColor colour); // the colour as the windows' one number
 void setColours(QWidget *widget, QColor background, QColor foreground);
 void setBackground(QWidget *widget, QColor background);
 void setForeground(QWidget *widget, QColor foreground);

@@ -83,12 +83,11 @@ void tellNotSaved(const QString &file)
     errorMessage(u"Filen %1 kunde inte sparas. Ingenting har ändrats."_s.arg(file));
 }
 
-bool saveFiles(const std::vector<store::FileContent> &files)
+bool reportSave(const store::SaveResult &result)
 {
-    const std::optional<QString> failed = store::writeFiles(files);
-    if (failed)
-        tellNotSaved(*failed);
-    return !failed;
+    if (!result.saved())
+        errorMessage(store::saveFailureText(result));
+    return result.saved();
 }
 
 void tellRoundFilesDiffer()
@@ -106,8 +105,35 @@ void tellRoundLimit()
     errorMessage(u"Du kan inte registrera fler än %1 rundor. Rundan sparades inte."_s.arg(store::kMaxRounds));
 }
 
+namespace {
+
+// A save that a process left unfinished is finished or undone before anything else; false
+// when it could be neither, and the program must end.
+bool recoverSave()
+{
+    const store::RecoveryResult recovery = store::recoverInterruptedSave();
+    switch (recovery.outcome) {
+    case store::Recovery::NothingPending:
+        return true;
+    case store::Recovery::Finished:
+        message(store::recoveryText(recovery), u"Information"_s, kStyleOkOnly);
+        return true;
+    case store::Recovery::Undone:
+        errorMessage(store::recoveryText(recovery));
+        return true;
+    case store::Recovery::Failed:
+        errorMessage(store::recoveryText(recovery));
+        return false;
+    }
+    return false;
+}
+
+} // namespace
+
 bool startupCheck()
 {
+    if (!recoverSave())
+        return false;
     const store::StartupFinding finding = store::inspectDataFiles();
     switch (finding.kind) {
     case store::StartupFinding::Kind::Ready:
@@ -120,10 +146,12 @@ bool startupCheck()
     }
     message(firstMessage(finding.missing), u"INFORMATION     (fil saknas)"_s, kStyleExclamation);
     const store::Creation creation = store::createMissingSet(finding);
-    if (creation.notCreated) {
-        errorMessage(u"Filen %1 kunde inte skapas."_s.arg(*creation.notCreated));
+    if (creation.saved.onDisk == store::SetOnDisk::Old) {
+        errorMessage(u"Filen %1 kunde inte skapas."_s.arg(creation.saved.file));
         return false;
     }
+    if (!reportSave(creation.saved))
+        return false;
     for (const store::Backup &backup : creation.backups)
         message(u"Den gamla filen %1 har sparats som %2."_s.arg(backup.original, backup.copy),
                 u"Information"_s, kStyleOkOnly);

@@ -2,7 +2,7 @@
 
 #include "store/guard.h"
 #include "store/loading.h"
-#include "store/writing.h"
+#include "store/saveset.h"
 
 #include <vector>
 
@@ -23,8 +23,9 @@ bool guardAllows(store::GuardFiles files);
 
 // "Filen %1 kunde inte sparas. Ingenting har ändrats." for the file a save failed on.
 void tellNotSaved(const QString &file);
-// store::writeFiles; on a failure tellNotSaved and false.
-bool saveFiles(const std::vector<store::FileContent> &files);
+// Tells why a set save failed ("FELMEDDELANDE", style 48): whether the old files remain or
+// the save is left for the next start. True when the new set was saved.
+bool reportSave(const store::SaveResult &result);
 
 // D5: "Filerna VERUNDAR, VERUNDAH och VERUNDAK har olika antal rundor. Ingenting har sparats."
 void tellRoundFilesDiffer();
@@ -33,7 +34,8 @@ void tellRoundFilesDiffer();
 void tellCourseLimit();
 void tellRoundLimit();
 
-// The start-up check with its messages: true when the main window may be shown.
+// The start-up check with its messages: an interrupted save is finished or undone first.
+// True when the main window may be shown.
 bool startupCheck();
 
 } // namespace platform

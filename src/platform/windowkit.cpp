@@ -4,6 +4,7 @@
 #include "platform/keytextbox.h"
 #include "platform/listbox.h"
 #include "platform/optionbutton.h"
+#include "platform/surface.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -42,6 +43,17 @@ QFont fontOf(Face face)
     return font;
 }
 
+// A surface clears to its look's back colour, else to its window's.
+QWidget *makeSurface(QWidget *parent, const QString &name, Twips rect, const Look &look)
+{
+    const QColor back = look.back.from == Paint::From::Parent ? parent->palette().color(QPalette::Window)
+                                                              : colourOf(look.back);
+    auto *surface = new Surface(parent, bgrNumber(back));
+    surface->setObjectName(name);
+    place(surface, rect);
+    return surface;
+}
+
 QWidget *makeOne(QWidget *parent, const ControlRow &row, const QString &name)
 {
     switch (row.kind) {
@@ -60,14 +72,17 @@ QWidget *makeOne(QWidget *parent, const ControlRow &row, const QString &name)
                             row.rect, row.minimum, row.maximum, row.value);
     case Kind::OptionButton:
         return makeOptionButton(parent, name, row.rect, row.text);
+    case Kind::DrawingSurface:
+        return makeSurface(parent, name, row.rect, row.look);
     }
     std::abort();
 }
 
 const char *kindName(Kind kind)
 {
-    static constexpr const char *kNames[] = {"label",          "button",       "text box",      "list box",
-                                             "horizontal bar", "vertical bar", "option button", "picture"};
+    static constexpr const char *kNames[] = {"label",         "button",         "text box",
+                                             "list box",      "horizontal bar", "vertical bar",
+                                             "option button", "picture",        "drawing surface"};
     return kNames[int(kind)];
 }
 
@@ -149,7 +164,7 @@ QWidget *ControlSet::checked(int id, std::initializer_list<Kind> kinds) const
 QWidget *ControlSet::widget(int id) const
 {
     return checked(id, {Kind::Label, Kind::Button, Kind::TextBox, Kind::ListBox, Kind::HorizontalBar,
-                        Kind::VerticalBar, Kind::OptionButton, Kind::Picture});
+                        Kind::VerticalBar, Kind::OptionButton, Kind::Picture, Kind::DrawingSurface});
 }
 
 QLabel *ControlSet::label(int id) const
@@ -185,6 +200,11 @@ QScrollBar *ControlSet::bar(int id) const
 OptionButton *ControlSet::option(int id) const
 {
     return static_cast<OptionButton *>(checked(id, {Kind::OptionButton}));
+}
+
+Surface *ControlSet::surface(int id) const
+{
+    return static_cast<Surface *>(checked(id, {Kind::DrawingSurface}));
 }
 
 void ControlSet::setShown(std::initializer_list<int> ids, bool shown)

@@ -22,7 +22,21 @@
 //     m_controls.list(id)->setClickHandler(...)); m_controls.setShown({...}, shown) for sets of ids.
 namespace platform {
 
-enum class Kind { Label, Button, TextBox, ListBox, HorizontalBar, VerticalBar, OptionButton, Picture };
+class Surface;
+
+// A DrawingSurface is the surface the graph windows draw on (platform/surface.h); its look's
+// back colour is the colour a clear fills with.
+enum class Kind {
+    Label,
+    Button,
+    TextBox,
+    ListBox,
+    HorizontalBar,
+    VerticalBar,
+    OptionButton,
+    Picture,
+    DrawingSurface
+};
 
 // A colour of a look: the parent's (the default), a fixed one, or the desktop's window
 // background or text colour.
@@ -105,6 +119,7 @@ public:
     ListBox *list(int id) const;
     QScrollBar *bar(int id) const; // either orientation
     OptionButton *option(int id) const;
+    Surface *surface(int id) const;
 
     void setShown(std::initializer_list<int> ids, bool shown);
     void setShown(std::span<const int> ids, bool shown);

@@ -226,7 +226,7 @@ void REGBANA::REGBANA_RB_KLAR_Click()
     // is never dropped, not even one whose name reads as a free row.
     const QByteArray bytes = store::courseFileBytes(m_state.tables.bantabell, m_state.sista_bana + 1);
     // A failed write has been reported; the register stays open so nothing entered is lost.
-    if (!platform::saveFiles({{store::fileName(store::DataFile::Courses), bytes}}))
+    if (!platform::reportSave(store::saveSet({{store::fileName(store::DataFile::Courses), bytes}})))
         return;
     if (m_state.sista_bana == 0)
         platform::message(

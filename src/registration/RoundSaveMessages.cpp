@@ -20,7 +20,7 @@ void tellNotSaved(const SaveResult &result)
         platform::tellRoundLimit();
         break;
     case Refusal::NotWritten:
-        platform::tellNotSaved(result.failedFile);
+        platform::reportSave(result.written);
         break;
     }
 }

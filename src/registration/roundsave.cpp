@@ -3,6 +3,7 @@
 #include "registration/datesort.h"
 #include "store/format.h"
 #include "store/loading.h"
+#include "store/saveset.h"
 #include "store/writing.h"
 
 using namespace Qt::StringLiterals;
@@ -35,18 +36,18 @@ template <class Row> void makeRow(std::vector<Row> &rows, int row)
         rows.resize(row + 1);
 }
 
-// The name of the file that could not be written, nothing when all three were.
-std::optional<QString> writeRoundFiles(store::Tables &tables, int count)
+// The three round files saved as one set.
+store::SaveResult writeRoundFiles(store::Tables &tables, int count)
 {
     store::RoundFileBytes bytes = store::roundFileBytes(tables, count);
-    const std::optional<QString> failed =
-        store::writeFiles({{store::fileName(store::DataFile::Rounds), std::move(bytes.rounds)},
-                           {store::fileName(store::DataFile::Strokes), std::move(bytes.strokes)},
-                           {store::fileName(store::DataFile::Extended), std::move(bytes.extended)}});
-    if (!failed)
+    const store::SaveResult written =
+        store::saveSet({{store::fileName(store::DataFile::Rounds), std::move(bytes.rounds)},
+                        {store::fileName(store::DataFile::Strokes), std::move(bytes.strokes)},
+                        {store::fileName(store::DataFile::Extended), std::move(bytes.extended)}});
+    if (written.saved())
         tables.sistaRounds = tables.sistaStrokes = tables.sistaExtended =
             store::Held::fromNumber(QString::number(count - 1));
-    return failed;
+    return written;
 }
 
 SaveResult notSaved(Refusal refusal)
@@ -84,9 +85,9 @@ SaveResult saveRound(store::Tables &tables, const RoundInput &input, const HoleV
 
     if (n > 0)
         datumsortering(tables, n);
-    if (const std::optional<QString> failed = writeRoundFiles(tables, n + 1)) {
+    if (const store::SaveResult written = writeRoundFiles(tables, n + 1); !written.saved()) {
         SaveResult refused = notSaved(Refusal::NotWritten);
-        refused.failedFile = *failed;
+        refused.written = written;
         return refused;
     }
     return {};

@@ -3,6 +3,7 @@
 #include "registration/roundentry.h"
 #include "registration/roundrecords.h"
 #include "store/loading.h"
+#include "store/saveset.h"
 #include "store/tables.h"
 
 #include <QString>
@@ -26,7 +27,7 @@ enum class Refusal {
     NotRead,     // a round file is missing or damaged: SaveResult::loaded says which
     FilesDiffer, // the three round files count different numbers of rounds
     Full,        // the files hold kMaxRounds rounds already
-    NotWritten,  // SaveResult::failedFile could not be written; the old files stay
+    NotWritten,  // the set save failed: SaveResult::written says where and what remains
 };
 
 struct SaveResult
@@ -34,7 +35,7 @@ struct SaveResult
     SaveOutcome outcome = SaveOutcome::Saved;
     Refusal refusal = Refusal::None;
     store::LoadResult loaded{}; // the reading of the round files
-    QString failedFile{};
+    store::SaveResult written{}; // the saving of the three files
 };
 
 SaveResult saveRound(store::Tables &tables, const RoundInput &input, const HoleValues &values);

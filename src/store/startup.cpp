@@ -90,21 +90,16 @@ StartupFinding inspectDataFiles()
 Creation createMissingSet(const StartupFinding &finding)
 {
     Creation creation;
+    std::vector<FileContent> made;
     for (const FileContent &content : finding.keep) {
-        const QString copy = freeBackupName(content.name);
-        if (writeFiles({{copy, content.bytes}})) {
-            creation.notCreated = copy;
-            return creation;
-        }
-        creation.backups.push_back({content.name, copy});
+        creation.backups.push_back({content.name, freeBackupName(content.name)});
+        made.push_back({creation.backups.back().copy, content.bytes});
     }
-
     const bool courses = finding.missing == DataFile::Courses;
     const QByteArray empty = emptyDataFile(courses ? LineOneForm::Number : LineOneForm::Text);
-    std::vector<FileContent> made;
     for (const DataFile file : setOf(finding.missing))
         made.push_back({fileName(file), empty});
-    creation.notCreated = writeFiles(made);
+    creation.saved = saveSet(made);
     return creation;
 }
 

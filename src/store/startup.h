@@ -1,14 +1,15 @@
 #pragma once
 
 #include "store/format.h"
-#include "store/writing.h"
+#include "store/saveset.h"
 
 #include <QString>
 
 #include <optional>
 #include <vector>
 
-// The start-up check: all four data files must open. When one does not, its set of
+// The start-up check: first a save that a process left unfinished is finished or undone
+// (recoverInterruptedSave). Then all four data files must open. When one does not, its set of
 // files is made empty (a file that holds records is kept as NAME.BAK first), the user is
 // asked to restart, and the program must end. The window side tells the user each step
 // (platform/storemessages.h); these functions show nothing.
@@ -35,11 +36,11 @@ struct Backup
 struct Creation
 {
     std::vector<Backup> backups;
-    std::optional<QString> notCreated; // the file that could not be written; nothing on success
+    SaveResult saved; // the backups and the empty files, saved as one set
 };
 
-// Makes the set of a Missing finding: the backups of the files kept, then every file of
-// the set as an empty data file. Stops at the first file that cannot be written.
+// Makes the set of a Missing finding: the backups of the files kept and every file of the
+// set as an empty data file, saved as one set, so a failure leaves no half backup.
 Creation createMissingSet(const StartupFinding &finding);
 
 } // namespace store

@@ -2,10 +2,7 @@
 
 #include "store/items.h"
 
-#include <QSaveFile>
-
 #include <algorithm>
-#include <memory>
 
 namespace store {
 
@@ -69,24 +66,6 @@ RoundFileBytes roundFileBytes(const Tables &tables, int count)
         extended.text(tables.utokad_tabell[std::size_t(r)]);
     }
     return {rounds.bytes(), strokes.bytes(), extended.bytes()};
-}
-
-std::optional<QString> writeFiles(const std::vector<FileContent> &files)
-{
-    // Every content goes to its temporary file before any is renamed over its old file, so
-    // a failed write leaves every old file as it was.
-    std::vector<std::unique_ptr<QSaveFile>> pending;
-    for (const FileContent &file : files) {
-        auto saving = std::make_unique<QSaveFile>(file.name);
-        if (!saving->open(QIODevice::WriteOnly) || saving->write(file.bytes) != file.bytes.size() ||
-            !saving->flush() || saving->error() != QFileDevice::NoError)
-            return file.name;
-        pending.push_back(std::move(saving));
-    }
-    for (std::size_t i = 0; i < pending.size(); ++i)
-        if (!pending[i]->commit())
-            return files[i].name;
-    return std::nullopt;
 }
 
 } // namespace store

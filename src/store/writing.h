@@ -1,14 +1,14 @@
 #pragma once
 
+#include "store/saveset.h"
 #include "store/tables.h"
 
 #include <QByteArray>
 #include <QString>
 
-#include <optional>
 #include <vector>
 
-// Whole-file contents, and the safe writing of a set of files.
+// Whole-file contents; saveset.h writes them.
 namespace store {
 
 // An empty data file: line 1 -1, as a number item or as the text item "-1".
@@ -27,17 +27,5 @@ struct RoundFileBytes
     QByteArray extended;
 };
 RoundFileBytes roundFileBytes(const Tables &tables, int count);
-
-struct FileContent
-{
-    QString name;
-    QByteArray bytes;
-};
-
-// Writes each file whole through a temporary file in its directory, flushed to disk, then
-// renames the temporary files over the old ones in the given order. Every temporary file
-// is written before the first rename, so a failed write changes no file. Returns the name
-// of the file that failed, nothing on success.
-std::optional<QString> writeFiles(const std::vector<FileContent> &files);
 
 } // namespace store

@@ -20,4 +20,6 @@ TEST(Geometry, ColourNumbersAreBlueGreenRed)
     EXPECT_EQ(platform::bgr(65535), QColor(255, 255, 0));
     EXPECT_EQ(platform::bgr(16776960), QColor(0, 255, 255));
     EXPECT_EQ(platform::bgr(0xC0C0FF), QColor(255, 192, 192));
+    EXPECT_EQ(platform::bgrNumber(QColor(128, 0, 128)), 8388736u);
+    EXPECT_EQ(platform::bgrNumber(QColor(255, 255, 0)), 65535u);
 }

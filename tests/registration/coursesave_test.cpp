@@ -1,6 +1,12 @@
 #include "registration/coursesave.h"
 
+#include "kit/datafiles.h"
+#include "kit/faultyfs.h"
+#include "kit/testenv.h"
+#include "platform/storemessages.h"
 #include "store/format.h"
+#include "store/loading.h"
+#include "store/writing.h"
 
 #include <gtest/gtest.h>
 
@@ -207,3 +213,35 @@ TEST(HoleCount, FillsIndexAndParOfLongHolesUpToTheStop)
     expected[store::strokeIndexCell(2)] = u"1"_s;
     EXPECT_EQ(row, expected); // hole 3 stops the count; hole 4 is not touched
 }
+
+namespace {
+
+// The course register's save, as its OK button makes it: one file, whole or not at all.
+TEST(CourseSave, IsWholeWhereverItFailsOrStops)
+{
+    const auto saveCourses = [] {
+        store::Tables tables;
+        ASSERT_EQ(store::readCourses(readFile(u"VEMTORBF"_s), tables, store::kMaxCourses), store::LoadStatus::Ok);
+        tables.bantabell.push_back(tables.bantabell.front());
+        tables.bantabell.back()[0] = u"Ekbacken igen"_s;
+        platform::reportSave(store::saveSet({{u"VEMTORBF"_s, store::courseFileBytes(tables.bantabell, 2)}}));
+    };
+    DirectoryBytes old;
+    const auto prepare = [&old] {
+        writeEkbacken();
+        old = directoryBytes();
+    };
+    DirectoryBytes saved;
+    {
+        ScopedDataDir dir;
+        prepare();
+        saveCourses();
+        saved = directoryBytes();
+        ASSERT_NE(saved, old);
+    }
+    walkEveryStep(prepare, saveCourses, [&](const WalkStep &walk, bool died) {
+        expectOldOrNewSet(walk, died, old, saved, {u"VEMTORBF"_s});
+    });
+}
+
+} // namespace

@@ -2,6 +2,7 @@
 #include "registration/roundsave.h"
 #include "roundfiles.h"
 #include "kit/datafiles.h"
+#include "kit/faultyfs.h"
 #include "kit/testenv.h"
 
 #include <QFile>
@@ -271,3 +272,31 @@ TEST(RoundSave, TakesThe2001stRound)
     expected.insert(expected.end(), stored.begin(), stored.end());
     expectSortedSave(stored, {u"2004"_s, u"5"_s, u"1"_s, u"N"_s, 9, 6}, expected);
 }
+
+namespace {
+
+// The three files replaced together: a failing step or a process ended at any step leaves
+// the old set or the new set, and the next start finishes what was committed.
+TEST(RoundSave, IsWholeWhereverItFailsOrStops)
+{
+    const Entry entry{u"2004"_s, u"5"_s, u"1"_s, u"Ekbacken"_s, 9, 4};
+    DirectoryBytes old;
+    const auto prepare = [&old] {
+        writeEkbacken();
+        old = directoryBytes();
+    };
+    DirectoryBytes saved;
+    {
+        ScopedDataDir dir;
+        prepare();
+        ASSERT_EQ(save(entry), registration::SaveOutcome::Saved);
+        saved = directoryBytes();
+        ASSERT_NE(saved, old);
+    }
+    walkEveryStep(prepare, [&entry] { save(entry); },
+                  [&](const WalkStep &walk, bool died) {
+                      expectOldOrNewSet(walk, died, old, saved, {u"VERUNDAR"_s, u"VERUNDAH"_s, u"VERUNDAK"_s});
+                  });
+}
+
+} // namespace

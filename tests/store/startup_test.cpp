@@ -1,12 +1,15 @@
 #include "platform/storemessages.h"
 
 #include "kit/datafiles.h"
+#include "kit/faultyfs.h"
 #include "kit/testenv.h"
 
 #include <QDir>
 #include <QFile>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -188,8 +191,75 @@ TEST(Startup, FailedCreationIsReportedInsteadOfSuccess)
     const std::vector<RecordedMessage> expected{roundFirst(u"VERUNDAK"_s),
                                                 errorMessage(u"Filen VERUNDAK kunde inte skapas."_s)};
     EXPECT_EQ(recorder().messages, expected);
-    EXPECT_EQ(readFile(u"VERUNDAH"_s), strokes) << "only the backups were made";
-    EXPECT_EQ(readFile(u"VERUNDAH.BAK"_s), strokes);
+    EXPECT_EQ(readFile(u"VERUNDAH"_s), strokes);
+    EXPECT_FALSE(fileExists(u"VERUNDAH.BAK"_s)) << "the backups and the new files are made together or not at all";
+}
+
+// The creation with its backups, every step failing and dying: right after, the old set or
+// the new set with a true message; after the next start, the new set with each backup once.
+TEST(Startup, CreationIsWholeWhereverItFailsOrStops)
+{
+    const QByteArray rounds = fileBytes(ekbackenRoundLines());
+    const QByteArray strokes = fileBytes(ekbackenStrokeLines());
+    DirectoryBytes old;
+    const auto prepare = [&old] {
+        writeEkbacken();
+        QFile::remove(u"VERUNDAK"_s);
+        writeFile(u"VERUNDAR.BAK"_s, "taken");
+        old = directoryBytes();
+    };
+    const auto created = [&] {
+        DirectoryBytes files = old;
+        files[u"VERUNDAR.BAK2"_s] = rounds;
+        files[u"VERUNDAH.BAK"_s] = strokes;
+        for (const QString &name : {u"VERUNDAR"_s, u"VERUNDAH"_s, u"VERUNDAK"_s})
+            files[name] = kTextEmpty;
+        return files;
+    };
+    const std::vector<RecordedMessage> success{
+        roundFirst(u"VERUNDAK"_s),
+        keptMessage(u"VERUNDAR"_s, u"VERUNDAR.BAK2"_s),
+        keptMessage(u"VERUNDAH"_s, u"VERUNDAH.BAK"_s),
+        kRoundSecond,
+    };
+    const QStringList set{u"VERUNDAR.BAK2"_s, u"VERUNDAH.BAK"_s, u"VERUNDAR"_s, u"VERUNDAH"_s, u"VERUNDAK"_s};
+    walkEveryStep(prepare, [] { EXPECT_FALSE(platform::startupCheck()); },
+                  [&](const WalkStep &walk, bool died) {
+                      const int done =
+                          int(std::find(walk.actions.begin(), walk.actions.end(), u"remove vemtor-sparar"_s) -
+                              walk.actions.begin()) + 1;
+                      const int commit = int(std::find(walk.actions.begin(), walk.actions.end(),
+                                                       u"rename vemtor-sparar.vemtor-ny vemtor-sparar"_s) -
+                                             walk.actions.begin()) + 1;
+                      const bool madeBeforeTheFault = walk.step > done;
+                      const QString path = walk.action.section(u' ', 1, 1);
+                      const auto named = std::find_if(set.begin(), set.end(), [&path](const QString &name) {
+                          return path == name || path.startsWith(name + u'.');
+                      });
+                      const QString failed = named == set.end() ? set.first() : *named;
+                      std::vector<RecordedMessage> told{roundFirst(u"VERUNDAK"_s)};
+                      if (!died && madeBeforeTheFault)
+                          told = success;
+                      else if (!died)
+                          told.push_back(errorMessage(u"Filen %1 kunde inte skapas."_s.arg(failed)));
+                      EXPECT_EQ(recorder().messages, told);
+                      const bool strayMayStay = died || walk.action.startsWith(u"remove "_s);
+                      EXPECT_TRUE(strayMayStay || directoryBytes() == (madeBeforeTheFault ? created() : old));
+
+                      recorder().clear();
+                      const bool finishedAtStart = died && walk.step > commit && walk.step <= done;
+                      const bool whole = finishedAtStart || madeBeforeTheFault;
+                      EXPECT_EQ(platform::startupCheck(), whole);
+                      EXPECT_EQ(directoryBytes(), created());
+                      QStringList toldAtStart;
+                      if (finishedAtStart)
+                          toldAtStart << u"Sparandet av VERUNDAR.BAK2, VERUNDAH.BAK, VERUNDAR, VERUNDAH och "
+                                         u"VERUNDAK avbröts innan det var klart. Det har nu gjorts klart."_s;
+                      else if (!whole)
+                          for (const RecordedMessage &message : success)
+                              toldAtStart << message.text;
+                      EXPECT_EQ(recorder().messageTexts(), toldAtStart);
+                  });
 }
 
 } // namespace

@@ -1,10 +1,7 @@
 #include "store/writing.h"
 
-#include "platform/storemessages.h"
-
 #include "store/loading.h"
 #include "kit/datafiles.h"
-#include "kit/testenv.h"
 
 #include <gtest/gtest.h>
 
@@ -68,26 +65,6 @@ TEST(Writing, CoursesGetTheirHoleCellsAndStrokesTheirHeldFormPerRoundLength)
     tables.slagtabell[0] = {Held::fromText(u"5"_s), Held::fromNumber(u"4"_s), Held::fromText(u"9"_s)};
     tables.slagtabell[1] = {Held::fromNumber(u"3"_s), Held{}, Held::fromText(u"6"_s)};
     EXPECT_EQ(store::roundFileBytes(tables, 2).strokes, QByteArray("1\r\n\"5\"\r\n4\r\n3\r\n\r\n\"6\"\r\n"));
-}
-
-TEST(SaveFiles, WritesEveryFileWhole)
-{
-    writeFile(u"VERUNDAR"_s, "old old old old\r\n");
-    ASSERT_TRUE(platform::saveFiles({{u"VERUNDAR"_s, "0\r\n"}, {u"VERUNDAH"_s, "-1\r\n"}}));
-    EXPECT_EQ(readFile(u"VERUNDAR"_s), QByteArray("0\r\n"));
-    EXPECT_EQ(readFile(u"VERUNDAH"_s), QByteArray("-1\r\n"));
-    EXPECT_TRUE(recorder().messages.empty());
-}
-
-TEST(SaveFiles, FailureIsReportedAndChangesNoFile)
-{
-    writeFile(u"VERUNDAR"_s, "old\r\n");
-    writeFile(u"blocker"_s, "a regular file, so no file can be made under it");
-    EXPECT_FALSE(platform::saveFiles({{u"VERUNDAR"_s, "0\r\n"}, {u"blocker/VERUNDAH"_s, "0\r\n"}}));
-    EXPECT_EQ(readFile(u"VERUNDAR"_s), QByteArray("old\r\n"));
-    EXPECT_EQ(recorder().messages, (std::vector<RecordedMessage>{
-                                       {u"Filen blocker/VERUNDAH kunde inte sparas. Ingenting har ändrats."_s,
-                                        u"FELMEDDELANDE"_s, 48}}));
 }
 
 } // namespace

@@ -1,0 +1,157 @@
+#include "analysis/VEHCPGRA.h"
+
+#include "analysis/VEHCPGRA_controls.h"
+#include "analysis/handicapgraph.h"
+#include "platform/storemessages.h"
+#include "platform/surface.h"
+#include "store/loading.h"
+#include "store/numbers.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QWindowStateChangeEvent>
+
+using namespace vehcpgra;
+
+namespace {
+
+// Every empty file shows its message and the loading goes on. Only the round table is
+// drawn from; the course and stroke files are read as the data files say.
+constexpr store::LoadPlan kLoadPlan{.courses = store::WhenEmpty::MessageContinue,
+                                    .rounds = store::WhenEmpty::MessageContinue,
+                                    .strokes = store::WhenEmpty::MessageContinue,
+                                    .extended = store::WhenEmpty::NotLoaded,
+                                    .courseRows = 101,
+                                    .afterDamage = store::AfterDamage::ReadOn};
+
+} // namespace
+
+VEHCPGRA::VEHCPGRA(State &state)
+    : platform::KitWindow({u"VEHCPGRA", u"HANDIKAPP ÄNDRINGAR", kWidth, kHeight, kWindow, kControls}),
+      m_state(state)
+{
+    // The surface lies under the controls and fills the window. The graph reaches beyond the
+    // designed width (its grid lines run to x 12000), so the window may be enlarged.
+    m_surface = new platform::Surface(this);
+    m_surface->setObjectName(QStringLiteral("Surface"));
+    m_surface->setGeometry(rect());
+    m_surface->lower();
+    setMinimumSize(size());
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    connectHandlers();
+}
+
+const platform::DisplayList &VEHCPGRA::displayList() const
+{
+    return m_surface->displayList();
+}
+
+void VEHCPGRA::connectHandlers()
+{
+    connect(m_controls.bar(HScroll1), &QScrollBar::valueChanged, this, &VEHCPGRA::VEHCPGRA_HScroll1_Change);
+    connect(m_controls.bar(HScroll2), &QScrollBar::valueChanged, this, &VEHCPGRA::VEHCPGRA_HScroll2_Change);
+    connect(m_controls.bar(HScroll3), &QScrollBar::valueChanged, this, &VEHCPGRA::VEHCPGRA_HScroll3_Change);
+    connect(m_controls.bar(HScroll4), &QScrollBar::valueChanged, this, &VEHCPGRA::VEHCPGRA_HScroll4_Change);
+    connect(m_controls.button(Command1), &QPushButton::clicked, this, &VEHCPGRA::VEHCPGRA_Command1_Click);
+    connect(m_controls.button(Command2), &QPushButton::clicked, this, &VEHCPGRA::VEHCPGRA_Command2_Click);
+}
+
+// Restored from being minimised, the window loads and presets again, once the restoring
+// is done; a repaint of the window does not.
+void VEHCPGRA::changeEvent(QEvent *event)
+{
+    platform::KitWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange)
+        return;
+    const auto *change = static_cast<QWindowStateChangeEvent *>(event);
+    if (change->oldState().testFlag(Qt::WindowMinimized) && !isMinimized())
+        QMetaObject::invokeMethod(this, &VEHCPGRA::VEHCPGRA_Form_Paint, Qt::QueuedConnection);
+}
+
+void VEHCPGRA::resizeEvent(QResizeEvent *event)
+{
+    platform::KitWindow::resizeEvent(event);
+    m_surface->resize(event->size());
+}
+
+void VEHCPGRA::VEHCPGRA_Form_Paint()
+{
+    platform::loadAndTell(m_state.tables, kLoadPlan);
+    const std::optional<handicapgraph::Ranges> presets = handicapgraph::presets(m_state.tables);
+    if (!presets)
+        return;
+    // The ordering rules are held off, so that the bars show the presets exactly whatever
+    // they held before.
+    {
+        const QSignalBlocker lower(m_controls.bar(HScroll1));
+        const QSignalBlocker upper(m_controls.bar(HScroll2));
+        const QSignalBlocker first(m_controls.bar(HScroll3));
+        const QSignalBlocker last(m_controls.bar(HScroll4));
+        m_controls.bar(HScroll2)->setValue(presets->upper);
+        m_controls.bar(HScroll1)->setValue(presets->lower);
+        m_controls.bar(HScroll3)->setValue(presets->firstYear);
+        m_controls.bar(HScroll4)->setValue(presets->lastYear);
+    }
+    m_controls.label(Hcpt)->setText(store::numberText(presets->upper));
+    m_controls.label(Hcpf)->setText(store::numberText(presets->lower));
+    m_controls.label(arfran)->setText(store::numberText(presets->firstYear));
+    m_controls.label(artom)->setText(store::numberText(presets->lastYear));
+}
+
+void VEHCPGRA::VEHCPGRA_HScroll1_Change()
+{
+    settle(
+        HScroll1,
+        handicapgraph::lowerAfterMove(m_controls.bar(HScroll1)->value(), m_controls.bar(HScroll2)->value()),
+        Hcpf);
+}
+
+void VEHCPGRA::VEHCPGRA_HScroll2_Change()
+{
+    settle(
+        HScroll2,
+        handicapgraph::upperAfterMove(m_controls.bar(HScroll2)->value(), m_controls.bar(HScroll1)->value()),
+        Hcpt);
+}
+
+void VEHCPGRA::VEHCPGRA_HScroll3_Change()
+{
+    settle(HScroll3,
+           handicapgraph::firstYearAfterMove(m_controls.bar(HScroll3)->value(),
+                                             m_controls.bar(HScroll4)->value()),
+           arfran);
+}
+
+void VEHCPGRA::VEHCPGRA_HScroll4_Change()
+{
+    settle(HScroll4,
+           handicapgraph::lastYearAfterMove(m_controls.bar(HScroll4)->value(),
+                                            m_controls.bar(HScroll3)->value()),
+           artom);
+}
+
+void VEHCPGRA::settle(Control bar, int settledValue, Control label)
+{
+    QScrollBar *moved = m_controls.bar(bar);
+    // Setting the value runs the rule again, which then holds.
+    if (moved->value() != settledValue)
+        moved->setValue(settledValue);
+    m_controls.label(label)->setText(store::numberText(moved->value()));
+}
+
+void VEHCPGRA::VEHCPGRA_Command1_Click()
+{
+    handicapgraph::draw(m_state.tables,
+                        {m_controls.label(Hcpt)->text(), m_controls.label(Hcpf)->text(),
+                         m_controls.label(arfran)->text(), m_controls.label(artom)->text()},
+                        m_surface->edit());
+}
+
+void VEHCPGRA::VEHCPGRA_Command2_Click()
+{
+    unload();
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "platform/displaylist.h"
+#include "platform/windowkit.h"
+#include "store/tables.h"
+
+namespace vehcpgra {
+enum Control : int;
+}
+
+namespace platform {
+class Surface;
+}
+
+// The handicap-changes window: the user narrows the rounds to a handicap range and a range
+// of years, and "VISA" draws a box for each round at which the handicap changed. It only
+// reads the data files, when it is shown and when it is restored from being minimised.
+class VEHCPGRA : public platform::KitWindow
+{
+    Q_OBJECT
+
+public:
+    struct State
+    {
+        store::Tables tables;
+    };
+
+    explicit VEHCPGRA(State &state);
+
+    // What the surface shows: the graph of the last "VISA".
+    const platform::DisplayList &displayList() const;
+
+protected:
+    void formLoad() override { VEHCPGRA_Form_Paint(); }
+    void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void connectHandlers();
+
+    void VEHCPGRA_Form_Paint();
+    void VEHCPGRA_HScroll1_Change();
+    void VEHCPGRA_HScroll2_Change();
+    void VEHCPGRA_HScroll3_Change();
+    void VEHCPGRA_HScroll4_Change();
+    void VEHCPGRA_Command1_Click();
+    void VEHCPGRA_Command2_Click();
+
+    // Moves the bar to the value its ordering rule settles at and shows it in its label.
+    void settle(vehcpgra::Control bar, int settledValue, vehcpgra::Control label);
+
+    State &m_state;
+    platform::Surface *m_surface = nullptr;
+};

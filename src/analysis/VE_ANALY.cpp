@@ -1,0 +1,187 @@
+#include "analysis/VE_ANALY.h"
+
+#include "analysis/VE_ANALY_controls.h"
+#include "analysis/analysis.h"
+#include "platform/listbox.h"
+#include "platform/services.h"
+#include "platform/storemessages.h"
+#include "store/loading.h"
+
+#include <QFontMetricsF>
+#include <QLabel>
+#include <QPushButton>
+
+#include <vector>
+
+using namespace Qt::StringLiterals;
+using namespace ve_analy;
+
+namespace {
+
+// The course table holds 111 rows, and more when the file has more courses.
+constexpr int kCourseRows = 111;
+
+constexpr store::LoadPlan kLoadPlan{.courses = store::WhenEmpty::Silent,
+                                    .rounds = store::WhenEmpty::Silent,
+                                    .strokes = store::WhenEmpty::Silent,
+                                    .extended = store::WhenEmpty::Silent,
+                                    .courseRows = kCourseRows,
+                                    .afterDamage = store::AfterDamage::ReadOn};
+
+// The text of a list's selected entry, empty when none is selected.
+QString selectedText(const platform::ListBox *list)
+{
+    const QList<QListWidgetItem *> selected = list->selectedItems();
+    return selected.isEmpty() ? QString() : selected.first()->text();
+}
+
+int selectedRow(const platform::ListBox *list)
+{
+    const QList<QListWidgetItem *> selected = list->selectedItems();
+    return selected.isEmpty() ? -1 : list->row(selected.first());
+}
+
+// The centre of each blank-separated number of a text, from its left edge, in a font.
+std::vector<double> numberCentres(const QString &text, const QFont &font)
+{
+    const QFontMetricsF metrics(font);
+    std::vector<double> centres;
+    for (qsizetype i = 0; i < text.size();) {
+        if (text[i] == u' ') {
+            ++i;
+            continue;
+        }
+        qsizetype end = i;
+        while (end < text.size() && text[end] != u' ')
+            ++end;
+        centres.push_back(metrics.horizontalAdvance(text.left(i)) +
+                          metrics.horizontalAdvance(text.mid(i, end - i)) / 2);
+        i = end;
+    }
+    return centres;
+}
+
+// Label45's hole numbers are set apart by blanks to stand over the cells of the result
+// rows, in the font the window was designed with. In the window's own font its word
+// spacing is set to what brings the numbers, by least squares, over their cells' centres.
+void spaceOverCells(QLabel *header, const std::array<int, store::kMaxHoles> &cellLefts, int cellWidth)
+{
+    constexpr double kTrial = 10;
+    QFont font = header->font();
+    const std::vector<double> plain = numberCentres(header->text(), font);
+    font.setWordSpacing(kTrial);
+    const std::vector<double> spaced = numberCentres(header->text(), font);
+    double sumSlopeByOffset = 0;
+    double sumSlopeSquared = 0;
+    for (size_t k = 0; k < plain.size() && k < cellLefts.size(); ++k) {
+        const double slope = (spaced[k] - plain[k]) / kTrial;
+        const double wanted = platform::pixels(cellLefts[k] + cellWidth / 2) - header->x();
+        sumSlopeByOffset += slope * (wanted - plain[k]);
+        sumSlopeSquared += slope * slope;
+    }
+    if (sumSlopeSquared == 0)
+        return;
+    font.setWordSpacing(sumSlopeByOffset / sumSlopeSquared);
+    header->setFont(font);
+}
+
+} // namespace
+
+VE_ANALY::VE_ANALY(State &state)
+    : platform::KitWindow(
+          {u"VE_ANALY", u"SCORE ANALYS", kWidth, kHeight, platform::kPurpleWindow, kControls, kControlCount}),
+      m_state(state)
+{
+    buildCellRuns();
+    spaceOverCells(m_controls.label(Label45), kHoleLefts, kCellWidth);
+    connectHandlers();
+}
+
+void VE_ANALY::buildCellRuns()
+{
+    for (const platform::CellRun &run : kCellRuns)
+        m_controls.make(run);
+    m_controls.setShown(kCellIds, false);
+}
+
+void VE_ANALY::connectHandlers()
+{
+    // The date lists have no handler: "ANALYS" reads their selections.
+    m_controls.list(ve_ban)->setClickHandler([this] { VE_ANALY_ve_ban_Click(); });
+    connect(m_controls.button(Command1), &QPushButton::clicked, this, &VE_ANALY::VE_ANALY_Command1_Click);
+    connect(m_controls.button(Command2), &QPushButton::clicked, this, &VE_ANALY::VE_ANALY_Command2_Click);
+}
+
+void VE_ANALY::VE_ANALY_Form_Load()
+{
+    // The main window's guard has found a course and a round: an empty file says nothing here.
+    if (!platform::loadAndTell(m_state.tables, kLoadPlan).complete)
+        return;
+    m_controls.list(ve_ban)->addItems(store::banlista(m_state.tables.bantabell));
+}
+
+void VE_ANALY::VE_ANALY_ve_ban_Click()
+{
+    for (int id : kResultLabels)
+        m_controls.label(id)->clear();
+    for (int id : kCellIds)
+        m_controls.label(id)->clear();
+    m_controls.setShown(kShownByCourse, true);
+    m_controls.setShown(kCellIds, true);
+
+    const QStringList dates = analysis::courseDates(m_state.tables, selectedCourse());
+    for (Control list : {l_dat1, l_dat2}) {
+        m_controls.list(list)->clear();
+        m_controls.list(list)->addItems(dates);
+    }
+}
+
+void VE_ANALY::VE_ANALY_Command1_Click()
+{
+    const analysis::DateChoice choice{selectedCourse(), selectedText(m_controls.list(l_dat1)),
+                                      selectedText(m_controls.list(l_dat2)),
+                                      selectedRow(m_controls.list(l_dat2))};
+    const analysis::Analysis result = analysis::analyse(m_state.tables, choice);
+    showAnalysis(result);
+    switch (result.outcome) {
+    case analysis::Analysis::Outcome::Analysed:
+        break;
+    case analysis::Analysis::Outcome::ReversedDates:
+        platform::message(u"Datum from är 'yngre' än tom datum!"_s, u"Felmeddelande"_s,
+                          platform::kStyleExclamation);
+        break;
+    case analysis::Analysis::Outcome::NoRound:
+        platform::message(u"Ingen runda registrerad på vald bana"_s, u"INFORMATION"_s,
+                          platform::kStyleOkOnly);
+        break;
+    }
+}
+
+// Writes what the analysis gives; the class rows and result rows it does not give keep
+// what they showed.
+void VE_ANALY::showAnalysis(const analysis::Analysis &result)
+{
+    for (int c = 0; c < analysis::kScoreClasses; ++c)
+        m_controls.label(kFirstClassTotal + c)->setText(result.classTotals[c]);
+    for (int s = 0; s < analysis::kSummaryLabels; ++s)
+        m_controls.label(kSummaryControls[s])->setText(result.summary[s]);
+    m_controls.label(hcp_ord)->setText(result.hardestHoles);
+    if (result.classRows)
+        for (int c = 0; c < analysis::kScoreClasses; ++c)
+            m_controls.label(kClassRows[c])->setText((*result.classRows)[c]);
+    for (int h = 0; h < result.rows.holes; ++h) {
+        m_controls.label(kFirstOverPar + h)->setText(result.rows.overPar[h]);
+        m_controls.label(kFirstPerRound + h)->setText(result.rows.perRound[h]);
+    }
+}
+
+void VE_ANALY::VE_ANALY_Command2_Click()
+{
+    unload();
+}
+
+QString VE_ANALY::selectedCourse() const
+{
+    const QListWidgetItem *item = m_controls.list(ve_ban)->currentItem();
+    return item ? item->text() : QString();
+}

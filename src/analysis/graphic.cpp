@@ -1,0 +1,241 @@
+#include "analysis/graphic.h"
+
+#include "store/numbers.h"
+
+#include <algorithm>
+#include <cmath>
+#include <tuple>
+
+namespace analysis {
+
+namespace {
+
+namespace colour = platform::bgrColour;
+using platform::DisplayList;
+
+// The lower graph: the x-axis at y 6000 holds the base; 70 strokes span 2000 twips.
+constexpr double kAxisY = 6000;
+constexpr double kTwipsPerStroke = 2000.0 / 70;
+constexpr double kFirstBarX = 500;
+constexpr double kBarStep = 250;
+constexpr double kBarWidth = 100;
+constexpr double kGridStart = 500;
+constexpr double kGridEnd = 9100;
+constexpr double kGridStep = 200;
+// The base of a course that does not have 18 holes, whatever its par.
+constexpr double kShortCourseBase = 26;
+
+// The upper graph: the par line at y 3300, 200 twips per stroke over or under par.
+constexpr double kParLineY = 3300;
+constexpr double kTwipsPerHoleStroke = 200;
+constexpr double kHoleWidth = 400;
+
+const QString kDateOrderMessage =
+    QStringLiteral("VALT DATUM from MÅSTE VARA LIKA ELLER MINDRE ÄN DATUM tom ");
+const QString kNoRoundMessage = QStringLiteral("INGA REGISTRERADE RUNDOR MED OVANSTÅENDE VALDA SÖKBEGREPP");
+
+using DateKey = std::tuple<double, double, double>;
+
+// Year, month and day of a datum by position; a missing part reads as 0.
+DateKey dateKey(const QString &datum)
+{
+    return {store::numericValue(QStringView(datum).mid(0, 4)),
+            store::numericValue(QStringView(datum).mid(5, 2)),
+            store::numericValue(QStringView(datum).mid(8, 2))};
+}
+
+double strokesAboveBase(double strokes, double base)
+{
+    return kAxisY - (strokes - base) * kTwipsPerStroke;
+}
+
+// The messages stand on the surface, after a dot in the fore colour.
+void surfaceMessage(DisplayList &list, const QString &text)
+{
+    list.textAt(1000, 5000, text, std::nullopt);
+}
+
+void drawScale(DisplayList &list, double par, double base)
+{
+    list.line(kFirstBarX, kAxisY, 9000, kAxisY, colour::red);
+    list.line(kFirstBarX, kAxisY, kFirstBarX, 4000, colour::red);
+    const auto label = [&](double value, double lineY) {
+        list.numberAt(value < 100 ? 110 : 20, lineY - 110, value);
+    };
+    label(base, kAxisY);
+    for (int above = 70; above >= 10; above -= 10) {
+        const double lineY = kAxisY - above * 2000.0 / 70;
+        label(par + above - 10, lineY);
+        // The lowest grid line, in white, is the par line.
+        list.dottedLine(kGridStart, kGridEnd, kGridStep, lineY, above == 10 ? colour::white : colour::red);
+    }
+}
+
+double roundTotal(const store::Tables &tables, int row)
+{
+    const int holes = store::holesOf(tables.rundtabell[row][store::kAntalHal]);
+    double total = 0;
+    for (int h = 0; h < holes; ++h)
+        total += store::numericValue(tables.slagtabell[row][h].text);
+    return total;
+}
+
+// Returns the bar's total.
+double drawBar(DisplayList &list, const store::Tables &tables, int row, double x, double base)
+{
+    list.point(x, kAxisY, colour::red);
+    const double total = roundTotal(tables, row);
+    const double top = strokesAboveBase(total, base);
+    list.line(x, 5990, x, top, colour::yellow);
+    list.line(x, top, x + kBarWidth, top, colour::yellow);
+    list.line(x + kBarWidth, top, x + kBarWidth, kAxisY, colour::black);
+    const QString &datum = tables.rundtabell[row][store::kDatum];
+    list.textAt(x - 40, 6010, datum.mid(2, 2));
+    list.textAt(x - 40, 6195, datum.mid(5, 2));
+    list.textAt(x - 40, 6370, datum.mid(8, 2));
+    return total;
+}
+
+void drawHoleFrame(DisplayList &list, int holes)
+{
+    list.line(500, 1500, 500, 3500, colour::red);
+    list.line(500, 3700, 500, 1500, colour::red);
+    list.line(500, kParLineY, 8000, kParLineY, colour::red);
+    list.line(100, 3880, 9000, 3880, colour::black);
+    for (int h = 1; h <= 9; ++h)
+        list.numberAt(600 + (h - 1) * kHoleWidth, 3700, h);
+    if (holes != 9) {
+        for (int h = 10; h <= 18; ++h)
+            list.numberAt(4125 + (h - 10) * kHoleWidth, 3700, h);
+    }
+    static const QString kLabels[] = {QStringLiteral(" +9"), QStringLiteral(" +8"), QStringLiteral(" +7"),
+                                      QStringLiteral(" +6"), QStringLiteral(" +5"), QStringLiteral(" +4"),
+                                      QStringLiteral(" +3"), QStringLiteral(" +2"), QStringLiteral(" +1"),
+                                      QStringLiteral("PAR"), QStringLiteral(" -1"), QStringLiteral(" -2")};
+    double y = 1400;
+    for (const QString &label : kLabels) {
+        list.textAt(100, y, label);
+        if (label != QStringLiteral("PAR"))
+            list.dottedLine(500, 7700, 400, y + 100, colour::black);
+        y += 200;
+    }
+}
+
+void drawHole(DisplayList &list, double hx, double par, double strokes)
+{
+    if (strokes == par) {
+        list.numberAt(hx + 200, 3200, par);
+        list.circle(hx + 310, 3280, 150, colour::yellow);
+        return;
+    }
+    // Never clipped: far over par rises past the scale, far under reaches the lower graph.
+    const double top = kParLineY - kTwipsPerHoleStroke * (strokes - par);
+    list.line(hx + 200, 3290, hx + 200, top, colour::yellow);
+    list.line(hx + 200, top, hx + 400, top, colour::yellow);
+    list.line(hx + 400, top, hx + 400, kParLineY);
+    list.textAt(hx + 200, 3200, platform::printedNumber(par), colour::yellow);
+}
+
+} // namespace
+
+std::optional<GraphCourse> findGraphCourse(const store::Tables &tables, const QString &name)
+{
+    const int courses = std::min<int>(store::recordCount(tables.sistaCourses), int(tables.bantabell.size()));
+    for (int row = courses - 1; row >= 0; --row) {
+        const store::CourseRow &course = tables.bantabell[row];
+        if (course[0] != name)
+            continue;
+        GraphCourse found{row, store::holesOf(course[1]), 0};
+        for (int h = 1; h <= found.holes; ++h)
+            found.par += store::numericValue(course[store::parCell(h)]);
+        return found;
+    }
+    return std::nullopt;
+}
+
+TotalsGraph drawTotalsGraph(const store::Tables &tables, const GraphCourse &course,
+                            const GraphicChoice &choice, DisplayList &list)
+{
+    const double base = course.holes == 18 ? course.par - 10 : kShortCourseBase;
+    drawScale(list, course.par, base);
+
+    const DateKey from = dateKey(choice.fromDate);
+    const DateKey to = dateKey(choice.toDate);
+    const int rounds = std::min<int>(store::recordCount(tables.sistaRounds), int(tables.rundtabell.size()));
+    TotalsGraph graph;
+    double x = kFirstBarX;
+    double sum = 0;
+    int drawn = 0;
+    int position = -1;
+    for (int r = 0; r < rounds; ++r) {
+        const store::RoundRow &round = tables.rundtabell[r];
+        if (round[store::kBannamn] != choice.course)
+            continue;
+        ++position;
+        const double hcp = store::numericValue(round[store::kHcpFore]);
+        if (hcp < choice.hcpFrom || hcp > choice.hcpTo)
+            continue;
+        if (to < from) {
+            surfaceMessage(list, kDateOrderMessage);
+            return graph;
+        }
+        const DateKey date = dateKey(round[store::kDatum]);
+        if (date < from)
+            continue;
+        // The round at the chosen to-entry is the last one: a later round of the same
+        // date is left out.
+        const bool lastOne = position == choice.toPosition && date == to;
+        if (lastOne || !(to < date)) {
+            x += kBarStep;
+            sum += drawBar(list, tables, r, x, base);
+            ++drawn;
+            graph.lastRound = r;
+        }
+        if (lastOne)
+            break;
+    }
+    if (drawn == 0) {
+        surfaceMessage(list, kNoRoundMessage);
+        return graph;
+    }
+    const double average = sum / drawn;
+    graph.average = store::numberText(std::floor(average * 10) / 10);
+    list.dottedLine(kGridStart, kGridEnd, kGridStep, strokesAboveBase(average, base), colour::white);
+    return graph;
+}
+
+QString drawHoleGraph(const store::Tables &tables, const GraphCourse &course, std::optional<int> round,
+                      DisplayList &list)
+{
+    drawHoleFrame(list, course.holes);
+    double total = 0;
+    if (!round)
+        return store::numberText(total);
+    const store::CourseRow &pars = tables.bantabell[course.row];
+    const store::StrokeRow &strokes = tables.slagtabell[*round];
+    for (int h = 1; h <= course.holes; ++h) {
+        const double par = store::numericValue(pars[store::parCell(h)]);
+        const double played = store::numericValue(strokes[h - 1].text);
+        total += played;
+        drawHole(list, kHoleWidth * h, par, played);
+    }
+    return store::numberText(total);
+}
+
+QStringList courseRoundDates(const store::Tables &tables, const QString &course)
+{
+    QStringList dates;
+    const int rounds = std::min<int>(store::recordCount(tables.sistaRounds), int(tables.rundtabell.size()));
+    for (int r = 0; r < rounds; ++r) {
+        if (tables.rundtabell[r][store::kBannamn] == course)
+            dates.append(tables.rundtabell[r][store::kDatum]);
+    }
+    return dates;
+}
+
+int handicapFromPreset(const QString &hcpEfter)
+{
+    return int(std::floor(store::numericValue(hcpEfter) + 0.5)) - 1;
+}
+
+} // namespace analysis

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "store/filesystem.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+#include <map>
+#include <set>
+#include <vector>
+
+// Thrown at the step where a save "dies": the disk stays as a killed process leaves it.
+struct SimulatedDeath
+{
+};
+
+// The real file system with faults: counts every step (from 1), fails the steps in
+// `failing` (a write writes half its bytes, a close closes all the same), and dies before
+// doing step `dieAt`. Installs itself for its lifetime.
+class FaultyFileSystem : public store::FileSystem
+{
+public:
+    FaultyFileSystem();
+    ~FaultyFileSystem() override; // closes what a dead save left open
+
+    std::set<int> failing;
+    int dieAt = 0;
+    int steps = 0;
+    std::vector<QString> log; // one line per step: what, and on which path
+
+    int create(const QString &name) override;
+    bool write(int fd, const QByteArray &bytes) override;
+    bool flush(int fd) override;
+    bool close(int fd) override;
+    bool rename(const QString &from, const QString &to) override;
+    bool syncDirectory(const QString &directory) override;
+    bool remove(const QString &name) override;
+
+private:
+    bool proceed(const QString &what); // false: this step fails
+    store::RealFileSystem m_real;
+    std::map<int, QString> m_open;
+};
+
+// Every file of the current directory with its bytes.
+using DirectoryBytes = std::map<QString, QByteArray>;
+DirectoryBytes directoryBytes();
+
+// One step of a walk: the set on disk after the fault and after the next start.
+enum class Fault { Fail, Die };
+struct WalkStep
+{
+    int step = 0;
+    Fault fault = Fault::Fail;
+    QString action;              // the log line of the step
+    std::vector<QString> actions; // every step of the save, in order
+};
+
+// Runs `save` once without faults to count its steps, then, for every step, in a fresh
+// directory made by `prepare`, once with that step failing and once dying there, calling
+// `check` after each. The file system is the real one again when `check` runs.
+void walkEveryStep(const std::function<void()> &prepare, const std::function<void()> &save,
+                   const std::function<void(const WalkStep &, bool died)> &check);
+
+// The check of one walk step of a save through store::saveSet with its message shown by
+// platform::reportSave, in a directory whose four data files exist: right after the fault
+// the set named is the complete old set (with the save's message naming the file whose step
+// failed) or the complete new set (no message); after the next start-up check the directory
+// holds exactly `old` or `saved`, with the message that says which.
+void expectOldOrNewSet(const WalkStep &walk, bool died, const DirectoryBytes &old, const DirectoryBytes &saved,
+                       const QStringList &names);
