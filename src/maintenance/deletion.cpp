@@ -2,6 +2,7 @@
 
 #include "store/format.h"
 #include "store/numbers.h"
+#include "store/writing.h"
 
 #include <algorithm>
 #include <cassert>

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "store/tables.h"
 #include "store/saveset.h"
-#include "store/writing.h"
+#include "store/tables.h"
 
 #include <QString>
 

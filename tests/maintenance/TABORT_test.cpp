@@ -1,6 +1,7 @@
 #include "mainwindow/HUVUDMENY.h"
 #include "tabortfiles.h"
 
+#include "kit/faultyfs.h"
 #include "kit/gui.h"
 #include "kit/testenv.h"
 
@@ -254,6 +255,60 @@ TEST_F(DeletionWindow, NothingIsWrittenWhenAFileIsDamagedOrTheRoundFilesDisagree
             EXPECT_EQ(recorder().messageTexts(), QStringList{c.message});
             EXPECT_EQ(onDisk(), c.files);
         }
+    }
+}
+
+// A deletion through the menu, as a user makes it; a window left open by a save that died
+// is closed first, as the end of that process would have closed it.
+void deleteThroughTheMenu(const char *mode)
+{
+    while (QWidget *stale = openWindow(u"TABORT"_s)) {
+        stale->close();
+        settle();
+    }
+    HUVUDMENY mainWindow;
+    triggerMenu(&mainWindow, u"M_DataTabort"_s);
+    QWidget *window = openWindow(u"TABORT"_s);
+    ASSERT_NE(window, nullptr);
+    click(window, QString::fromLatin1(mode));
+    if (QString::fromLatin1(mode) == u"Option1"_s) {
+        setBar(window, u"VScroll1"_s, 1);
+    } else {
+        setBar(window, u"HScroll1"_s, 2004);
+        setBar(window, u"HScroll2"_s, 8);
+        setBar(window, u"HScroll3"_s, 24);
+    }
+    click(window, u"Command2"_s);
+}
+
+// The files replaced together: a failing step or a process ended at any step of the save
+// leaves the old set or the new set, the message says which, and the next start finishes
+// what was committed. Course mode saves four files, round mode three.
+TEST(DeletionSave, IsWholeWhereverItFailsOrStops)
+{
+    const std::vector<Round> rounds = numbered<Round>(
+        {{u"2004-08-24"_s, u"Ek"_s}, {u"2004-08-24"_s, u"Björk"_s, 18}, {u"2005-01-01"_s, u"Ek"_s}});
+    const FourFiles files = allBytes(numbered<Course>({{u"Ek"_s}, {u"Björk"_s, 18}}), rounds);
+    const QStringList roundFiles{u"VERUNDAR"_s, u"VERUNDAH"_s, u"VERUNDAK"_s};
+    for (const auto &[mode, names] :
+         {std::pair{"Option1", QStringList{u"VEMTORBF"_s} + roundFiles}, std::pair{"Option2", roundFiles}}) {
+        SCOPED_TRACE(mode);
+        DirectoryBytes old;
+        const auto prepare = [&] {
+            writeToDisk(files);
+            old = directoryBytes();
+        };
+        DirectoryBytes saved;
+        {
+            ScopedDataDir dir;
+            prepare();
+            deleteThroughTheMenu(mode);
+            saved = directoryBytes();
+            ASSERT_NE(saved, old);
+        }
+        walkEveryStep(
+            prepare, [mode] { deleteThroughTheMenu(mode); },
+            [&](const WalkStep &walk, bool died) { expectOldOrNewSet(walk, died, old, saved, names); });
     }
 }
 
