@@ -1,7 +1,8 @@
 // The deletion window on maximum-size files: "Utför Borttag" in course mode, which reads all
-// four files, deletes a course and its rounds and saves the four files as a set; beside it a
-// plain write, flush to disk and rename of the same four contents, the least any save costs.
+// four files, deletes a course with its rounds and saves the four files as one set. Beside
+// it the baseline: a plain write, flush to disk and rename of the same four contents.
 #include "benchdir.h"
+#include "benchfiles.h"
 #include "maxdata.h"
 
 #include "maintenance/TABORT.h"
@@ -9,14 +10,11 @@
 
 #include <QAbstractButton>
 #include <QCoreApplication>
-#include <QFile>
 #include <QScrollBar>
 
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 #include <cstdlib>
-#include <unistd.h>
 #include <utility>
 #include <vector>
 
@@ -27,22 +25,9 @@ using Contents = std::vector<std::pair<QString, QByteArray>>;
 Contents dataFiles()
 {
     Contents contents;
-    for (const store::DataFile file : store::kAllFiles) {
-        QFile data(store::fileName(file));
-        if (!data.open(QIODevice::ReadOnly))
-            std::abort();
-        contents.emplace_back(store::fileName(file), data.readAll());
-    }
+    for (const store::DataFile file : store::kAllFiles)
+        contents.emplace_back(store::fileName(file), contentOf(store::fileName(file)));
     return contents;
-}
-
-void restore(const Contents &contents)
-{
-    for (const auto &[name, bytes] : contents) {
-        QFile file(name);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
-            std::abort();
-    }
 }
 
 class DeletionWindow
@@ -68,9 +53,10 @@ public:
     void reset()
     {
         if (m_instance.isOpen() || m_dir.messages() != 0)
-            std::abort(); // the deletion must close the window silently
+            std::abort(); // the deletion closes the window and says nothing
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        restore(m_stored);
+        for (const auto &[name, bytes] : m_stored)
+            restore(name, bytes);
     }
 
 private:
@@ -99,30 +85,16 @@ void BM_DeletionOfACourse(benchmark::State &state)
 }
 BENCHMARK(BM_DeletionOfACourse)->Unit(benchmark::kMillisecond);
 
-// Each file written to a temporary file, flushed to disk, renamed over the old one.
-void writeFlushRename(const Contents &contents)
-{
-    for (const auto &[name, bytes] : contents) {
-        QFile file(name + QStringLiteral(".tmp"));
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() ||
-            ::fsync(file.handle()) != 0)
-            std::abort();
-        file.close();
-        if (std::rename(QFile::encodeName(file.fileName()).constData(),
-                        QFile::encodeName(name).constData()) != 0)
-            std::abort();
-    }
-}
-
-void BM_PlainWriteFlushRenameOfTheSameFourFiles(benchmark::State &state)
+void BM_PlainWriteFlushRenameOfTheFourFilesOfADeletion(benchmark::State &state)
 {
     DeletionWindow window;
     window.chooseCourse();
     window.pressDelete();
     const Contents deleted = dataFiles();
     for (auto _ : state)
-        writeFlushRename(deleted);
+        for (const auto &[name, bytes] : deleted)
+            writeFlushRename(name, bytes);
 }
-BENCHMARK(BM_PlainWriteFlushRenameOfTheSameFourFiles)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PlainWriteFlushRenameOfTheFourFilesOfADeletion)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -26,8 +26,8 @@ bool roundFilesAgree(const store::Tables &tables)
            rounds == store::recordCount(tables.sistaExtended);
 }
 
-// The three round files with the rounds `keep` accepts, in file order. A kept row takes
-// its strokes and extended registration from the same position, so the files stay parallel.
+// The three round files with the rounds `keep` accepts, in file order. Every file skips the
+// same positions, so the three stay parallel.
 template <class Keep>
 std::optional<std::vector<store::FileContent>> keptRoundFiles(const store::Tables &tables, Keep keep)
 {
@@ -36,18 +36,12 @@ std::optional<std::vector<store::FileContent>> keptRoundFiles(const store::Table
     const int count = store::recordCount(tables.sistaRounds);
     assert(std::size_t(count) <= tables.rundtabell.size() && std::size_t(count) <= tables.slagtabell.size() &&
            std::size_t(count) <= tables.utokad_tabell.size());
-    store::Tables kept;
-    kept.rundtabell.reserve(std::size_t(count));
-    kept.slagtabell.reserve(std::size_t(count));
-    kept.utokad_tabell.reserve(std::size_t(count));
-    for (std::size_t r = 0; r < std::size_t(count); ++r) {
-        if (!keep(tables.rundtabell[r]))
-            continue;
-        kept.rundtabell.push_back(tables.rundtabell[r]);
-        kept.slagtabell.push_back(tables.slagtabell[r]);
-        kept.utokad_tabell.push_back(tables.utokad_tabell[r]);
-    }
-    store::RoundFileBytes bytes = store::roundFileBytes(kept, int(kept.rundtabell.size()));
+    std::vector<int> kept;
+    kept.reserve(std::size_t(count));
+    for (int r = 0; r < count; ++r)
+        if (keep(tables.rundtabell[std::size_t(r)]))
+            kept.push_back(r);
+    store::RoundFileBytes bytes = store::roundFileBytes(tables, kept);
     return std::vector<store::FileContent>{
         {store::fileName(store::DataFile::Rounds), std::move(bytes.rounds)},
         {store::fileName(store::DataFile::Strokes), std::move(bytes.strokes)},
