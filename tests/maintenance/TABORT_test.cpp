@@ -6,6 +6,7 @@
 #include "kit/testenv.h"
 
 #include <QAbstractButton>
+#include <QPushButton>
 #include <QScrollBar>
 
 #include <gtest/gtest.h>
@@ -278,7 +279,11 @@ void deleteThroughTheMenu(const char *mode)
         setBar(window, u"HScroll2"_s, 8);
         setBar(window, u"HScroll3"_s, 24);
     }
-    click(window, u"Command2"_s);
+    // The press sends the button's own signal: a save that "dies" throws, and a throw must
+    // not cross the frames of Qt Widgets, which are built without exceptions.
+    auto *press = control<QPushButton>(window, u"Command2"_s);
+    ASSERT_TRUE(press && press->isVisible());
+    emit press->clicked();
 }
 
 // The files replaced together: a failing step or a process ended at any step of the save
