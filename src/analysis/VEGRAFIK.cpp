@@ -96,7 +96,7 @@ void VEGRAFIK::VEGRAFIK_L_Bana_Click()
                          Hcptom, Hcpfrom, C_Visa},
                         true);
     const QStringList dates =
-        analysis::courseRoundDates(m_state.tables, selectedText(m_controls.list(L_Bana)));
+        analysis::courseDates(m_state.tables, selectedText(m_controls.list(L_Bana)));
     for (const Control list : {L_Datfrom, L_Dattom}) {
         m_controls.list(list)->clear();
         m_controls.list(list)->addItems(dates);
@@ -118,12 +118,14 @@ void VEGRAFIK::VEGRAFIK_C_Visa_Click()
     VEGRAFIK_HScroll1_Change();
     VEGRAFIK_HScroll2_Change();
     const analysis::GraphicChoice choice{
-        .course = selectedText(m_controls.list(L_Bana)),
-        .fromDate = selectedText(m_controls.list(L_Datfrom)),
-        .toDate = selectedText(m_controls.list(L_Dattom)),
-        .toPosition = m_controls.list(L_Dattom)->currentRow(),
-        .hcpFrom = store::numericValue(m_controls.label(Hcpfrom)->text()),
-        .hcpTo = store::numericValue(m_controls.label(Hcptom)->text()),
+        analysis::DateChoice{
+            .course = selectedText(m_controls.list(L_Bana)),
+            .fromDate = selectedText(m_controls.list(L_Datfrom)),
+            .toDate = selectedText(m_controls.list(L_Dattom)),
+            .toPosition = m_controls.list(L_Dattom)->currentRow(),
+        },
+        store::numericValue(m_controls.label(Hcpfrom)->text()),
+        store::numericValue(m_controls.label(Hcptom)->text()),
     };
     m_controls.setShown({Label8, V_Dat, Label5, Label7}, false);
     platform::DisplayList &list = m_controls.surface(Surface)->edit();

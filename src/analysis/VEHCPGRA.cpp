@@ -34,12 +34,8 @@ VEHCPGRA::VEHCPGRA(State &state)
     : platform::KitWindow({u"VEHCPGRA", u"HANDIKAPP ÄNDRINGAR", kWidth, kHeight, kWindow, kControls}),
       m_state(state)
 {
-    // The surface lies under the controls and fills the window. The graph reaches beyond the
-    // designed width (its grid lines run to x 12000), so the window may be enlarged.
-    m_surface = new platform::Surface(this);
-    m_surface->setObjectName(QStringLiteral("Surface"));
-    m_surface->setGeometry(rect());
-    m_surface->lower();
+    // The graph reaches beyond the designed width (its grid lines run to x 12000), so the
+    // window may be enlarged; the surface follows it (resizeEvent).
     setMinimumSize(size());
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     connectHandlers();
@@ -47,7 +43,7 @@ VEHCPGRA::VEHCPGRA(State &state)
 
 const platform::DisplayList &VEHCPGRA::displayList() const
 {
-    return m_surface->displayList();
+    return m_controls.surface(Surface)->displayList();
 }
 
 void VEHCPGRA::connectHandlers()
@@ -75,7 +71,7 @@ void VEHCPGRA::changeEvent(QEvent *event)
 void VEHCPGRA::resizeEvent(QResizeEvent *event)
 {
     platform::KitWindow::resizeEvent(event);
-    m_surface->resize(event->size());
+    m_controls.surface(Surface)->resize(event->size());
 }
 
 void VEHCPGRA::VEHCPGRA_Form_Paint()
@@ -148,7 +144,7 @@ void VEHCPGRA::VEHCPGRA_Command1_Click()
     handicapgraph::draw(m_state.tables,
                         {m_controls.label(Hcpt)->text(), m_controls.label(Hcpf)->text(),
                          m_controls.label(arfran)->text(), m_controls.label(artom)->text()},
-                        m_surface->edit());
+                        m_controls.surface(Surface)->edit());
 }
 
 void VEHCPGRA::VEHCPGRA_Command2_Click()

@@ -8,10 +8,6 @@ namespace vehcpgra {
 enum Control : int;
 }
 
-namespace platform {
-class Surface;
-}
-
 // The handicap-changes window: the user narrows the rounds to a handicap range and a range
 // of years, and "VISA" draws a box for each round at which the handicap changed. It only
 // reads the data files, when it is shown and when it is restored from being minimised.
@@ -50,5 +46,4 @@ private:
     void settle(vehcpgra::Control bar, int settledValue, vehcpgra::Control label);
 
     State &m_state;
-    platform::Surface *m_surface = nullptr;
 };

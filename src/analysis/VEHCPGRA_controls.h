@@ -4,15 +4,16 @@
 
 #include <iterator>
 
-// The controls of the handicap-changes window, in the order they are made: a band at the
-// top with the handicap limits, the years and the two buttons. The graph uses the surface
-// below it.
+// The controls of the handicap-changes window, in the order they are made: the surface the
+// graph is drawn on, first so that it lies under the rest, then a band at the top with the
+// handicap limits, the years and the two buttons.
 namespace vehcpgra {
 
 using platform::ControlRow;
 using enum platform::Kind;
 
 enum Control : int {
+    Surface,
     Label1,
     HScroll2,
     Hcpt,
@@ -42,7 +43,9 @@ inline constexpr platform::Look kHeading{.back = platform::fixed(QColor(0, 0, 12
 inline constexpr platform::Look kValue{.back = platform::fixed(platform::kCyan),
                                        .text = platform::kSystemText};
 
+// The surface fills the window; the window follows it when enlarged (VEHCPGRA.cpp).
 inline constexpr ControlRow kControls[] = {
+    {Surface, DrawingSurface, u"Surface", {0, 0, kWidth, kHeight}, {}, kWindow},
     {Label1, Label, u"Label1", {360, 120, 1455, 255}, u"HCP       from", kHeading},
     {HScroll2, HorizontalBar, u"HScroll2", {360, 360, 975, 255}, {}, {}, true, 0, 56, 56},
     {Hcpt, Label, u"Hcpt", {1320, 360, 375, 255}, {}, kValue},

@@ -3,8 +3,6 @@
 #include "store/numbers.h"
 #include "store/records.h"
 
-#include <algorithm>
-
 namespace analysis {
 
 namespace {
@@ -19,16 +17,13 @@ struct Course
 Course courseNamed(const store::Tables &tables, const QString &name)
 {
     Course course;
-    const int rows = std::min(store::recordCount(tables.sistaCourses), int(tables.bantabell.size()));
-    for (int r = rows - 1; r >= 0; --r) {
-        const store::CourseRow &row = tables.bantabell[r];
-        if (row[0] != name)
-            continue;
-        course.holes = store::holesOf(row[1]);
-        for (int h = 1; h <= course.holes; ++h)
-            course.pars[h - 1] = store::numericValue(row[store::parCell(h)]);
-        break;
-    }
+    const std::optional<int> row = store::lastCourseNamed(tables, name);
+    if (!row)
+        return course;
+    const store::CourseRow &found = tables.bantabell[*row];
+    course.holes = store::holesOf(found[1]);
+    for (int h = 1; h <= course.holes; ++h)
+        course.pars[h - 1] = store::numericValue(found[store::parCell(h)]);
     return course;
 }
 

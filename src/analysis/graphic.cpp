@@ -2,9 +2,7 @@
 
 #include "store/numbers.h"
 
-#include <algorithm>
 #include <cmath>
-#include <tuple>
 
 namespace analysis {
 
@@ -33,16 +31,6 @@ constexpr double kHoleWidth = 400;
 const QString kDateOrderMessage =
     QStringLiteral("VALT DATUM from MÅSTE VARA LIKA ELLER MINDRE ÄN DATUM tom ");
 const QString kNoRoundMessage = QStringLiteral("INGA REGISTRERADE RUNDOR MED OVANSTÅENDE VALDA SÖKBEGREPP");
-
-using DateKey = std::tuple<double, double, double>;
-
-// Year, month and day of a datum by position; a missing part reads as 0.
-DateKey dateKey(const QString &datum)
-{
-    return {store::numericValue(QStringView(datum).mid(0, 4)),
-            store::numericValue(QStringView(datum).mid(5, 2)),
-            store::numericValue(QStringView(datum).mid(8, 2))};
-}
 
 double strokesAboveBase(double strokes, double base)
 {
@@ -140,17 +128,14 @@ void drawHole(DisplayList &list, double hx, double par, double strokes)
 
 std::optional<GraphCourse> findGraphCourse(const store::Tables &tables, const QString &name)
 {
-    const int courses = std::min<int>(store::recordCount(tables.sistaCourses), int(tables.bantabell.size()));
-    for (int row = courses - 1; row >= 0; --row) {
-        const store::CourseRow &course = tables.bantabell[row];
-        if (course[0] != name)
-            continue;
-        GraphCourse found{row, store::holesOf(course[1]), 0};
-        for (int h = 1; h <= found.holes; ++h)
-            found.par += store::numericValue(course[store::parCell(h)]);
-        return found;
-    }
-    return std::nullopt;
+    const std::optional<int> row = store::lastCourseNamed(tables, name);
+    if (!row)
+        return std::nullopt;
+    const store::CourseRow &course = tables.bantabell[*row];
+    GraphCourse found{*row, store::holesOf(course[1]), 0};
+    for (int h = 1; h <= found.holes; ++h)
+        found.par += store::numericValue(course[store::parCell(h)]);
+    return found;
 }
 
 TotalsGraph drawTotalsGraph(const store::Tables &tables, const GraphCourse &course,
@@ -159,46 +144,23 @@ TotalsGraph drawTotalsGraph(const store::Tables &tables, const GraphCourse &cour
     const double base = course.holes == 18 ? course.par - 10 : kShortCourseBase;
     drawScale(list, course.par, base);
 
-    const DateKey from = dateKey(choice.fromDate);
-    const DateKey to = dateKey(choice.toDate);
-    const int rounds = std::min<int>(store::recordCount(tables.sistaRounds), int(tables.rundtabell.size()));
-    TotalsGraph graph;
-    double x = kFirstBarX;
-    double sum = 0;
-    int drawn = 0;
-    int position = -1;
-    for (int r = 0; r < rounds; ++r) {
-        const store::RoundRow &round = tables.rundtabell[r];
-        if (round[store::kBannamn] != choice.course)
-            continue;
-        ++position;
+    const RoundSelection selection = selectRounds(tables, choice, [&choice](const store::RoundRow &round) {
         const double hcp = store::numericValue(round[store::kHcpFore]);
-        if (hcp < choice.hcpFrom || hcp > choice.hcpTo)
-            continue;
-        if (to < from) {
-            surfaceMessage(list, kDateOrderMessage);
-            return graph;
-        }
-        const DateKey date = dateKey(round[store::kDatum]);
-        if (date < from)
-            continue;
-        // The round at the chosen to-entry is the last one: a later round of the same
-        // date is left out.
-        const bool lastOne = position == choice.toPosition && date == to;
-        if (lastOne || !(to < date)) {
-            x += kBarStep;
-            sum += drawBar(list, tables, r, x, base);
-            ++drawn;
-            graph.lastRound = r;
-        }
-        if (lastOne)
-            break;
-    }
-    if (drawn == 0) {
-        surfaceMessage(list, kNoRoundMessage);
+        return hcp >= choice.hcpFrom && hcp <= choice.hcpTo;
+    });
+    TotalsGraph graph;
+    if (selection.reversedDates || selection.rows.empty()) {
+        surfaceMessage(list, selection.reversedDates ? kDateOrderMessage : kNoRoundMessage);
         return graph;
     }
-    const double average = sum / drawn;
+    double x = kFirstBarX;
+    double sum = 0;
+    for (int r : selection.rows) {
+        x += kBarStep;
+        sum += drawBar(list, tables, r, x, base);
+    }
+    graph.lastRound = selection.rows.back();
+    const double average = sum / double(selection.rows.size());
     graph.average = store::numberText(std::floor(average * 10) / 10);
     list.dottedLine(kGridStart, kGridEnd, kGridStep, strokesAboveBase(average, base), colour::white);
     return graph;
@@ -220,17 +182,6 @@ QString drawHoleGraph(const store::Tables &tables, const GraphCourse &course, st
         drawHole(list, kHoleWidth * h, par, played);
     }
     return store::numberText(total);
-}
-
-QStringList courseRoundDates(const store::Tables &tables, const QString &course)
-{
-    QStringList dates;
-    const int rounds = std::min<int>(store::recordCount(tables.sistaRounds), int(tables.rundtabell.size()));
-    for (int r = 0; r < rounds; ++r) {
-        if (tables.rundtabell[r][store::kBannamn] == course)
-            dates.append(tables.rundtabell[r][store::kDatum]);
-    }
-    return dates;
 }
 
 int handicapFromPreset(const QString &hcpEfter)

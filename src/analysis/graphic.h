@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/roundselection.h"
 #include "platform/displaylist.h"
 #include "store/tables.h"
 
@@ -15,13 +16,10 @@
 // the captions these functions return.
 namespace analysis {
 
-struct GraphicChoice
+// The rounds of the date choice whose hcp_fore lies in the handicap range.
+struct GraphicChoice : DateChoice
 {
-    QString course;      // the selected course name, compared exactly
-    QString fromDate;    // the selected from-entry, empty when none
-    QString toDate;      // the selected to-entry, empty when none
-    int toPosition = -1; // the to-entry's list position, -1 when none
-    double hcpFrom = 0;  // the handicap range, both ends included
+    double hcpFrom = 0; // the handicap range, both ends included
     double hcpTo = 0;
 };
 
@@ -51,9 +49,6 @@ TotalsGraph drawTotalsGraph(const store::Tables &tables, const GraphCourse &cour
 // caption ("0" with no round).
 QString drawHoleGraph(const store::Tables &tables, const GraphCourse &course, std::optional<int> round,
                       platform::DisplayList &list);
-
-// The dates of the course's rounds in row order: the entries of both date lists.
-QStringList courseRoundDates(const store::Tables &tables, const QString &course);
 
 // The preset of the lower handicap bar: hcp_efter rounded half up to a whole number,
 // minus 1 (12.4 gives 11, 0.0 gives -1).

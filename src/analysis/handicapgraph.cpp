@@ -1,5 +1,6 @@
 #include "analysis/handicapgraph.h"
 
+#include "store/dates.h"
 #include "store/numbers.h"
 
 #include <algorithm>
@@ -11,25 +12,14 @@ namespace handicapgraph {
 
 namespace {
 
-// The rows the round file counts, bounded by the table.
-int roundCount(const store::Tables &tables)
-{
-    return std::min(store::recordCount(tables.sistaRounds), int(tables.rundtabell.size()));
-}
-
 double yearOf(const store::RoundRow &round)
 {
-    return store::numericValue(QStringView(round[store::kDatum]).left(4));
+    return store::readDate(round[store::kDatum]).year;
 }
 
 double handicapAfter(const store::RoundRow &round)
 {
     return store::numericValue(round[store::kHcpEfter]);
-}
-
-int clampedWhole(double value, int low, int high)
-{
-    return int(std::clamp(value, double(low), double(high)));
 }
 
 // The graph's measures in twips.
@@ -86,7 +76,7 @@ void drawBox(const store::RoundRow &round, int count, double x, double top, plat
 
 std::optional<Ranges> presets(const store::Tables &tables)
 {
-    const int rounds = roundCount(tables);
+    const int rounds = store::heldRounds(tables);
     if (rounds == 0)
         return std::nullopt;
     double highest = -3;
@@ -103,11 +93,11 @@ std::optional<Ranges> presets(const store::Tables &tables)
         lastYear = std::max(lastYear, yearOf(round));
     }
     Ranges ranges;
-    ranges.upper = clampedWhole(highest >= kMaxHandicap ? highest : std::floor(highest + 1), kMinHandicap + 1,
+    ranges.upper = store::clampedWhole(highest >= kMaxHandicap ? highest : std::floor(highest + 1), kMinHandicap + 1,
                                 kMaxHandicap);
-    ranges.lower = clampedWhole(std::floor(lowest), kMinHandicap, ranges.upper - 1);
-    ranges.firstYear = clampedWhole(firstYear, kMinYear, kMaxYear);
-    ranges.lastYear = clampedWhole(lastYear, kMinYear, kMaxYear);
+    ranges.lower = store::clampedWhole(std::floor(lowest), kMinHandicap, ranges.upper - 1);
+    ranges.firstYear = store::clampedWhole(firstYear, kMinYear, kMaxYear);
+    ranges.lastYear = store::clampedWhole(lastYear, kMinYear, kMaxYear);
     return ranges;
 }
 
@@ -145,7 +135,7 @@ void draw(const store::Tables &tables, const Captions &captions, platform::Displ
     if (range <= 0)
         return;
 
-    const int rounds = roundCount(tables);
+    const int rounds = store::heldRounds(tables);
     double x = kStartX;
     bool firstFound = false;
     int count = 0;

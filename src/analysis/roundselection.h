@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <vector>
 
 // Which of a course's rounds an analysis takes, from the user's choice in the two date
@@ -31,10 +32,12 @@ struct RoundSelection
 QStringList courseDates(const store::Tables &tables, const QString &course);
 
 // Scans rows 0 .. the last round in row order. Every round of the course counts as one
-// ordinal. The first one found with the dates reversed ends the scan with nothing taken.
+// ordinal; a round `takes` refuses is passed over after that. The first other one found
+// with the dates reversed ends the scan with nothing taken.
 // A round earlier than the from-date is skipped; the round at the to-position with the
 // to-date is taken and ends the scan; any other round is taken unless it is later than
 // the to-date. With no to-date no round is taken: every date is later than an empty one.
-RoundSelection selectRounds(const store::Tables &tables, const DateChoice &choice);
+RoundSelection selectRounds(const store::Tables &tables, const DateChoice &choice,
+                            const std::function<bool(const store::RoundRow &)> &takes = {});
 
 } // namespace analysis

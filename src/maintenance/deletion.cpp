@@ -1,5 +1,6 @@
 #include "maintenance/deletion.h"
 
+#include "store/dates.h"
 #include "store/format.h"
 #include "store/numbers.h"
 #include "store/writing.h"
@@ -14,9 +15,9 @@ namespace {
 constexpr qsizetype kLongDate = 10; // 2004-08-24
 constexpr qsizetype kShortDate = 8; // 04-08-24, a year of the 1900s
 
-int leadingYear(const QString &datum, qsizetype digits)
+int wholeYear(double year)
 {
-    return int(store::wholePart(store::numericValue(QStringView(datum).first(digits))));
+    return int(store::wholePart(year));
 }
 
 bool roundFilesAgree(const store::Tables &tables)
@@ -59,9 +60,9 @@ std::optional<int> earliestYear(const store::Tables &tables)
         const QString &datum = tables.rundtabell[r][store::kDatum];
         int year = 0;
         if (datum.size() == kShortDate)
-            year = 1900 + leadingYear(datum, 2);
+            year = 1900 + wholeYear(store::numericValue(QStringView(datum).first(2)));
         else if (datum.size() == kLongDate)
-            year = leadingYear(datum, 4);
+            year = wholeYear(store::readDate(datum).year);
         else
             return std::nullopt;
         earliest = std::min(earliest, year);

@@ -1,6 +1,6 @@
 #include "registration/datesort.h"
 
-#include "store/numbers.h"
+#include "store/dates.h"
 
 #include <algorithm>
 #include <cassert>
@@ -24,21 +24,6 @@ template <class Row> void permute(std::vector<Row> &rows, const std::vector<int>
 
 } // namespace
 
-DateKey dateKey(QStringView datum)
-{
-    return {store::numericValue(datum.mid(0, 4)), store::numericValue(datum.mid(5, 2)),
-            store::numericValue(datum.mid(8, 2))};
-}
-
-bool isEarlier(const DateKey &a, const DateKey &b)
-{
-    if (a.year != b.year)
-        return a.year < b.year;
-    if (a.month != b.month)
-        return a.month < b.month;
-    return a.day < b.day;
-}
-
 void datumsortering(store::Tables &tables, int last)
 {
     const int rows = last + 1;
@@ -46,17 +31,17 @@ void datumsortering(store::Tables &tables, int last)
            tables.utokad_tabell.size() >= size_t(rows));
     // The exchanges run over one integer per row: the rank of its date (equal dates, equal
     // ranks) above its row number. The rows themselves move once, at the end.
-    std::vector<DateKey> keys(rows);
+    std::vector<store::Date> keys(rows);
     std::vector<int> byDate(rows);
     for (int r = 0; r < rows; ++r) {
-        keys[r] = dateKey(tables.rundtabell[r][store::kDatum]);
+        keys[r] = store::readDate(tables.rundtabell[r][store::kDatum]);
         byDate[r] = r;
     }
-    std::sort(byDate.begin(), byDate.end(), [&keys](int a, int b) { return isEarlier(keys[a], keys[b]); });
+    std::sort(byDate.begin(), byDate.end(), [&keys](int a, int b) { return store::isEarlier(keys[a], keys[b]); });
     std::vector<std::uint64_t> rowKeys(rows);
     std::uint64_t rank = 0;
     for (int i = 0; i < rows; ++i) {
-        if (i > 0 && isEarlier(keys[byDate[i - 1]], keys[byDate[i]]))
+        if (i > 0 && store::isEarlier(keys[byDate[i - 1]], keys[byDate[i]]))
             ++rank;
         rowKeys[byDate[i]] = rank << 32 | std::uint64_t(byDate[i]);
     }

@@ -12,12 +12,6 @@ namespace {
 constexpr int kFirstYear = 1995;
 constexpr int kLastYear = 2040;
 
-// Clamps before converting, so no text can overflow an int.
-int clampedWhole(double value, int low, int high)
-{
-    return static_cast<int>(std::clamp(store::wholePart(value), double(low), double(high)));
-}
-
 } // namespace
 
 void zeroExtended(HoleValues &values, int hole)
@@ -42,12 +36,12 @@ HandicapParts handicapParts(QStringView text)
     const double value = store::numericValue(text);
     const bool whole = store::wholePart(value) == value;
     const int tenth = whole ? 0 : store::numberText(value).back().digitValue();
-    return {clampedWhole(value, 0, kHandicapMax), tenth};
+    return {store::clampedWhole(value, 0, kHandicapMax), tenth};
 }
 
 int yearDefault(QStringView today)
 {
-    return clampedWhole(store::numericValue(today.mid(6, 4)), kFirstYear, kLastYear);
+    return store::clampedWhole(store::numericValue(today.mid(6, 4)), kFirstYear, kLastYear);
 }
 
 } // namespace registration

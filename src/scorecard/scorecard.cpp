@@ -1,5 +1,6 @@
 #include "scorecard/scorecard.h"
 
+#include "store/dates.h"
 #include "store/numbers.h"
 #include "store/records.h"
 
@@ -204,7 +205,7 @@ namespace {
 
 double yearOf(const store::RoundRow &round)
 {
-    return value(QStringView(round[store::kDatum]).left(4));
+    return store::readDate(round[store::kDatum]).year;
 }
 
 // Received strokes, strokes and points of the round's holes, with their totals.

@@ -12,6 +12,8 @@ double numericValue(QStringView text);
 
 // Int(): the largest whole number not above x.
 double wholePart(double x);
+// Int(value) held within low..high; clamps before converting, so no text can overflow an int.
+int clampedWhole(double value, int low, int high);
 // Half up to one decimal: Int(x * 10 + 0.5) / 10; to two decimals likewise with 100.
 double roundOneDecimal(double x);
 double roundTwoDecimals(double x);

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 // A window's in-memory copies of the data files. Row r holds record r of its file.
@@ -63,5 +64,12 @@ struct Tables
 
 // The number of records a sista_index announces (0 for -1 or anything unreadable).
 int recordCount(const Held &sistaIndex);
+
+// The records the course and round indexes announce, bounded by the rows the tables hold.
+int heldCourses(const Tables &tables);
+int heldRounds(const Tables &tables);
+
+// The last held row of the course table with this name, compared exactly.
+std::optional<int> lastCourseNamed(const Tables &tables, const QString &name);
 
 } // namespace store

@@ -100,6 +100,26 @@ TEST(VEHCPGRA, PresetsAtEveryShowingWhateverTheBarsHeld)
     EXPECT_TRUE(recorder().messages.empty());
 }
 
+// The graph runs past the right edge: the window can be enlarged, and the surface under
+// the controls grows with it.
+TEST(VEHCPGRA, SurfaceLiesUnderTheControlsAndFollowsAnEnlargedWindow)
+{
+    writeSpreadRounds();
+    HUVUDMENY mainWindow;
+    VEHCPGRA *window = openThroughMenu(mainWindow);
+    ASSERT_TRUE(window);
+    const QWidget *surface = control<QWidget>(window, u"Surface"_s);
+    ASSERT_TRUE(surface);
+    EXPECT_EQ(surface->geometry(), window->rect());
+    const QWidget *visa = control<QWidget>(window, u"Command1"_s);
+    ASSERT_TRUE(visa);
+    EXPECT_EQ(window->childAt(visa->geometry().center()), visa);
+
+    window->resize(window->width() + 300, window->height() + 100);
+    settle();
+    EXPECT_EQ(surface->geometry(), window->rect());
+}
+
 TEST(VEHCPGRA, RestoredFromMinimisedLoadsAndPresetsAgain)
 {
     writeSpreadRounds();

@@ -260,9 +260,9 @@ TEST(GraphicWindowData, DateListsAndHandicapPreset)
     fixture.round(QStringLiteral("2005-05-01"), kEkbacken, QStringLiteral("12.0"), kPar35);
     fixture.round(QStringLiteral("2005-05-02"), kLinden, QStringLiteral("12.0"), kPar35);
     fixture.round(QStringLiteral("2005-05-01"), kEkbacken, QStringLiteral("12.0"), kPar35);
-    EXPECT_EQ(analysis::courseRoundDates(fixture.tables, kEkbacken),
+    EXPECT_EQ(analysis::courseDates(fixture.tables, kEkbacken),
               (QStringList{QStringLiteral("2005-05-01"), QStringLiteral("2005-05-01")}));
-    EXPECT_TRUE(analysis::courseRoundDates(fixture.tables, QStringLiteral("Ingen")).isEmpty());
+    EXPECT_TRUE(analysis::courseDates(fixture.tables, QStringLiteral("Ingen")).isEmpty());
 
     for (const auto &[hcp, preset] :
          {std::pair{"12.4", 11}, {"12.5", 12}, {"0.0", -1}, {"54.0", 53}, {"", -1}})
