@@ -4,9 +4,9 @@
 #include "analysis/VEGRAFIK.h"
 #include "analysis/VEHCPGRA.h"
 #include "maintenance/SKAPAFIL.h"
+#include "maintenance/TABORT.h"
 #include "mainwindow/Artwork.h"
 #include "mainwindow/PRINT_I.h"
-#include "mainwindow/PendingWindow.h"
 #include "mainwindow/VEMTINFO.h"
 #include "platform/services.h"
 #include "platform/storemessages.h"
@@ -42,7 +42,7 @@ struct HUVUDMENY::Windows
     platform::Instance<REGBANA, REGBANA::State> courseRegister;
     platform::Instance<REGRUNDA, REGRUNDA::State> roundRegister;
     platform::Instance<SKAPAFIL, SKAPAFIL::State> report;
-    platform::Instance<mainwindow::Pending<mainwindow::kTABORT>> deletion;
+    platform::Instance<TABORT, TABORT::State> deletion;
     platform::Instance<VEMTINFO> information;
 };
 
