@@ -52,7 +52,7 @@ public:
     // The files as before the deletion, and the closed window deleted.
     void reset()
     {
-        if (m_instance.isOpen() || m_dir.messages() != 0)
+        if (m_instance.isOpen() || !m_dir.recorder().messages.empty())
             std::abort(); // the deletion closes the window and says nothing
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         for (const auto &[name, bytes] : m_stored)

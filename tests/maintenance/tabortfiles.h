@@ -1,5 +1,6 @@
 #pragma once
 
+#include "kit/builders.h"
 #include "kit/datafiles.h"
 
 #include <QByteArray>
@@ -38,11 +39,6 @@ struct FourFiles
     QByteArray courses, rounds, strokes, extended;
     friend bool operator==(const FourFiles &, const FourFiles &) = default;
 };
-
-inline QString quoted(const QString &text)
-{
-    return u'"' + text + u'"';
-}
 
 inline QString lineOne(qsizetype records, LineOne form)
 {
