@@ -11,7 +11,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QWindowStateChangeEvent>
 
 using namespace Qt::StringLiterals;
 using namespace vegrafik;
@@ -54,16 +53,6 @@ void VEGRAFIK::connectHandlers()
     connect(m_controls.bar(HScroll2), &QScrollBar::valueChanged, this, &VEGRAFIK::VEGRAFIK_HScroll2_Change);
     connect(m_controls.button(C_Visa), &QPushButton::clicked, this, &VEGRAFIK::VEGRAFIK_C_Visa_Click);
     connect(m_controls.button(C_Tillb), &QPushButton::clicked, this, &VEGRAFIK::VEGRAFIK_C_Tillb_Click);
-}
-
-void VEGRAFIK::changeEvent(QEvent *event)
-{
-    platform::Form::changeEvent(event);
-    if (event->type() != QEvent::WindowStateChange)
-        return;
-    const auto *change = static_cast<QWindowStateChangeEvent *>(event);
-    if (change->oldState().testFlag(Qt::WindowMinimized) && !isMinimized())
-        QMetaObject::invokeMethod(this, &VEGRAFIK::VEGRAFIK_Form_Paint, Qt::QueuedConnection);
 }
 
 void VEGRAFIK::VEGRAFIK_Form_Paint()
