@@ -6,6 +6,7 @@
 #include "kit/testenv.h"
 #include "mainwindow/HUVUDMENY.h"
 
+#include <QFile>
 #include <QImage>
 #include <QPushButton>
 #include <QScrollBar>
@@ -361,6 +362,20 @@ TEST_F(GraphicWindow, DamagedFileIsToldOnceAndTheRestIsShown)
     EXPECT_EQ(listItems(window, u"L_Bana"_s), (QStringList{kEkbacken, kLinden}));
     show(window, 0, 0, 1);
     EXPECT_EQ(bars(window->displayList()), 2);
+}
+
+// The menu's guard does not look at the stroke file: without it the rounds count no strokes.
+TEST_F(GraphicWindow, MissingStrokeFileIsToldAndTheRoundsCountNoStrokes)
+{
+    writeThreeRounds();
+    QFile::remove(u"VERUNDAH"_s);
+    VEGRAFIK *window = open();
+    ASSERT_TRUE(window);
+    EXPECT_EQ(recorder().messageTexts(), QStringList{u"Filen VERUNDAH saknas och kunde inte läsas."_s});
+    show(window, 0, 0, 1);
+    EXPECT_EQ(bars(window->displayList()), 2);
+    EXPECT_EQ(labelText(window, u"Label8"_s), u"0"_s);
+    EXPECT_EQ(labelText(window, u"Label5"_s), u"0"_s);
 }
 
 // TILLBAKA closes the window; the next opening starts from its designed state again.
