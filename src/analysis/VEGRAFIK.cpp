@@ -25,8 +25,9 @@ constexpr store::LoadPlan kLoadPlan{.courses = store::WhenEmpty::MessageContinue
                                     .courseRows = 301,
                                     .afterDamage = store::AfterDamage::ReadOn};
 
-// The chosen entry's text, empty when none is chosen.
-QString selectedText(const QListWidget *list)
+// The course the click chose: the list's current entry, set before its selection when the
+// click handler runs. Empty when there is none.
+QString currentText(const QListWidget *list)
 {
     const QListWidgetItem *item = list->currentItem();
     return item ? item->text() : QString();
@@ -85,7 +86,7 @@ void VEGRAFIK::VEGRAFIK_L_Bana_Click()
                          Hcptom, Hcpfrom, C_Visa},
                         true);
     const QStringList dates =
-        analysis::courseDates(m_state.tables, selectedText(m_controls.list(L_Bana)));
+        analysis::courseDates(m_state.tables, currentText(m_controls.list(L_Bana)));
     for (const Control list : {L_Datfrom, L_Dattom}) {
         m_controls.list(list)->clear();
         m_controls.list(list)->addItems(dates);
@@ -108,10 +109,10 @@ void VEGRAFIK::VEGRAFIK_C_Visa_Click()
     VEGRAFIK_HScroll2_Change();
     const analysis::GraphicChoice choice{
         analysis::DateChoice{
-            .course = selectedText(m_controls.list(L_Bana)),
-            .fromDate = selectedText(m_controls.list(L_Datfrom)),
-            .toDate = selectedText(m_controls.list(L_Dattom)),
-            .toPosition = m_controls.list(L_Dattom)->currentRow(),
+            .course = currentText(m_controls.list(L_Bana)),
+            .fromDate = m_controls.list(L_Datfrom)->selectedText(),
+            .toDate = m_controls.list(L_Dattom)->selectedText(),
+            .toPosition = m_controls.list(L_Dattom)->selectedRow(),
         },
         store::numericValue(m_controls.label(Hcpfrom)->text()),
         store::numericValue(m_controls.label(Hcptom)->text()),

@@ -6,7 +6,9 @@
 #include "kit/testenv.h"
 #include "mainwindow/HUVUDMENY.h"
 
+#include <QFile>
 #include <QImage>
+#include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
 
@@ -361,6 +363,35 @@ TEST_F(GraphicWindow, DamagedFileIsToldOnceAndTheRestIsShown)
     EXPECT_EQ(listItems(window, u"L_Bana"_s), (QStringList{kEkbacken, kLinden}));
     show(window, 0, 0, 1);
     EXPECT_EQ(bars(window->displayList()), 2);
+}
+
+// The menu's guard does not look at the stroke file: without it the rounds count no strokes.
+TEST_F(GraphicWindow, MissingStrokeFileIsToldAndTheRoundsCountNoStrokes)
+{
+    writeThreeRounds();
+    QFile::remove(u"VERUNDAH"_s);
+    VEGRAFIK *window = open();
+    ASSERT_TRUE(window);
+    EXPECT_EQ(recorder().messageTexts(), QStringList{u"Filen VERUNDAH saknas och kunde inte läsas."_s});
+    show(window, 0, 0, 1);
+    EXPECT_EQ(bars(window->displayList()), 2);
+    EXPECT_EQ(labelText(window, u"Label8"_s), u"0"_s);
+    EXPECT_EQ(labelText(window, u"Label5"_s), u"0"_s);
+}
+
+// The keyboard's focus makes an entry current without selecting it: with no date selected
+// every round is later than the empty to-date.
+TEST_F(GraphicWindow, ADateListWithAFocusedButUnselectedEntryGivesNoDate)
+{
+    writeThreeRounds();
+    VEGRAFIK *window = open();
+    clickListRow(window, u"L_Bana"_s, 0);
+    for (const QString &name : {u"L_Datfrom"_s, u"L_Dattom"_s})
+        control<QListWidget>(window, name)->setCurrentRow(1, QItemSelectionModel::NoUpdate);
+    click(window, u"C_Visa"_s);
+    EXPECT_EQ(bars(window->displayList()), 0);
+    EXPECT_EQ(textsAt(window->displayList(), 5000),
+              QStringList{u"INGA REGISTRERADE RUNDOR MED OVANSTÅENDE VALDA SÖKBEGREPP"_s});
 }
 
 // TILLBAKA closes the window; the next opening starts from its designed state again.
