@@ -122,8 +122,11 @@ void removeIfThere(FileSystem &fs, const QString &name)
 bool finish(FileSystem &fs, const Set &set)
 {
     for (const Entry &entry : set.entries) {
-        if (!exists(entry.newName()))
-            continue; // in place already
+        if (!exists(entry.newName())) {
+            if (!exists(entry.name))
+                return false; // its new file is gone: the set cannot be finished
+            continue;         // in place already
+        }
         if (entry.existed && !exists(entry.oldName()) && exists(entry.name) &&
             !fs.rename(entry.name, entry.oldName()))
             return false;

@@ -147,3 +147,25 @@ TEST(SaveSet, ALinkedFileIsReplacedAtItsTarget)
 }
 
 } // namespace
+
+namespace {
+
+// A journal naming a file that is neither in place nor waiting as a new file (removed by
+// hand, or lost by the disk): the save cannot be finished, and the old file kept beside it
+// is put back rather than removed.
+TEST(SaveSet, AJournalWhoseNewFileIsGoneIsUndoneNotFinished)
+{
+    writeEkbacken();
+    const DirectoryBytes before = directoryBytes();
+    ASSERT_TRUE(QFile::rename(u"VERUNDAR"_s, u"VERUNDAR.vemtor-gammal"_s));
+    writeFile(u"vemtor-sparar"_s, "1 VERUNDAR\n1 VERUNDAH\n");
+    writeFile(u"VERUNDAH.vemtor-ny"_s, "0\r\n\"new strokes\"\r\n");
+    EXPECT_TRUE(platform::startupCheck());
+    EXPECT_EQ(directoryBytes(), before);
+    EXPECT_EQ(recorder().messages,
+              (std::vector<RecordedMessage>{errorMessage(
+                  u"Sparandet av VERUNDAR och VERUNDAH avbröts innan det var klart. Det har nu ångrats, och "
+                  u"filerna är som före sparandet."_s)}));
+}
+
+} // namespace
