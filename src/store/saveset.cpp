@@ -202,6 +202,10 @@ SaveResult saveSet(const std::vector<FileContent> &files)
     if (exists(set.journal) || exists(set.undoJournal))
         return {SetOnDisk::Old, first, FsStep::Create}; // an interrupted save waits for the next start
 
+    // An old file an earlier save could not remove would be put back by an undo.
+    for (std::size_t i = 0; i < files.size(); ++i)
+        if (exists(entries[i].oldName()) && !fs.remove(entries[i].oldName()))
+            return {SetOnDisk::Old, files[i].name, FsStep::Remove};
     QStringList written;
     for (std::size_t i = 0; i < files.size(); ++i) {
         written << entries[i].newName();

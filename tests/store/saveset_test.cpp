@@ -169,3 +169,39 @@ TEST(SaveSet, AJournalWhoseNewFileIsGoneIsUndoneNotFinished)
 }
 
 } // namespace
+
+namespace {
+
+// An old file that a finished save could not remove (its removal failed) is never taken for
+// the old file of the next save: undoing that save puts back what is in place, not the file
+// from before the earlier save.
+TEST(SaveSet, AnUndoNeverPutsBackAnOldFileLeftByAnEarlierSave)
+{
+    const auto prepare = [] {
+        writeEkbacken();
+        writeFile(u"VERUNDAK.vemtor-gammal"_s, "0\r\n\"extended before the last save\"\r\n");
+    };
+    const QString failingStep = u"rename VERUNDAH.vemtor-ny VERUNDAH"_s;
+    int step = 0;
+    {
+        ScopedDataDir counting;
+        prepare();
+        FaultyFileSystem fs;
+        store::saveSet(newContents());
+        step = int(std::find(fs.log.begin(), fs.log.end(), failingStep) - fs.log.begin()) + 1;
+        ASSERT_LE(step, int(fs.log.size()));
+    }
+    prepare();
+    DirectoryBytes before = directoryBytes();
+    before.erase(u"VERUNDAK.vemtor-gammal"_s);
+    {
+        FaultyFileSystem fs;
+        fs.failing = {step};
+        EXPECT_FALSE(platform::reportSave(store::saveSet(newContents())));
+    }
+    EXPECT_EQ(directoryBytes(), before);
+    EXPECT_EQ(recorder().messages,
+              (std::vector<RecordedMessage>{errorMessage(u"Filen VERUNDAH kunde inte sparas. Ingenting har ändrats."_s)}));
+}
+
+} // namespace
