@@ -122,8 +122,11 @@ void removeIfThere(FileSystem &fs, const QString &name)
 bool finish(FileSystem &fs, const Set &set)
 {
     for (const Entry &entry : set.entries) {
-        if (!exists(entry.newName()))
-            continue; // in place already
+        if (!exists(entry.newName())) {
+            if (!exists(entry.name))
+                return false; // its new file is gone: the set cannot be finished
+            continue;         // in place already
+        }
         if (entry.existed && !exists(entry.oldName()) && exists(entry.name) &&
             !fs.rename(entry.name, entry.oldName()))
             return false;
@@ -199,6 +202,10 @@ SaveResult saveSet(const std::vector<FileContent> &files)
     if (exists(set.journal) || exists(set.undoJournal))
         return {SetOnDisk::Old, first, FsStep::Create}; // an interrupted save waits for the next start
 
+    // An old file an earlier save could not remove would be put back by an undo.
+    for (std::size_t i = 0; i < files.size(); ++i)
+        if (exists(entries[i].oldName()) && !fs.remove(entries[i].oldName()))
+            return {SetOnDisk::Old, files[i].name, FsStep::Remove};
     QStringList written;
     for (std::size_t i = 0; i < files.size(); ++i) {
         written << entries[i].newName();

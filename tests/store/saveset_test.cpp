@@ -147,3 +147,61 @@ TEST(SaveSet, ALinkedFileIsReplacedAtItsTarget)
 }
 
 } // namespace
+
+namespace {
+
+// A journal naming a file that is neither in place nor waiting as a new file (removed by
+// hand, or lost by the disk): the save cannot be finished, and the old file kept beside it
+// is put back rather than removed.
+TEST(SaveSet, AJournalWhoseNewFileIsGoneIsUndoneNotFinished)
+{
+    writeEkbacken();
+    const DirectoryBytes before = directoryBytes();
+    ASSERT_TRUE(QFile::rename(u"VERUNDAR"_s, u"VERUNDAR.vemtor-gammal"_s));
+    writeFile(u"vemtor-sparar"_s, "1 VERUNDAR\n1 VERUNDAH\n");
+    writeFile(u"VERUNDAH.vemtor-ny"_s, "0\r\n\"new strokes\"\r\n");
+    EXPECT_TRUE(platform::startupCheck());
+    EXPECT_EQ(directoryBytes(), before);
+    EXPECT_EQ(recorder().messages,
+              (std::vector<RecordedMessage>{errorMessage(
+                  u"Sparandet av VERUNDAR och VERUNDAH avbröts innan det var klart. Det har nu ångrats, och "
+                  u"filerna är som före sparandet."_s)}));
+}
+
+} // namespace
+
+namespace {
+
+// An old file that a finished save could not remove (its removal failed) is never taken for
+// the old file of the next save: undoing that save puts back what is in place, not the file
+// from before the earlier save.
+TEST(SaveSet, AnUndoNeverPutsBackAnOldFileLeftByAnEarlierSave)
+{
+    const auto prepare = [] {
+        writeEkbacken();
+        writeFile(u"VERUNDAK.vemtor-gammal"_s, "0\r\n\"extended before the last save\"\r\n");
+    };
+    const QString failingStep = u"rename VERUNDAH.vemtor-ny VERUNDAH"_s;
+    int step = 0;
+    {
+        ScopedDataDir counting;
+        prepare();
+        FaultyFileSystem fs;
+        store::saveSet(newContents());
+        step = int(std::find(fs.log.begin(), fs.log.end(), failingStep) - fs.log.begin()) + 1;
+        ASSERT_LE(step, int(fs.log.size()));
+    }
+    prepare();
+    DirectoryBytes before = directoryBytes();
+    before.erase(u"VERUNDAK.vemtor-gammal"_s);
+    {
+        FaultyFileSystem fs;
+        fs.failing = {step};
+        EXPECT_FALSE(platform::reportSave(store::saveSet(newContents())));
+    }
+    EXPECT_EQ(directoryBytes(), before);
+    EXPECT_EQ(recorder().messages,
+              (std::vector<RecordedMessage>{errorMessage(u"Filen VERUNDAH kunde inte sparas. Ingenting har ändrats."_s)}));
+}
+
+} // namespace
