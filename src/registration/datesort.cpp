@@ -12,14 +12,24 @@ namespace registration {
 
 namespace {
 
-// Moves rows 0..n-1 so that row r afterwards holds the old row order[r].
+// Moves rows 0..n-1 so that row r afterwards holds the old row order[r]. Each cycle of the
+// order is followed in place, with one row held aside, so no table is copied.
 template <class Row> void permute(std::vector<Row> &rows, const std::vector<int> &order)
 {
-    std::vector<Row> moved;
-    moved.reserve(order.size());
-    for (int from : order)
-        moved.push_back(std::move(rows[from]));
-    std::move(moved.begin(), moved.end(), rows.begin());
+    std::vector<bool> placed(order.size());
+    for (std::size_t start = 0; start < order.size(); ++start) {
+        if (placed[start])
+            continue;
+        Row held = std::move(rows[start]);
+        std::size_t to = start;
+        for (std::size_t from = std::size_t(order[to]); from != start; from = std::size_t(order[to])) {
+            rows[to] = std::move(rows[from]);
+            placed[to] = true;
+            to = from;
+        }
+        rows[to] = std::move(held);
+        placed[to] = true;
+    }
 }
 
 } // namespace
