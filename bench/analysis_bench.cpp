@@ -31,7 +31,7 @@ void BM_AnalysisOfAllRounds(benchmark::State &state)
     to->setCurrentRow(to->count() - 1);
     analyse->click();
     if (to->count() != 2001 || window->findChild<QLabel *>(QStringLiteral("tot_rund"))->text() != u"2001" ||
-        dir.messages() != 0)
+        !dir.recorder().messages.empty())
         std::abort();
     for (auto _ : state)
         analyse->click();

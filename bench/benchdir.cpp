@@ -8,11 +8,9 @@ BenchDir::BenchDir() : m_previous(QDir::currentPath())
 {
     if (!m_dir.isValid() || !QDir::setCurrent(m_dir.path()))
         std::abort();
-    platform::installServices(this);
 }
 
 BenchDir::~BenchDir()
 {
-    platform::installServices(nullptr);
     QDir::setCurrent(m_previous);
 }

@@ -3,39 +3,20 @@
 // Beside it, the baseline the save is held to: a plain write, flush and rename of the same
 // three files, with nothing to make the set whole.
 #include "benchdir.h"
+#include "benchfiles.h"
 #include "maxdata.h"
 
 #include "registration/roundsave.h"
 #include "store/format.h"
 #include "store/saveset.h"
 
-#include <QFile>
-
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
 
-#include <fcntl.h>
-#include <unistd.h>
-
 using namespace Qt::StringLiterals;
 
 namespace {
-
-void restore(const QString &name, const QByteArray &bytes)
-{
-    QFile file(name);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
-        std::abort();
-}
-
-QByteArray contentOf(const QString &name)
-{
-    QFile file(name);
-    if (!file.open(QIODevice::ReadOnly))
-        std::abort();
-    return file.readAll();
-}
 
 registration::RoundInput newRound()
 {
@@ -87,15 +68,6 @@ void BM_RoundSaveInto2000ReversedRounds(benchmark::State &state)
     }
 }
 BENCHMARK(BM_RoundSaveInto2000ReversedRounds)->Unit(benchmark::kMillisecond);
-
-void writeFlushRename(const QString &name, const QByteArray &bytes)
-{
-    const QByteArray temporary = QFile::encodeName(name + u".tmp"_s);
-    const int fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0 || ::write(fd, bytes.constData(), std::size_t(bytes.size())) != bytes.size() || ::fdatasync(fd) != 0 ||
-        ::close(fd) != 0 || ::rename(temporary.constData(), QFile::encodeName(name).constData()) != 0)
-        std::abort();
-}
 
 void BM_PlainWriteFlushRenameOfTheThreeRoundFiles(benchmark::State &state)
 {

@@ -36,7 +36,7 @@ public:
             return op.kind == platform::DrawKind::Point && op.y == 6000 &&
                    op.colour == platform::bgrColour::red;
         });
-        if (bars != 2001 || m_dir.messages() != 0)
+        if (bars != 2001 || !m_dir.recorder().messages.empty())
             std::abort();
     }
 

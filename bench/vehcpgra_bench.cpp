@@ -26,7 +26,7 @@ void BM_HandicapGraphVisa(benchmark::State &state)
     window->findChild<QScrollBar *>(QStringLiteral("HScroll4"))->setValue(2100);
     QPushButton *visa = window->findChild<QPushButton *>(QStringLiteral("Command1"));
     visa->click();
-    if (dir.messages() != 0 || window->displayList().ops().size() < 25 * 12)
+    if (!dir.recorder().messages.empty() || window->displayList().ops().size() < 25 * 12)
         std::abort();
     for (auto _ : state)
         visa->click();

@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes to the item reader and to the loader as one of the four data
 // files (the first byte picks which); the other three are the worked example. Reading
 // must never go out of bounds, and the counts the loader keeps must fit its tables.
+#include "kit/example.h"
 #include "store/loading.h"
 #include "store/numbers.h"
 #include "store/writing.h"
@@ -15,22 +16,7 @@ namespace {
 
 const QMap<QString, QByteArray> &exampleFiles()
 {
-    static const QMap<QString, QByteArray> files{
-        {QStringLiteral("VEMTORBF"),
-         QByteArrayLiteral(
-             "0\r\n\"Ekbacken\"\r\n\"9\"\r\n\"312\"\r\n\"5\"\r\n\"4\"\r\n\"145\"\r\n\"9\"\r\n\"3\"\r\n"
-             "\"478\"\r\n\"1\"\r\n\"5\"\r\n\"356\"\r\n\"3\"\r\n\"4\"\r\n\"298\"\r\n\"7\"\r\n\"4\"\r\n"
-             "\"167\"\r\n\"8\"\r\n\"3\"\r\n\"502\"\r\n\"2\"\r\n\"5\"\r\n\"334\"\r\n\"4\"\r\n\"4\"\r\n"
-             "\"389\"\r\n\"6\"\r\n\"4\"\r\n")},
-        {QStringLiteral("VERUNDAR"),
-         QByteArrayLiteral("0\r\n\"2004-08-24\"\r\n\"Ekbacken\"\r\n\"12.3\"\r\n\"12.1\"\r\n"
-                           "\"19\"\r\n\"S\"\r\n\" \"\r\n\"9\"\r\n\"11.0\"\r\n")},
-        {QStringLiteral("VERUNDAH"),
-         QByteArrayLiteral(
-             "0\r\n\"5\"\r\n\"4\"\r\n\"6\"\r\n\"5\"\r\n\"4\"\r\n\"3\"\r\n\"6\"\r\n\"5\"\r\n\"5\"\r\n")},
-        {QStringLiteral("VERUNDAK"),
-         QByteArrayLiteral("0\r\n\"M-J---2-N---2-J---1-N---3-J---2-J---2-N---2-J---2-J---1\"\r\n")},
-    };
+    static const QMap<QString, QByteArray> files = ekbackenFiles();
     return files;
 }
 

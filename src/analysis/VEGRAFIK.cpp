@@ -11,7 +11,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QWindowStateChangeEvent>
 
 using namespace Qt::StringLiterals;
 using namespace vegrafik;
@@ -26,8 +25,9 @@ constexpr store::LoadPlan kLoadPlan{.courses = store::WhenEmpty::MessageContinue
                                     .courseRows = 301,
                                     .afterDamage = store::AfterDamage::ReadOn};
 
-// The chosen entry's text, empty when none is chosen.
-QString selectedText(const QListWidget *list)
+// The course the click chose: the list's current entry, set before its selection when the
+// click handler runs. Empty when there is none.
+QString currentText(const QListWidget *list)
 {
     const QListWidgetItem *item = list->currentItem();
     return item ? item->text() : QString();
@@ -54,16 +54,6 @@ void VEGRAFIK::connectHandlers()
     connect(m_controls.bar(HScroll2), &QScrollBar::valueChanged, this, &VEGRAFIK::VEGRAFIK_HScroll2_Change);
     connect(m_controls.button(C_Visa), &QPushButton::clicked, this, &VEGRAFIK::VEGRAFIK_C_Visa_Click);
     connect(m_controls.button(C_Tillb), &QPushButton::clicked, this, &VEGRAFIK::VEGRAFIK_C_Tillb_Click);
-}
-
-void VEGRAFIK::changeEvent(QEvent *event)
-{
-    platform::Form::changeEvent(event);
-    if (event->type() != QEvent::WindowStateChange)
-        return;
-    const auto *change = static_cast<QWindowStateChangeEvent *>(event);
-    if (change->oldState().testFlag(Qt::WindowMinimized) && !isMinimized())
-        QMetaObject::invokeMethod(this, &VEGRAFIK::VEGRAFIK_Form_Paint, Qt::QueuedConnection);
 }
 
 void VEGRAFIK::VEGRAFIK_Form_Paint()
@@ -96,7 +86,7 @@ void VEGRAFIK::VEGRAFIK_L_Bana_Click()
                          Hcptom, Hcpfrom, C_Visa},
                         true);
     const QStringList dates =
-        analysis::courseDates(m_state.tables, selectedText(m_controls.list(L_Bana)));
+        analysis::courseDates(m_state.tables, currentText(m_controls.list(L_Bana)));
     for (const Control list : {L_Datfrom, L_Dattom}) {
         m_controls.list(list)->clear();
         m_controls.list(list)->addItems(dates);
@@ -119,10 +109,10 @@ void VEGRAFIK::VEGRAFIK_C_Visa_Click()
     VEGRAFIK_HScroll2_Change();
     const analysis::GraphicChoice choice{
         analysis::DateChoice{
-            .course = selectedText(m_controls.list(L_Bana)),
-            .fromDate = selectedText(m_controls.list(L_Datfrom)),
-            .toDate = selectedText(m_controls.list(L_Dattom)),
-            .toPosition = m_controls.list(L_Dattom)->currentRow(),
+            .course = currentText(m_controls.list(L_Bana)),
+            .fromDate = m_controls.list(L_Datfrom)->selectedText(),
+            .toDate = m_controls.list(L_Dattom)->selectedText(),
+            .toPosition = m_controls.list(L_Dattom)->selectedRow(),
         },
         store::numericValue(m_controls.label(Hcpfrom)->text()),
         store::numericValue(m_controls.label(Hcptom)->text()),

@@ -29,14 +29,13 @@ public:
     const platform::DisplayList &displayList() const;
 
 protected:
-    void changeEvent(QEvent *event) override;
 
 private:
     void connectHandlers();
 
     // The loading and the presets run when the window is shown and when it comes back
     // from being minimised, never inside a repaint: a message there shows once.
-    void formLoad() override { VEGRAFIK_Form_Paint(); }
+    void formPaint() override { VEGRAFIK_Form_Paint(); }
 
     void VEGRAFIK_Form_Paint();
     void VEGRAFIK_L_Bana_Click();

@@ -13,7 +13,6 @@
 #include <QResizeEvent>
 #include <QScrollBar>
 #include <QSignalBlocker>
-#include <QWindowStateChangeEvent>
 
 using namespace vehcpgra;
 
@@ -54,18 +53,6 @@ void VEHCPGRA::connectHandlers()
     connect(m_controls.bar(HScroll4), &QScrollBar::valueChanged, this, &VEHCPGRA::VEHCPGRA_HScroll4_Change);
     connect(m_controls.button(Command1), &QPushButton::clicked, this, &VEHCPGRA::VEHCPGRA_Command1_Click);
     connect(m_controls.button(Command2), &QPushButton::clicked, this, &VEHCPGRA::VEHCPGRA_Command2_Click);
-}
-
-// Restored from being minimised, the window loads and presets again, once the restoring
-// is done; a repaint of the window does not.
-void VEHCPGRA::changeEvent(QEvent *event)
-{
-    platform::KitWindow::changeEvent(event);
-    if (event->type() != QEvent::WindowStateChange)
-        return;
-    const auto *change = static_cast<QWindowStateChangeEvent *>(event);
-    if (change->oldState().testFlag(Qt::WindowMinimized) && !isMinimized())
-        QMetaObject::invokeMethod(this, &VEHCPGRA::VEHCPGRA_Form_Paint, Qt::QueuedConnection);
 }
 
 void VEHCPGRA::resizeEvent(QResizeEvent *event)

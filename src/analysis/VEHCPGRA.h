@@ -27,8 +27,7 @@ public:
     const platform::DisplayList &displayList() const;
 
 protected:
-    void formLoad() override { VEHCPGRA_Form_Paint(); }
-    void changeEvent(QEvent *event) override;
+    void formPaint() override { VEHCPGRA_Form_Paint(); }
     void resizeEvent(QResizeEvent *event) override;
 
 private:

@@ -28,19 +28,6 @@ constexpr store::LoadPlan kLoadPlan{.courses = store::WhenEmpty::Silent,
                                     .courseRows = kCourseRows,
                                     .afterDamage = store::AfterDamage::ReadOn};
 
-// The text of a list's selected entry, empty when none is selected.
-QString selectedText(const platform::ListBox *list)
-{
-    const QList<QListWidgetItem *> selected = list->selectedItems();
-    return selected.isEmpty() ? QString() : selected.first()->text();
-}
-
-int selectedRow(const platform::ListBox *list)
-{
-    const QList<QListWidgetItem *> selected = list->selectedItems();
-    return selected.isEmpty() ? -1 : list->row(selected.first());
-}
-
 // The centre of each blank-separated number of a text, from its left edge, in a font.
 std::vector<double> numberCentres(const QString &text, const QFont &font)
 {
@@ -138,9 +125,9 @@ void VE_ANALY::VE_ANALY_ve_ban_Click()
 
 void VE_ANALY::VE_ANALY_Command1_Click()
 {
-    const analysis::DateChoice choice{selectedCourse(), selectedText(m_controls.list(l_dat1)),
-                                      selectedText(m_controls.list(l_dat2)),
-                                      selectedRow(m_controls.list(l_dat2))};
+    const analysis::DateChoice choice{selectedCourse(), m_controls.list(l_dat1)->selectedText(),
+                                      m_controls.list(l_dat2)->selectedText(),
+                                      m_controls.list(l_dat2)->selectedRow()};
     const analysis::Analysis result = analysis::analyse(m_state.tables, choice);
     showAnalysis(result);
     switch (result.outcome) {

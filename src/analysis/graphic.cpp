@@ -59,12 +59,21 @@ void drawScale(DisplayList &list, double par, double base)
     }
 }
 
+// The round's stroke row; a round the stroke file did not reach (the file is missing or
+// shorter) has empty cells, which count 0.
+const store::StrokeRow &strokesOf(const store::Tables &tables, int row)
+{
+    static const store::StrokeRow noStrokes{};
+    return row < int(tables.slagtabell.size()) ? tables.slagtabell[row] : noStrokes;
+}
+
 double roundTotal(const store::Tables &tables, int row)
 {
     const int holes = store::holesOf(tables.rundtabell[row][store::kAntalHal]);
+    const store::StrokeRow &strokes = strokesOf(tables, row);
     double total = 0;
     for (int h = 0; h < holes; ++h)
-        total += store::numericValue(tables.slagtabell[row][h].text);
+        total += store::numericValue(strokes[h].text);
     return total;
 }
 
@@ -174,7 +183,7 @@ QString drawHoleGraph(const store::Tables &tables, const GraphCourse &course, st
     if (!round)
         return store::numberText(total);
     const store::CourseRow &pars = tables.bantabell[course.row];
-    const store::StrokeRow &strokes = tables.slagtabell[*round];
+    const store::StrokeRow &strokes = strokesOf(tables, *round);
     for (int h = 1; h <= course.holes; ++h) {
         const double par = store::numericValue(pars[store::parCell(h)]);
         const double played = store::numericValue(strokes[h - 1].text);

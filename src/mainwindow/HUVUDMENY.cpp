@@ -3,9 +3,10 @@
 #include "analysis/VE_ANALY.h"
 #include "analysis/VEGRAFIK.h"
 #include "analysis/VEHCPGRA.h"
+#include "maintenance/SKAPAFIL.h"
+#include "maintenance/TABORT.h"
 #include "mainwindow/Artwork.h"
 #include "mainwindow/PRINT_I.h"
-#include "mainwindow/PendingWindow.h"
 #include "mainwindow/VEMTINFO.h"
 #include "platform/services.h"
 #include "platform/storemessages.h"
@@ -40,8 +41,8 @@ struct HUVUDMENY::Windows
     platform::Instance<VE_ANALY, VE_ANALY::State> analysis;
     platform::Instance<REGBANA, REGBANA::State> courseRegister;
     platform::Instance<REGRUNDA, REGRUNDA::State> roundRegister;
-    platform::Instance<mainwindow::Pending<mainwindow::kSKAPAFIL>> report;
-    platform::Instance<mainwindow::Pending<mainwindow::kTABORT>> deletion;
+    platform::Instance<SKAPAFIL, SKAPAFIL::State> report;
+    platform::Instance<TABORT, TABORT::State> deletion;
     platform::Instance<VEMTINFO> information;
 };
 

@@ -1,6 +1,7 @@
 #include "platform/form.h"
 
 #include <QCloseEvent>
+#include <QWindowStateChangeEvent>
 
 namespace platform {
 
@@ -17,7 +18,20 @@ void Form::loadAndShow()
 {
     formLoad();
     if (!m_unloaded)
+        formPaint();
+    if (!m_unloaded)
         show();
+}
+
+void Form::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange)
+        return;
+    const auto *change = static_cast<QWindowStateChangeEvent *>(event);
+    // Queued, so that the handler runs once the restoring is done.
+    if (change->oldState().testFlag(Qt::WindowMinimized) && !isMinimized())
+        QMetaObject::invokeMethod(this, &Form::formPaint, Qt::QueuedConnection);
 }
 
 void Form::unload()

@@ -27,6 +27,11 @@ protected:
     Form(QStringView name, QStringView caption, int widthTwips, int heightTwips);
 
     virtual void formLoad() {}
+    // The paint handler of a window that loads its data when it is painted: runs after the
+    // load handler when the window is shown, and again once it is restored from minimised.
+    // A repaint by Qt never runs it, so a message it shows appears once.
+    virtual void formPaint() {}
+    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:

@@ -34,6 +34,18 @@ void ListBox::setClickHandler(ClickHandler handler)
     m_handler = std::move(handler);
 }
 
+QString ListBox::selectedText() const
+{
+    const QList<QListWidgetItem *> selected = selectedItems();
+    return selected.isEmpty() ? QString() : selected.first()->text();
+}
+
+int ListBox::selectedRow() const
+{
+    const QList<QListWidgetItem *> selected = selectedItems();
+    return selected.isEmpty() ? -1 : row(selected.first());
+}
+
 void ListBox::mousePressEvent(QMouseEvent *event)
 {
     m_movedByPress = false;

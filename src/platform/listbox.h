@@ -20,6 +20,11 @@ public:
     explicit ListBox(QWidget *parent = nullptr);
     void setClickHandler(ClickHandler handler);
 
+    // The selected entry's text and position: empty and -1 when none is selected, also
+    // when an entry is current without being selected (as the keyboard's focus leaves it).
+    QString selectedText() const;
+    int selectedRow() const;
+
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;

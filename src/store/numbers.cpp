@@ -12,6 +12,15 @@ double numericValue(QStringView text)
     qsizetype i = 0;
     while (i < text.size() && (text[i] == u' ' || text[i] == u'\t'))
         ++i;
+    // Most cells hold a few digits alone: their value is exact without the conversion.
+    if (const qsizetype digits = text.size() - i; digits > 0 && digits <= 9) {
+        int whole = 0;
+        qsizetype k = i;
+        for (; k < text.size() && text[k] >= u'0' && text[k] <= u'9'; ++k)
+            whole = whole * 10 + (text[k].unicode() - u'0');
+        if (k == text.size())
+            return whole;
+    }
     // The longest "-digits.digits" at the front, collected for the locale-free conversion.
     std::string number;
     if (i < text.size() && text[i] == u'-') {
@@ -67,6 +76,9 @@ QString numberText(double value)
         return value > 0 ? QStringLiteral("inf") : value < 0 ? QStringLiteral("-inf") : QStringLiteral("nan");
     if (value == 0)
         return QStringLiteral("0");
+    // A whole number of up to 15 digits is its digits.
+    if (std::abs(value) < 1e15 && value == std::floor(value))
+        return QString::number(qint64(value));
     // 15 significant digits as d.dddddddddddddde+XX, then written out without the exponent.
     char buffer[64];
     const auto result =

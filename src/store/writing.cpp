@@ -3,6 +3,7 @@
 #include "store/items.h"
 
 #include <algorithm>
+#include <numeric>
 
 namespace store {
 
@@ -44,18 +45,25 @@ RoundFileBytes roundFileBytes(const Tables &tables, int count)
 {
     const std::size_t shortest =
         std::min({tables.rundtabell.size(), tables.slagtabell.size(), tables.utokad_tabell.size()});
-    const int rows = rowsToWrite(shortest, count);
+    std::vector<int> rows(std::size_t(rowsToWrite(shortest, count)));
+    std::iota(rows.begin(), rows.end(), 0);
+    return roundFileBytes(tables, rows);
+}
+
+RoundFileBytes roundFileBytes(const Tables &tables, std::span<const int> rows)
+{
+    const qsizetype count = qsizetype(rows.size());
     ItemWriter rounds;
     ItemWriter strokes;
     ItemWriter extended;
     // Room for an 18-hole round in each file, so the contents grow without copying.
-    rounds.reserve(qsizetype(rows + 1) * 120);
-    strokes.reserve(qsizetype(rows + 1) * 18 * 6);
-    extended.reserve(qsizetype(rows + 1) * 115);
-    rounds.number(rows - 1);
-    strokes.number(rows - 1);
-    extended.number(rows - 1);
-    for (int r = 0; r < rows; ++r) {
+    rounds.reserve((count + 1) * 120);
+    strokes.reserve((count + 1) * 18 * 6);
+    extended.reserve((count + 1) * 115);
+    rounds.number(count - 1);
+    strokes.number(count - 1);
+    extended.number(count - 1);
+    for (const int r : rows) {
         const RoundRow &round = tables.rundtabell[std::size_t(r)];
         for (const QString &cell : round)
             rounds.text(cell);

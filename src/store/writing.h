@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <span>
 #include <vector>
 
 // Whole-file contents; saveset.h writes them.
@@ -27,5 +28,7 @@ struct RoundFileBytes
     QByteArray extended;
 };
 RoundFileBytes roundFileBytes(const Tables &tables, int count);
+// The same for the given rows, in the given order; each must be a row of all three tables.
+RoundFileBytes roundFileBytes(const Tables &tables, std::span<const int> rows);
 
 } // namespace store

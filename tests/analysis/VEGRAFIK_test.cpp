@@ -6,7 +6,9 @@
 #include "kit/testenv.h"
 #include "mainwindow/HUVUDMENY.h"
 
+#include <QFile>
 #include <QImage>
+#include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
 
@@ -20,18 +22,13 @@ namespace colour = platform::bgrColour;
 
 namespace {
 
-QString quoted(const QString &text)
-{
-    return u"\""_s + text + u"\""_s;
-}
-
-// A course record: name, hole count, then metres, index and par of each hole.
+// A course of these pars, every hole 300 metres, the stroke index its number.
 QStringList courseRecord(const QString &name, const std::vector<int> &pars)
 {
-    QStringList lines{quoted(name), quoted(QString::number(pars.size()))};
+    QList<CourseHole> holes;
     for (int h = 0; h < int(pars.size()); ++h)
-        lines << quoted(u"300"_s) << quoted(QString::number(h + 1)) << quoted(QString::number(pars[h]));
-    return lines;
+        holes.append({300, h + 1, pars[h]});
+    return courseRecordLines(name, holes);
 }
 
 struct Round
@@ -47,24 +44,21 @@ struct Round
 void writeGraphFiles(const std::vector<std::pair<QString, std::vector<int>>> &courses,
                      const std::vector<Round> &rounds)
 {
-    QStringList courseLines{QString::number(courses.size() - 1)};
+    QList<QStringList> courseRecords;
     for (const auto &[name, pars] : courses)
-        courseLines << courseRecord(name, pars);
-    QStringList roundLines{QString::number(rounds.size() - 1)};
-    QStringList strokeLines = roundLines;
-    QStringList extendedLines = roundLines;
-    for (const Round &r : rounds) {
-        roundLines << quoted(r.datum) << quoted(r.course) << quoted(r.hcpFore) << quoted(r.hcpEfter)
-                   << quoted(u"20"_s) << quoted(u"S"_s) << quoted(u" "_s)
-                   << quoted(QString::number(r.strokes.size())) << quoted(r.hcpFore);
-        for (int s : r.strokes)
-            strokeLines << quoted(QString::number(s));
-        extendedLines << quoted(u"I"_s + QString(6 * int(r.strokes.size()), u'-'));
-    }
-    writeLines(u"VEMTORBF"_s, courseLines);
-    writeLines(u"VERUNDAR"_s, roundLines);
-    writeLines(u"VERUNDAH"_s, strokeLines);
-    writeLines(u"VERUNDAK"_s, extendedLines);
+        courseRecords << courseRecord(name, pars);
+    writeLines(u"VEMTORBF"_s, fileLines(courseRecords));
+    QList<RoundRecord> records;
+    for (const Round &r : rounds)
+        records.append({.date = r.datum,
+                        .course = r.course,
+                        .strokes = QList<int>(r.strokes.begin(), r.strokes.end()),
+                        .hcpFore = r.hcpFore,
+                        .hcpEfter = r.hcpEfter,
+                        .points = u"20"_s,
+                        .playType = u"S"_s,
+                        .slopeHcp = r.hcpFore});
+    writeRoundFiles(records);
 }
 
 const QString kEkbacken = u"Ekbacken"_s;
@@ -89,8 +83,7 @@ class GraphicWindow : public testing::Test
 protected:
     VEGRAFIK *open()
     {
-        triggerMenu(&m_mainWindow, u"M_GraVis"_s);
-        return qobject_cast<VEGRAFIK *>(openWindow(u"VEGRAFIK"_s));
+        return qobject_cast<VEGRAFIK *>(openByMenu(&m_mainWindow, u"M_GraVis"_s, u"VEGRAFIK"_s));
     }
 
     // Chooses the course, the lower handicap end when given and the dates by list position
@@ -141,19 +134,24 @@ TEST_F(GraphicWindow, OpensWithTheCourseListAndTheHandicapPreset)
     EXPECT_EQ(window->windowTitle(), u"GRAFISK VISNING"_s);
     EXPECT_EQ(listItems(window, u"L_Bana"_s), (QStringList{kEkbacken, kLinden}));
     EXPECT_EQ(shownOf(window, kControls), (QStringList{u"L_Bana"_s, u"C_Tillb"_s, u"Label5"_s, u"Label7"_s}));
-    EXPECT_EQ(control<QPushButton>(window, u"C_Tillb"_s)->text(), u"TILLBAKA"_s);
-    EXPECT_EQ(control<QPushButton>(window, u"C_Visa"_s)->text(), u"VISA"_s);
+    QPushButton *back = nullptr;
+    QPushButton *visa = nullptr;
+    ASSERT_NO_FATAL_FAILURE(back = control<QPushButton>(window, u"C_Tillb"_s));
+    ASSERT_NO_FATAL_FAILURE(visa = control<QPushButton>(window, u"C_Visa"_s));
+    EXPECT_EQ(back->text(), u"TILLBAKA"_s);
+    EXPECT_EQ(visa->text(), u"VISA"_s);
     EXPECT_EQ(labelText(window, u"Label6"_s),
               u"Övre grafen visar alltid den sista valda rundan via valt DATUM tom. Nedre grafen styrs även "
               u"utfirån valt HCP"_s);
     // The latest round's hcp_efter 12.4 gives 11.
     EXPECT_EQ(labelText(window, u"Hcpfrom"_s), u"11"_s);
     EXPECT_EQ(labelText(window, u"Hcptom"_s), u"54"_s);
-    auto *from = control<QScrollBar>(window, u"HScroll1"_s);
+    QScrollBar *from = nullptr;
+    ASSERT_NO_FATAL_FAILURE(from = control<QScrollBar>(window, u"HScroll1"_s));
     EXPECT_EQ(from->minimum(), -3);
     EXPECT_EQ(from->maximum(), 54);
     EXPECT_EQ(from->value(), 11);
-    EXPECT_EQ(control<QScrollBar>(window, u"HScroll2"_s)->value(), 54);
+    EXPECT_EQ(barValue(window, u"HScroll2"_s), 54);
     EXPECT_TRUE(window->displayList().ops().empty());
     EXPECT_TRUE(recorder().messages.empty());
 }
@@ -309,7 +307,7 @@ TEST_F(GraphicWindow, RestoringReloadsAndPresetsButKeepsTheGraph)
     settle();
     EXPECT_EQ(labelText(window, u"Hcpfrom"_s), u"11"_s);
     EXPECT_EQ(labelText(window, u"Hcptom"_s), u"54"_s);
-    EXPECT_EQ(control<QScrollBar>(window, u"HScroll2"_s)->value(), 54);
+    EXPECT_EQ(barValue(window, u"HScroll2"_s), 54);
     EXPECT_EQ(window->displayList().ops(), drawn);
     EXPECT_EQ(listItems(window, u"L_Bana"_s), (QStringList{kEkbacken, kLinden}));
     EXPECT_TRUE(recorder().messages.empty());
@@ -365,6 +363,35 @@ TEST_F(GraphicWindow, DamagedFileIsToldOnceAndTheRestIsShown)
     EXPECT_EQ(listItems(window, u"L_Bana"_s), (QStringList{kEkbacken, kLinden}));
     show(window, 0, 0, 1);
     EXPECT_EQ(bars(window->displayList()), 2);
+}
+
+// The menu's guard does not look at the stroke file: without it the rounds count no strokes.
+TEST_F(GraphicWindow, MissingStrokeFileIsToldAndTheRoundsCountNoStrokes)
+{
+    writeThreeRounds();
+    QFile::remove(u"VERUNDAH"_s);
+    VEGRAFIK *window = open();
+    ASSERT_TRUE(window);
+    EXPECT_EQ(recorder().messageTexts(), QStringList{u"Filen VERUNDAH saknas och kunde inte läsas."_s});
+    show(window, 0, 0, 1);
+    EXPECT_EQ(bars(window->displayList()), 2);
+    EXPECT_EQ(labelText(window, u"Label8"_s), u"0"_s);
+    EXPECT_EQ(labelText(window, u"Label5"_s), u"0"_s);
+}
+
+// The keyboard's focus makes an entry current without selecting it: with no date selected
+// every round is later than the empty to-date.
+TEST_F(GraphicWindow, ADateListWithAFocusedButUnselectedEntryGivesNoDate)
+{
+    writeThreeRounds();
+    VEGRAFIK *window = open();
+    clickListRow(window, u"L_Bana"_s, 0);
+    for (const QString &name : {u"L_Datfrom"_s, u"L_Dattom"_s})
+        control<QListWidget>(window, name)->setCurrentRow(1, QItemSelectionModel::NoUpdate);
+    click(window, u"C_Visa"_s);
+    EXPECT_EQ(bars(window->displayList()), 0);
+    EXPECT_EQ(textsAt(window->displayList(), 5000),
+              QStringList{u"INGA REGISTRERADE RUNDOR MED OVANSTÅENDE VALDA SÖKBEGREPP"_s});
 }
 
 // TILLBAKA closes the window; the next opening starts from its designed state again.

@@ -6,8 +6,6 @@
 #include "kit/testenv.h"
 #include "mainwindow/HUVUDMENY.h"
 
-#include <QScrollBar>
-
 #include <gtest/gtest.h>
 
 #include <utility>
@@ -24,25 +22,23 @@ struct Round
     QString after;
 };
 
-QString quoted(const QString &text)
-{
-    return u"\""_s + text + u"\""_s;
-}
-
 // The worked example's course and stroke files, and a round file of these rounds on it.
 void writeRounds(const std::vector<Round> &rounds)
 {
     writeEkbacken();
-    QStringList lines{QString::number(int(rounds.size()) - 1)};
-    QStringList strokes{QString::number(int(rounds.size()) - 1)};
-    for (const Round &r : rounds) {
-        lines << quoted(r.datum) << quoted(u"Ekbacken"_s) << quoted(r.fore) << quoted(r.after)
-              << quoted(u"19"_s) << quoted(u"S"_s) << quoted(u" "_s) << quoted(u"9"_s) << quoted(u"11.0"_s);
-        for (int hole = 0; hole < 9; ++hole)
-            strokes << quoted(u"5"_s);
-    }
-    writeLines(u"VERUNDAR"_s, lines);
-    writeLines(u"VERUNDAH"_s, strokes);
+    QList<RoundRecord> records;
+    for (const Round &r : rounds)
+        records.append({.date = r.datum,
+                        .course = u"Ekbacken"_s,
+                        .strokes = QList<int>(9, 5),
+                        .hcpFore = r.fore,
+                        .hcpEfter = r.after,
+                        .points = u"19"_s,
+                        .playType = u"S"_s,
+                        .slopeHcp = u"11.0"_s});
+    const RoundFileLines lines = roundFileLines(records);
+    writeLines(u"VERUNDAR"_s, lines.rounds);
+    writeLines(u"VERUNDAH"_s, lines.strokes);
 }
 
 // Handicaps from 8.4 to 20.0, rounds from 2004 to 2009.
@@ -61,17 +57,14 @@ QStringList ranges(QWidget *window)
 QList<int> barValues(QWidget *window)
 {
     QList<int> values;
-    for (const QString &name : {u"HScroll2"_s, u"HScroll1"_s, u"HScroll3"_s, u"HScroll4"_s}) {
-        const QScrollBar *bar = control<QScrollBar>(window, name);
-        values << (bar ? bar->value() : -1);
-    }
+    for (const QString &name : {u"HScroll2"_s, u"HScroll1"_s, u"HScroll3"_s, u"HScroll4"_s})
+        values << barValue(window, name);
     return values;
 }
 
 VEHCPGRA *openThroughMenu(HUVUDMENY &mainWindow)
 {
-    triggerMenu(&mainWindow, u"M_Hcpvis"_s);
-    return qobject_cast<VEHCPGRA *>(openWindow(u"VEHCPGRA"_s));
+    return qobject_cast<VEHCPGRA *>(openByMenu(&mainWindow, u"M_Hcpvis"_s, u"VEHCPGRA"_s));
 }
 
 TEST(VEHCPGRA, PresetsAtEveryShowingWhateverTheBarsHeld)

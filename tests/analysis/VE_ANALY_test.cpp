@@ -14,11 +14,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString quoted(const QString &text)
-{
-    return u"\""_s + text + u"\""_s;
-}
-
 const QList<int> kNinePars{4, 3, 5, 4, 4, 3, 4, 5, 4};
 const QList<int> kEighteenPars = kNinePars + kNinePars;
 
@@ -32,10 +27,10 @@ QList<int> plus(const QList<int> &values, int d)
 
 QStringList courseLines(const QString &name, const QList<int> &pars)
 {
-    QStringList lines{quoted(name), quoted(QString::number(pars.size()))};
+    QList<CourseHole> holes;
     for (int h = 1; h <= pars.size(); ++h)
-        lines << quoted(u"300"_s) << quoted(QString::number(h)) << quoted(QString::number(pars[h - 1]));
-    return lines;
+        holes.append({300, h, pars[h - 1]});
+    return courseRecordLines(name, holes);
 }
 
 struct Round
@@ -69,19 +64,10 @@ void writeCourseFiles()
         {u"2004-06-01"_s, u"Ek"_s, everyClass(), u"F"_s + u"JJ1011"_s.repeated(18)},
         {u"2004-07-01"_s, u"Ek"_s, plus(kEighteenPars, 2), u"F"_s + u"NN0002"_s.repeated(18)},
     };
-    const QString last = QString::number(rounds.size() - 1);
-    QStringList roundLines{last}, strokeLines{last}, extendedLines{last};
-    for (const Round &r : rounds) {
-        roundLines << quoted(r.date) << quoted(r.course) << quoted(u"20.1"_s) << quoted(u"20.4"_s)
-                   << quoted(u"30"_s) << quoted(u"T"_s) << quoted(u" "_s)
-                   << quoted(QString::number(r.strokes.size())) << quoted(u"18.0"_s);
-        for (int s : r.strokes)
-            strokeLines << quoted(QString::number(s));
-        extendedLines << quoted(r.utokadRad);
-    }
-    writeLines(u"VERUNDAR"_s, roundLines);
-    writeLines(u"VERUNDAH"_s, strokeLines);
-    writeLines(u"VERUNDAK"_s, extendedLines);
+    QList<RoundRecord> records;
+    for (const Round &r : rounds)
+        records.append({.date = r.date, .course = r.course, .strokes = r.strokes, .extended = r.utokadRad});
+    writeRoundFiles(records);
 }
 
 const QStringList kSummaryLabels{
@@ -140,13 +126,7 @@ QList<int> repeated(QList<int> front, int value, int total)
 class ScoreAnalysis : public testing::Test
 {
 protected:
-    QWidget *open()
-    {
-        triggerMenu(&m_main, u"M_Analy"_s);
-        QWidget *window = openWindow(u"VE_ANALY"_s);
-        EXPECT_NE(window, nullptr);
-        return window;
-    }
+    QWidget *open() { return openByMenu(&m_main, u"M_Analy"_s, u"VE_ANALY"_s); }
 
     // Chooses the course and the list entries (-1: none) and presses "ANALYS".
     void analyse(QWidget *window, int course, int from, int to)
@@ -199,8 +179,8 @@ TEST_F(ScoreAnalysis, TheHoleNumbersOfTheHeaderStandOverTheirCells)
     writeCourseFiles();
     QWidget *window = open();
     clickListRow(window, u"ve_ban"_s, 0);
-    const QLabel *header = control<QLabel>(window, u"Label45"_s);
-    ASSERT_TRUE(header);
+    const QLabel *header = nullptr;
+    ASSERT_NO_FATAL_FAILURE(header = control<QLabel>(window, u"Label45"_s));
     const QFontMetricsF metrics(header->font());
     const QString text = header->text();
     for (int hole = 1; hole <= 18; ++hole) {
@@ -208,8 +188,8 @@ TEST_F(ScoreAnalysis, TheHoleNumbersOfTheHeaderStandOverTheirCells)
         const qsizetype at = text.indexOf(QRegularExpression(u" %1( |$)"_s.arg(number))) + 1;
         const double centre =
             header->x() + metrics.horizontalAdvance(text.left(at)) + metrics.horizontalAdvance(number) / 2;
-        const QLabel *cell = control<QLabel>(window, u"Label"_s + QString::number(45 + hole));
-        ASSERT_TRUE(cell);
+        const QLabel *cell = nullptr;
+        ASSERT_NO_FATAL_FAILURE(cell = control<QLabel>(window, u"Label"_s + QString::number(45 + hole)));
         EXPECT_GE(centre, cell->x()) << "hole " << hole;
         EXPECT_LE(centre, cell->x() + cell->width()) << "hole " << hole;
     }

@@ -6,13 +6,13 @@
 
 #include "kit/datafiles.h"
 #include "kit/gui.h"
+#include "kit/registers.h"
 #include "kit/testenv.h"
 
 #include <QDir>
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <string>
 
 using namespace Qt::StringLiterals;
@@ -21,63 +21,11 @@ namespace {
 
 constexpr int kHoles = 9;
 
-struct Hole
-{
-    int metres;
-    int strokeIndex;
-    int par;
-};
-
-// The example course Ekbacken, hole 1 first.
-constexpr std::array<Hole, kHoles> kEkbacken{{
-    {312, 5, 4},
-    {145, 9, 3},
-    {478, 1, 5},
-    {356, 3, 4},
-    {298, 7, 4},
-    {167, 8, 3},
-    {502, 2, 5},
-    {334, 4, 4},
-    {389, 6, 4},
-}};
-
-// A round as the user enters it on the register's bars; a handicap is its whole part
-// and its tenth, -1 where the register's default is kept.
-struct RoundEntry
-{
-    int day;
-    int month;
-    std::array<int, 2> hcpFore;
-    std::array<int, 2> hcpEfter;
-    std::array<int, 2> slope;
-    int points;
-    int playType; // -1: the default "Sällskap"
-    QString note;
-    int level; // 0 INGEN, 1 MELLAN
-    std::array<int, kHoles> strokes;
-    std::array<int, kHoles> greens; // level MELLAN only
-    std::array<int, kHoles> putts;
-};
-
-// The example round, 2004-08-24 at level MELLAN.
-const RoundEntry kExampleRound{24,
-                               8,
-                               {12, 3},
-                               {12, 1},
-                               {11, 0},
-                               19,
-                               -1,
-                               {},
-                               1,
-                               {5, 4, 6, 5, 4, 3, 6, 5, 5},
-                               {1, 0, 1, 0, 1, 1, 0, 1, 1},
-                               {2, 2, 1, 3, 2, 2, 2, 2, 1}};
-
 const QString kRestart =
     u"Eftersom denna bana är din första vemtor registrerade bana, så måste du starta om VEMTOR "
     u"(I huvudmenyn Arkiv + Avsluta.)"_s;
 
-QStringList numberTexts(const std::array<int, kHoles> &values)
+QStringList numberTexts(const QList<int> &values)
 {
     QStringList texts;
     for (int value : values)
@@ -86,64 +34,31 @@ QStringList numberTexts(const std::array<int, kHoles> &values)
 }
 
 // The values as the text items of a file.
-QStringList quoted(QStringList texts)
+QStringList quotedItems(QStringList texts)
 {
     for (QString &text : texts)
-        text = u"\""_s + text + u"\""_s;
+        text = quoted(text);
     return texts;
 }
 
 void registerEkbacken(HUVUDMENY &mainWindow)
 {
-    triggerMenu(&mainWindow, u"M_DataBana"_s);
-    QWidget *window = openWindow(u"REGBANA"_s);
-    ASSERT_NE(window, nullptr);
-    typeText(window, u"RB_Namn"_s, u"Ekbacken"_s);
-    click(window, u"RB_NAMNKLAR"_s);
-    for (int hole = 1; hole <= kHoles; ++hole) {
-        setBar(window, u"HScroll1"_s, hole);
-        setBar(window, u"HScroll2"_s, kEkbacken[hole - 1].metres);
-        setBar(window, u"HScroll3"_s, kEkbacken[hole - 1].strokeIndex);
-        setBar(window, u"HScroll4"_s, kEkbacken[hole - 1].par);
-    }
-    click(window, u"RB_KLAR"_s);
+    QWidget *window = nullptr;
+    ASSERT_NO_FATAL_FAILURE(window = openByMenu(&mainWindow, u"M_DataBana"_s, u"REGBANA"_s));
+    ASSERT_NO_FATAL_FAILURE(startNewCourse(window, u"Ekbacken"_s));
+    ASSERT_NO_FATAL_FAILURE(enterCourseHoles(window, ekbackenCourseHoles()));
+    ASSERT_NO_FATAL_FAILURE(click(window, u"RB_KLAR"_s));
     settle();
     EXPECT_EQ(openWindow(u"REGBANA"_s), nullptr);
 }
 
-void setHandicap(QWidget *window, const char *wholeBar, const char *tenthBar, std::array<int, 2> value)
+void enterRoundByMenu(HUVUDMENY &mainWindow, const RoundEntry &round)
 {
-    if (value[0] < 0)
-        return;
-    setBar(window, QString::fromLatin1(wholeBar), value[0]);
-    setBar(window, QString::fromLatin1(tenthBar), value[1]);
-}
-
-void enterRound(HUVUDMENY &mainWindow, const RoundEntry &round)
-{
-    triggerMenu(&mainWindow, u"M_DataRunda"_s);
-    QWidget *window = openWindow(u"REGRUNDA"_s);
-    ASSERT_NE(window, nullptr);
+    QWidget *window = nullptr;
+    ASSERT_NO_FATAL_FAILURE(window = openByMenu(&mainWindow, u"M_DataRunda"_s, u"REGRUNDA"_s));
     EXPECT_EQ(labelText(window, u"RG1"_s), u"Ekbacken"_s);
-    setBar(window, u"HScroll9"_s, round.day);
-    setBar(window, u"HScroll10"_s, round.month);
-    setHandicap(window, "HScroll13", "HScroll16", round.hcpFore);
-    setHandicap(window, "HScroll14", "HScroll17", round.hcpEfter);
-    setHandicap(window, "HScroll19", "HScroll20", round.slope);
-    setBar(window, u"HScroll12"_s, round.points);
-    if (round.playType >= 0)
-        setBar(window, u"HScroll15"_s, round.playType);
-    typeText(window, u"InfRund"_s, round.note);
-    setBar(window, u"HScroll3"_s, round.level);
-    for (int hole = 0; hole < kHoles; ++hole) {
-        setBar(window, u"HScroll1"_s, hole);
-        setBar(window, u"HScroll2"_s, round.strokes[hole]);
-        if (round.level >= 1) {
-            setBar(window, u"HScroll5"_s, round.greens[hole]);
-            setBar(window, u"HScroll8"_s, round.putts[hole]);
-        }
-    }
-    click(window, u"C_Spara"_s);
+    ASSERT_NO_FATAL_FAILURE(enterRound(window, round));
+    ASSERT_NO_FATAL_FAILURE(click(window, u"C_Spara"_s));
     settle();
     EXPECT_EQ(openWindow(u"REGRUNDA"_s), nullptr);
 }
@@ -196,7 +111,7 @@ TEST(Road, FirstStartCourseRoundAndScorecardGiveTheExampleFiles)
     recorder().clear();
 
     HUVUDMENY mainWindow; // the program started again
-    ASSERT_NO_FATAL_FAILURE(enterRound(mainWindow, kExampleRound));
+    ASSERT_NO_FATAL_FAILURE(enterRoundByMenu(mainWindow, ekbackenRoundEntry()));
     EXPECT_TRUE(recorder().messages.empty());
     EXPECT_EQ(recorder().beeps, 0);
     EXPECT_EQ(fileContent(u"VEMTORBF"_s), expectedContent(ekbackenCourseLines()));
@@ -204,9 +119,8 @@ TEST(Road, FirstStartCourseRoundAndScorecardGiveTheExampleFiles)
     EXPECT_EQ(fileContent(u"VERUNDAH"_s), expectedContent(ekbackenStrokeLines()));
     EXPECT_EQ(fileContent(u"VERUNDAK"_s), expectedContent(ekbackenExtendedLines()));
 
-    triggerMenu(&mainWindow, u"M_VisaSkärm"_s);
-    QWidget *card = openWindow(u"VISKORT"_s);
-    ASSERT_NE(card, nullptr);
+    QWidget *card = nullptr;
+    ASSERT_NO_FATAL_FAILURE(card = openByMenu(&mainWindow, u"M_VisaSkärm"_s, u"VISKORT"_s));
     EXPECT_EQ(listItems(card, u"L_Bana"_s), QStringList{u"Ekbacken"_s});
     clickListRow(card, u"L_Bana"_s, 0);
     EXPECT_EQ(listItems(card, u"L_Dat"_s), QStringList{u"2004-08-24"_s});
@@ -215,7 +129,7 @@ TEST(Road, FirstStartCourseRoundAndScorecardGiveTheExampleFiles)
     // Slope 11.0: every stroke index is at most 11, so each hole receives one stroke.
     EXPECT_EQ(column(card, 73),
               withEmptyBackNine({u"1"_s, u"1"_s, u"1"_s, u"1"_s, u"1"_s, u"1"_s, u"1"_s, u"1"_s, u"1"_s}));
-    EXPECT_EQ(column(card, 91), withEmptyBackNine(numberTexts(kExampleRound.strokes)));
+    EXPECT_EQ(column(card, 91), withEmptyBackNine(numberTexts(ekbackenRoundEntry().strokes)));
     EXPECT_EQ(column(card, 109),
               withEmptyBackNine({u"2"_s, u"2"_s, u"2"_s, u"2"_s, u"3"_s, u"3"_s, u"2"_s, u"2"_s, u"2"_s}));
     const std::pair<const char *, QString> labels[] = {
@@ -234,8 +148,8 @@ TEST(Road, EarlierRoundIsStoredBeforeTheLatestInAllThreeFiles)
     HUVUDMENY mainWindow;
     // Handicaps left at the latest round's defaults: 12.1 before and after, slope 11.0.
     const RoundEntry earlier{
-        7, 5, {-1, 0}, {-1, 0}, {-1, 0}, 22, 0, u"Regn"_s, 0, {4, 4, 4, 4, 4, 4, 4, 4, 4}, {}, {}};
-    ASSERT_NO_FATAL_FAILURE(enterRound(mainWindow, earlier));
+        .day = 7, .month = 5, .points = 22, .playType = 0, .note = u"Regn"_s, .strokes = QList<int>(9, 4)};
+    ASSERT_NO_FATAL_FAILURE(enterRoundByMenu(mainWindow, earlier));
 
     const QStringList example = ekbackenRoundLines();
     EXPECT_EQ(fileContent(u"VERUNDAR"_s),
@@ -244,16 +158,15 @@ TEST(Road, EarlierRoundIsStoredBeforeTheLatestInAllThreeFiles)
                                           u"\"11.0\""_s} +
                               example.mid(1)));
     EXPECT_EQ(fileContent(u"VERUNDAH"_s),
-              expectedContent(QStringList{u"1"_s} + quoted(numberTexts(earlier.strokes)) +
+              expectedContent(QStringList{u"1"_s} + quotedItems(numberTexts(earlier.strokes)) +
                               ekbackenStrokeLines().mid(1)));
     EXPECT_EQ(fileContent(u"VERUNDAK"_s),
               expectedContent(QStringList{u"1"_s, u"\"I"_s + QString(54, u'-') + u"\""_s} +
                               ekbackenExtendedLines().mid(1)));
     EXPECT_EQ(fileContent(u"VEMTORBF"_s), expectedContent(ekbackenCourseLines()));
 
-    triggerMenu(&mainWindow, u"M_VisaSkärm"_s);
-    QWidget *card = openWindow(u"VISKORT"_s);
-    ASSERT_NE(card, nullptr);
+    QWidget *card = nullptr;
+    ASSERT_NO_FATAL_FAILURE(card = openByMenu(&mainWindow, u"M_VisaSkärm"_s, u"VISKORT"_s));
     clickListRow(card, u"L_Bana"_s, 0);
     EXPECT_EQ(listItems(card, u"L_Dat"_s), (QStringList{u"2004-05-07"_s, u"2004-08-24"_s}));
 }

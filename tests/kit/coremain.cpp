@@ -9,11 +9,15 @@
 
 namespace {
 
-// Gives every test a fresh temporary directory as its current directory.
+// Gives every test the C locale and a fresh temporary directory as its current directory.
 class CoreTestEnvironment : public testing::EmptyTestEventListener
 {
 public:
-    void OnTestStart(const testing::TestInfo &) override { m_dir = std::make_unique<ScopedDataDir>(); }
+    void OnTestStart(const testing::TestInfo &) override
+    {
+        QLocale::setDefault(QLocale::c());
+        m_dir = std::make_unique<ScopedDataDir>();
+    }
     void OnTestEnd(const testing::TestInfo &) override { m_dir.reset(); }
 
 private:
@@ -25,7 +29,6 @@ private:
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    QLocale::setDefault(QLocale::c());
     testing::InitGoogleTest(&argc, argv);
     testing::UnitTest::GetInstance()->listeners().Append(new CoreTestEnvironment);
     return RUN_ALL_TESTS();

@@ -1,13 +1,13 @@
 #include "kit/datafiles.h"
 
-#include "store/cp1252.h"
+#include "kit/fatal.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QList>
 
-#include <gtest/gtest.h>
+#include <string>
 
 using namespace Qt::StringLiterals;
 
@@ -31,19 +31,11 @@ QList<QByteArray> splitLines(const QByteArray &bytes)
 
 } // namespace
 
-QByteArray fileBytes(const QStringList &lines)
-{
-    QByteArray bytes;
-    for (const QString &line : lines)
-        bytes += cp1252::encode(line) + kLineEnd;
-    return bytes;
-}
-
 void writeFile(const QString &name, const QByteArray &bytes)
 {
     QFile file(name);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
-        ADD_FAILURE() << "cannot write " << name.toStdString();
+        FAIL() << "cannot write " << name.toStdString();
 }
 
 void writeLines(const QString &name, const QStringList &lines)
@@ -62,44 +54,19 @@ bool fileExists(const QString &name)
     return QFileInfo::exists(name);
 }
 
-QStringList ekbackenCourseLines()
-{
-    return {
-        u"0"_s,       u"\"Ekbacken\""_s, u"\"9\""_s, u"\"312\""_s, u"\"5\""_s, u"\"4\""_s,
-        u"\"145\""_s, u"\"9\""_s,        u"\"3\""_s, u"\"478\""_s, u"\"1\""_s, u"\"5\""_s,
-        u"\"356\""_s, u"\"3\""_s,        u"\"4\""_s, u"\"298\""_s, u"\"7\""_s, u"\"4\""_s,
-        u"\"167\""_s, u"\"8\""_s,        u"\"3\""_s, u"\"502\""_s, u"\"2\""_s, u"\"5\""_s,
-        u"\"334\""_s, u"\"4\""_s,        u"\"4\""_s, u"\"389\""_s, u"\"6\""_s, u"\"4\""_s,
-    };
-}
-
-QStringList ekbackenRoundLines()
-{
-    return {
-        u"0"_s,      u"\"2004-08-24\""_s, u"\"Ekbacken\""_s, u"\"12.3\""_s, u"\"12.1\""_s,
-        u"\"19\""_s, u"\"S\""_s,          u"\" \""_s,        u"\"9\""_s,    u"\"11.0\""_s,
-    };
-}
-
-QStringList ekbackenStrokeLines()
-{
-    return {
-        u"0"_s,     u"\"5\""_s, u"\"4\""_s, u"\"6\""_s, u"\"5\""_s,
-        u"\"4\""_s, u"\"3\""_s, u"\"6\""_s, u"\"5\""_s, u"\"5\""_s,
-    };
-}
-
-QStringList ekbackenExtendedLines()
-{
-    return {u"0"_s, u"\"M-J---2-N---2-J---1-N---3-J---2-J---2-N---2-J---2-J---1\""_s};
-}
-
 void writeEkbacken()
 {
-    writeLines(u"VEMTORBF"_s, ekbackenCourseLines());
-    writeLines(u"VERUNDAR"_s, ekbackenRoundLines());
-    writeLines(u"VERUNDAH"_s, ekbackenStrokeLines());
-    writeLines(u"VERUNDAK"_s, ekbackenExtendedLines());
+    const QMap<QString, QByteArray> files = ekbackenFiles();
+    for (auto file = files.cbegin(); file != files.cend(); ++file)
+        writeFile(file.key(), file.value());
+}
+
+void writeRoundFiles(const QList<RoundRecord> &rounds)
+{
+    const RoundFileLines lines = roundFileLines(rounds);
+    writeLines(u"VERUNDAR"_s, lines.rounds);
+    writeLines(u"VERUNDAH"_s, lines.strokes);
+    writeLines(u"VERUNDAK"_s, lines.extended);
 }
 
 void writeEmptyFiles()
@@ -108,10 +75,21 @@ void writeEmptyFiles()
         writeLines(name, {u"-1"_s});
 }
 
+void writeQuotedEmptyRoundFiles()
+{
+    for (const QString &name : {u"VERUNDAR"_s, u"VERUNDAH"_s, u"VERUNDAK"_s})
+        writeLines(name, {u"\"-1\""_s});
+}
+
+RoundFiles filesOnDisk()
+{
+    return {readFile(u"VERUNDAR"_s), readFile(u"VERUNDAH"_s), readFile(u"VERUNDAK"_s)};
+}
+
 ScopedDataDir::ScopedDataDir() : m_previous(QDir::currentPath())
 {
     if (!m_dir.isValid() || !QDir::setCurrent(m_dir.path()))
-        ADD_FAILURE() << "cannot make a temporary current directory";
+        failFatally("cannot make a temporary current directory");
 }
 
 ScopedDataDir::~ScopedDataDir()
@@ -130,7 +108,7 @@ QByteArray withLineReplaced(const QByteArray &bytes, int lineIndex, const QByteA
 {
     QList<QByteArray> all = splitLines(bytes);
     if (lineIndex < 0 || lineIndex >= all.size()) {
-        ADD_FAILURE() << "no line " << lineIndex;
+        failFatally("no line " + std::to_string(lineIndex));
         return bytes;
     }
     all[lineIndex] = line + kLineEnd;

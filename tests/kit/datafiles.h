@@ -1,5 +1,8 @@
 #pragma once
 
+#include "kit/builders.h"
+#include "kit/example.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -7,23 +10,29 @@
 
 // Data files for tests, written and read in the current directory.
 //
-// fileBytes() and writeLines() take the lines as they stand in the file (UTF-8 in the
-// test source), encode them in Windows-1252 and end each with CR LF.
-QByteArray fileBytes(const QStringList &lines);
+// writeLines() takes the lines as they stand in the file (UTF-8 in the test source),
+// encodes them in Windows-1252 and ends each with CR LF.
 void writeFile(const QString &name, const QByteArray &bytes);
 void writeLines(const QString &name, const QStringList &lines);
 QByteArray readFile(const QString &name); // empty when missing
 bool fileExists(const QString &name);
 
-// The worked example: one 9-hole course "Ekbacken" and one round on it at level MELLAN.
-QStringList ekbackenCourseLines();
-QStringList ekbackenRoundLines();
-QStringList ekbackenStrokeLines();
-QStringList ekbackenExtendedLines(); // level MELLAN
 // All four files of the worked example.
 void writeEkbacken();
+// The three round files of these rounds, in this order.
+void writeRoundFiles(const QList<RoundRecord> &rounds);
 // Four empty files, line 1 the number item -1.
 void writeEmptyFiles();
+// The three round files empty, line 1 the text item "-1".
+void writeQuotedEmptyRoundFiles();
+
+// The three round files in the current directory, read together.
+struct RoundFiles
+{
+    QByteArray rounds, strokes, extended;
+    friend bool operator==(const RoundFiles &, const RoundFiles &) = default;
+};
+RoundFiles filesOnDisk();
 
 // Makes a fresh temporary directory the current directory for the life of the object.
 class ScopedDataDir

@@ -1,14 +1,18 @@
 #include "kit/gui.h"
 
+#include "mainwindow/HUVUDMENY.h"
 #include "platform/form.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QScrollBar>
 #include <QTest>
+
+#include <memory>
 
 namespace {
 
@@ -18,8 +22,7 @@ bool usable(QWidget *widget, const QString &name)
     if (!widget)
         return false;
     if (!widget->isVisible() || !widget->isEnabled()) {
-        ADD_FAILURE() << "control " << name.toStdString() << " is "
-                      << (widget->isVisible() ? "disabled" : "hidden");
+        failFatally("control " + name.toStdString() + " is " + (widget->isVisible() ? "disabled" : "hidden"));
         return false;
     }
     return true;
@@ -30,10 +33,6 @@ Qt::Key keyOf(QChar c)
     const char16_t upper = c.toUpper().unicode();
     return upper < 0x100 ? Qt::Key(upper) : Qt::Key_unknown;
 }
-
-} // namespace
-
-namespace {
 
 QWidgetList openWindows(const QString &name)
 {
@@ -63,17 +62,64 @@ int openWindowCount(const QString &name)
 
 void triggerMenu(QWidget *mainWindow, const QString &actionName)
 {
-    if (auto *action = control<QAction>(mainWindow, actionName)) {
-        if (!action->isEnabled())
-            ADD_FAILURE() << "menu action " << actionName.toStdString() << " is disabled";
-        action->trigger();
-    }
+    auto *action = control<QAction>(mainWindow, actionName);
+    if (!action)
+        return;
+    if (!action->isEnabled())
+        return failFatally("menu action " + actionName.toStdString() + " is disabled");
+    action->trigger();
+}
+
+QWidget *openByMenu(QWidget *mainWindow, const QString &actionName, const QString &windowName)
+{
+    triggerMenu(mainWindow, actionName);
+    if (testing::Test::HasFatalFailure())
+        return nullptr;
+    QWidget *window = openWindow(windowName);
+    if (!window)
+        failFatally("menu action " + actionName.toStdString() + " opened no window " +
+                    windowName.toStdString());
+    return window;
+}
+
+namespace {
+
+std::unique_ptr<HUVUDMENY> g_mainWindow;
+
+} // namespace
+
+QWidget *openByMenu(const QString &actionName, const QString &windowName)
+{
+    if (!g_mainWindow)
+        g_mainWindow = std::make_unique<HUVUDMENY>();
+    return openByMenu(g_mainWindow.get(), actionName, windowName);
+}
+
+void deleteTestMainWindow()
+{
+    g_mainWindow.reset();
 }
 
 QString labelText(QWidget *window, const QString &name)
 {
     auto *label = control<QLabel>(window, name);
     return label ? label->text() : QString();
+}
+
+QString textOf(QWidget *window, const QString &name)
+{
+    QWidget *widget = control<QWidget>(window, name);
+    if (auto *box = qobject_cast<QLineEdit *>(widget))
+        return box->text();
+    if (auto *label = qobject_cast<QLabel *>(widget))
+        return label->text();
+    return QString();
+}
+
+int barValue(QWidget *window, const QString &name)
+{
+    auto *bar = control<QScrollBar>(window, name);
+    return bar ? bar->value() : -1;
 }
 
 QStringList labelTexts(QWidget *window, const QString &prefix, int first, int count)
@@ -96,9 +142,8 @@ void setBar(QWidget *window, const QString &name, int value)
     if (!usable(bar, name))
         return;
     if (value < bar->minimum() || value > bar->maximum()) {
-        ADD_FAILURE() << "value " << value << " outside bar " << name.toStdString() << " (" << bar->minimum()
-                      << ".." << bar->maximum() << ")";
-        return;
+        FAIL() << "value " << value << " outside bar " << name.toStdString() << " (" << bar->minimum() << ".."
+               << bar->maximum() << ")";
     }
     bar->setValue(value);
 }
@@ -132,10 +177,8 @@ void clickListRow(QWidget *window, const QString &listName, int row)
     if (!usable(list, listName))
         return;
     QListWidgetItem *item = list->item(row);
-    if (!item) {
-        ADD_FAILURE() << "no row " << row << " in list " << listName.toStdString();
-        return;
-    }
+    if (!item)
+        FAIL() << "no row " << row << " in list " << listName.toStdString();
     list->scrollToItem(item);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->visualItemRect(item).center());
 }

@@ -14,18 +14,21 @@ namespace {
 
 std::unique_ptr<Recorder> g_recorder;
 
-// Gives every test a fresh directory and recorder, and leaves no window behind it.
+// Gives every test the C locale, a fresh directory and recorder, and leaves no window
+// behind it (and so no window instance), so that the tests of a program share a process.
 class TestEnvironment : public testing::EmptyTestEventListener
 {
 public:
     void OnTestStart(const testing::TestInfo &) override
     {
+        QLocale::setDefault(QLocale::c());
         m_dir = std::make_unique<ScopedDataDir>();
         g_recorder = std::make_unique<Recorder>();
     }
 
     void OnTestEnd(const testing::TestInfo &) override
     {
+        deleteTestMainWindow();
         closeAllWindows();
         g_recorder.reset();
         m_dir.reset();
@@ -63,7 +66,6 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QLocale::setDefault(QLocale::c());
     testing::InitGoogleTest(&argc, argv);
     testing::UnitTest::GetInstance()->listeners().Append(new TestEnvironment);
     return RUN_ALL_TESTS();

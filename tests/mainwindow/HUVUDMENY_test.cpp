@@ -152,9 +152,8 @@ TEST(MainWindow, OpenWindowIsRaisedNotReloadedAndReloadsAfterClosing)
 {
     writeEkbacken();
     HUVUDMENY mainWindow;
-    triggerMenu(&mainWindow, u"M_VisaPrinter"_s);
-    QWidget *first = openWindow(u"PRINT_I"_s);
-    ASSERT_NE(first, nullptr);
+    QWidget *first = nullptr;
+    ASSERT_NO_FATAL_FAILURE(first = openByMenu(&mainWindow, u"M_VisaPrinter"_s, u"PRINT_I"_s));
     EXPECT_EQ(listItems(first, u"L_Print"_s), QStringList{u"Ekbacken"_s});
 
     // Another course arrives on disk: the open window does not see it.
@@ -172,9 +171,8 @@ TEST(MainWindow, OpenWindowIsRaisedNotReloadedAndReloadsAfterClosing)
     settle();
     EXPECT_EQ(openWindow(u"PRINT_I"_s), nullptr);
 
-    triggerMenu(&mainWindow, u"M_VisaPrinter"_s);
-    QWidget *again = openWindow(u"PRINT_I"_s);
-    ASSERT_NE(again, nullptr);
+    QWidget *again = nullptr;
+    ASSERT_NO_FATAL_FAILURE(again = openByMenu(&mainWindow, u"M_VisaPrinter"_s, u"PRINT_I"_s));
     EXPECT_EQ(listItems(again, u"L_Print"_s), (QStringList{u"Ekbacken"_s, u"Lindö"_s}));
 }
 
@@ -182,9 +180,8 @@ TEST(MainWindow, ItemOfAnOpenWindowRunsTheGuardAgainWithoutReloadingTheWindow)
 {
     writeEkbacken();
     HUVUDMENY mainWindow;
-    triggerMenu(&mainWindow, u"M_VisaSkärm"_s);
-    QWidget *card = openWindow(u"VISKORT"_s);
-    ASSERT_NE(card, nullptr);
+    QWidget *card = nullptr;
+    ASSERT_NO_FATAL_FAILURE(card = openByMenu(&mainWindow, u"M_VisaSkärm"_s, u"VISKORT"_s));
 
     // A reload would show the scorecard's own empty-file message as well.
     writeLines(u"VERUNDAR"_s, {u"-1"_s});
@@ -208,9 +205,8 @@ TEST(MainWindow, ClosingItByTheFrameLeavesTheOtherWindowsOpen)
 TEST(MainWindow, InformationWindowClosesWithTillbaka)
 {
     HUVUDMENY mainWindow;
-    triggerMenu(&mainWindow, u"M_Inform"_s);
-    QWidget *info = openWindow(u"VEMTINFO"_s);
-    ASSERT_NE(info, nullptr);
+    QWidget *info = nullptr;
+    ASSERT_NO_FATAL_FAILURE(info = openByMenu(&mainWindow, u"M_Inform"_s, u"VEMTINFO"_s));
     EXPECT_EQ(info->windowTitle(), u"INFORMATION OM VEMTOR"_s);
     EXPECT_EQ(labelText(info, u"Label5"_s), u"Modifieringar from version 9.0: "_s);
     click(info, u"Command1"_s);

@@ -11,22 +11,21 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// A course file of `count` 9-hole courses named "Bana 1", "Bana 2", ...
-void writeCourses(int count)
-{
-    QStringList lines{QString::number(count - 1)};
-    const QStringList holes = ekbackenCourseLines().mid(3);
-    for (int i = 1; i <= count; ++i)
-        lines << u"\"Bana %1\""_s.arg(i) << u"\"9\""_s << holes;
-    writeLines(u"VEMTORBF"_s, lines);
-}
-
 QStringList courseNames(int count)
 {
     QStringList names;
     for (int i = 1; i <= count; ++i)
         names << u"Bana %1"_s.arg(i);
     return names;
+}
+
+// A course file of `count` 9-hole courses named "Bana 1", "Bana 2", ...
+void writeCourses(int count)
+{
+    QList<QStringList> records;
+    for (const QString &name : courseNames(count))
+        records << plainCourseLines(name, 9);
+    writeLines(u"VEMTORBF"_s, fileLines(records));
 }
 
 class PrintInfoEmptyFile : public testing::TestWithParam<EmptyFileCase>
@@ -45,8 +44,7 @@ TEST(PrintInfo, EmptyCourseFileReadsNoOtherFile)
 {
     writeLines(u"VEMTORBF"_s, {u"-1"_s});
     // The round files are missing: reading them would report it.
-    platform::Instance<PRINT_I, PRINT_I::State> instance;
-    instance.show();
+    ASSERT_NO_FATAL_FAILURE(openByMenu(u"M_VisaPrinter"_s, u"PRINT_I"_s));
     EXPECT_EQ(recorder().messageTexts(), QStringList{u"Du har inte registrerat någon bana ännu."_s});
 }
 
@@ -56,8 +54,8 @@ TEST(PrintInfo, ListsEveryCourseOfTheFile)
         SCOPED_TRACE(count);
         writeEkbacken();
         writeCourses(count);
-        platform::Instance<PRINT_I, PRINT_I::State> instance;
-        QWidget *window = instance.show();
+        QWidget *window = nullptr;
+        ASSERT_NO_FATAL_FAILURE(window = openByMenu(u"M_VisaPrinter"_s, u"PRINT_I"_s));
         EXPECT_EQ(listItems(window, u"L_Print"_s), courseNames(count));
         EXPECT_TRUE(recorder().messages.empty());
         window->close();
@@ -68,13 +66,13 @@ TEST(PrintInfo, ListsEveryCourseOfTheFile)
 TEST(PrintInfo, ShowsTheTextAboutPrintingAndChoosingACourseChangesNothing)
 {
     writeEkbacken();
-    platform::Instance<PRINT_I, PRINT_I::State> instance;
-    QWidget *window = instance.show();
+    QWidget *window = nullptr;
+    ASSERT_NO_FATAL_FAILURE(window = openByMenu(u"M_VisaPrinter"_s, u"PRINT_I"_s));
     EXPECT_EQ(window->windowTitle(), u"UTSKRIFTSINFORMATION"_s);
     EXPECT_TRUE(labelText(window, u"Label2"_s).startsWith(u"Här ska man kunna skapa en datafil"_s));
     const QByteArray before = readFile(u"VEMTORBF"_s);
     clickListRow(window, u"L_Print"_s, 0);
-    EXPECT_TRUE(instance.isOpen());
+    EXPECT_TRUE(openWindow(u"PRINT_I"_s));
     EXPECT_EQ(readFile(u"VEMTORBF"_s), before);
     EXPECT_TRUE(recorder().messages.empty());
 }
@@ -88,8 +86,8 @@ TEST(PrintInfo, DamagedExtendedFileIsToldOnceAndEveryCourseListed)
     writeEkbacken();
     writeCourses(3);
     writeFile(u"VERUNDAK"_s, withoutLastLines(fileBytes(ekbackenExtendedLines()), 1));
-    platform::Instance<PRINT_I, PRINT_I::State> instance;
-    QWidget *window = instance.show();
+    QWidget *window = nullptr;
+    ASSERT_NO_FATAL_FAILURE(window = openByMenu(u"M_VisaPrinter"_s, u"PRINT_I"_s));
     EXPECT_EQ(recorder().messageTexts(),
               QStringList{u"Filen VERUNDAK är skadad och kunde inte läsas helt."_s});
     EXPECT_EQ(listItems(window, u"L_Print"_s), courseNames(3));

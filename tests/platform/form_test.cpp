@@ -75,7 +75,7 @@ TEST(Form, ClosingByTheFrameUnloadsAndTheNextShowStartsAfresh)
 
     Probe *second = instance.show();
     EXPECT_EQ(instance.state().loads, 2);
-    EXPECT_EQ(control<QScrollBar>(second, u"HScroll1"_s)->value(), 1);
+    EXPECT_EQ(barValue(second, u"HScroll1"_s), 1);
 }
 
 TEST(Form, LoadThatUnloadsTheWindowNeverShowsIt)

@@ -36,7 +36,7 @@ TEST(Services, DesktopTodayIsMonthDayYear)
 }
 
 // Ending leaves the event loop with code 0 and asks no window to close, so none can refuse.
-// (It also ends every later event loop of this process: CTest runs each test on its own.)
+// (It also ends every later event loop of this process: CTest runs this test alone.)
 TEST(Services, DesktopEndLeavesTheEventLoopWithoutClosingAnyWindow)
 {
     struct Refusing : QWidget

@@ -44,7 +44,9 @@ protected:
 TEST_F(WindowKit, RowsAreMadeNamedPlacedInPixelsAndStartAsDesigned)
 {
     EXPECT_EQ(labelText(&m_window, u"Label1"_s), u"Hål"_s);
-    EXPECT_EQ(control<QLabel>(&m_window, u"Label1"_s)->geometry(), QRect(10, 20, 100, 17));
+    QLabel *label = nullptr;
+    ASSERT_NO_FATAL_FAILURE(label = control<QLabel>(&m_window, u"Label1"_s));
+    EXPECT_EQ(label->geometry(), QRect(10, 20, 100, 17));
     EXPECT_EQ(m_controls.label(Caption)->alignment(), Qt::AlignCenter);
     EXPECT_FALSE(isShown(&m_window, u"Command1"_s));
     const QScrollBar *bar = m_controls.bar(Bar);

@@ -3,6 +3,7 @@
 
 #include "kit/datafiles.h"
 #include "kit/gui.h"
+#include "kit/registers.h"
 #include "kit/testenv.h"
 
 #include <QClipboard>
@@ -25,33 +26,13 @@ const QString kCourseFile = u"VEMTORBF"_s;
 const QString kRestart = u"Eftersom denna bana är din första vemtor registrerade bana, så måste du starta om "
                          u"VEMTOR (I huvudmenyn Arkiv + Avsluta.)"_s;
 
-struct Hole
-{
-    int metres;
-    int strokeIndex;
-    int par;
-};
-
-// The worked example's course "Ekbacken".
-constexpr Hole kEkbacken[] = {{312, 5, 4}, {145, 9, 3}, {478, 1, 5}, {356, 3, 4}, {298, 7, 4},
-                              {167, 8, 3}, {502, 2, 5}, {334, 4, 4}, {389, 6, 4}};
-
-// A course record's lines, every item quoted.
-QStringList courseRecord(const QString &name, int holes)
-{
-    QStringList lines{u'"' + name + u'"', u"\"%1\""_s.arg(holes)};
-    for (int hole = 1; hole <= holes; ++hole)
-        lines << u"\"%1\""_s.arg(100 + hole) << u"\"%1\""_s.arg(hole) << u"\"4\""_s;
-    return lines;
-}
-
 // A course file of the given courses, each of 9 holes unless its name ends in "18".
 QStringList courseFile(const QStringList &names)
 {
-    QStringList lines{QString::number(names.size() - 1)};
+    QList<QStringList> records;
     for (const QString &name : names)
-        lines << courseRecord(name, name.endsWith(u"18") ? 18 : 9);
-    return lines;
+        records << plainCourseLines(name, name.endsWith(u"18") ? 18 : 9);
+    return fileLines(records);
 }
 
 QStringList numberedCourses(int count)
@@ -72,11 +53,11 @@ QStringList withEkbackenAppended(QStringList lines)
 class RegisterTest : public testing::Test
 {
 public:
-    QWidget *open()
-    {
-        m_window = m_register.show();
-        return m_window;
-    }
+    // Through the main window's menu item.
+    void open() { ASSERT_NO_FATAL_FAILURE(m_window = openByMenu(u"M_DataBana"_s, u"REGBANA"_s)); }
+
+    // Through the fixture's own instance, for a test that reads the register's tables.
+    void openKeepingState() { m_window = m_register.show(); }
 
     bool registerOpen()
     {
@@ -92,26 +73,6 @@ public:
                 shown << row.name.toString();
         shown.sort();
         return shown;
-    }
-
-    void setHole(int hole, const Hole &values)
-    {
-        setBar(m_window, u"HScroll1"_s, hole);
-        setBar(m_window, u"HScroll2"_s, values.metres);
-        setBar(m_window, u"HScroll3"_s, values.strokeIndex);
-        setBar(m_window, u"HScroll4"_s, values.par);
-    }
-
-    void enterEkbacken()
-    {
-        for (int hole = 1; hole <= 9; ++hole)
-            ASSERT_NO_FATAL_FAILURE(setHole(hole, kEkbacken[hole - 1]));
-    }
-
-    void startNewCourse(const QString &name)
-    {
-        typeText(m_window, u"RB_Namn"_s, name);
-        click(m_window, u"RB_NAMNKLAR"_s);
     }
 
     // From the name step through the chooser to the hole step of the course in row.
@@ -136,10 +97,10 @@ QStringList sorted(QStringList names)
 TEST_F(RegisterTest, NewCourseIntoAnEmptyFileIsTheWorkedExample)
 {
     writeLines(kCourseFile, {u"-1"_s});
-    open();
+    ASSERT_NO_FATAL_FAILURE(open());
     EXPECT_EQ(labelText(m_window, u"XHAL"_s), u"1"_s);
-    startNewCourse(u"Ekbacken"_s);
-    ASSERT_NO_FATAL_FAILURE(enterEkbacken());
+    startNewCourse(m_window, u"Ekbacken"_s);
+    ASSERT_NO_FATAL_FAILURE(enterCourseHoles(m_window, ekbackenCourseHoles()));
     click(m_window, u"RB_KLAR"_s);
 
     EXPECT_EQ(readFile(kCourseFile), fileBytes(ekbackenCourseLines()));
@@ -151,7 +112,7 @@ TEST_F(RegisterTest, NewCourseIntoAnEmptyFileIsTheWorkedExample)
 TEST_F(RegisterTest, EachStepShowsItsOwnControls)
 {
     writeLines(kCourseFile, courseFile({u"A"_s, u"B"_s}));
-    open();
+    ASSERT_NO_FATAL_FAILURE(open());
     const QStringList nameStep{u"Label2"_s,        u"Label3"_s,      u"Label4"_s,
                                u"RB_NAMNAVBRYT"_s, u"RB_NAMNKLAR"_s, u"RB_Namn"_s};
     EXPECT_EQ(shownControls(), sorted(nameStep));
@@ -168,10 +129,10 @@ TEST_F(RegisterTest, EachStepShowsItsOwnControls)
     click(m_window, u"RB_NAMNKLAR"_s);
     EXPECT_EQ(shownControls(), sorted(holeStep + QStringList{u"RB_KLAR"_s, u"RB_N2"_s}));
 
-    m_register.form()->close();
-    open();
+    m_window->close();
+    ASSERT_NO_FATAL_FAILURE(open());
     EXPECT_EQ(shownControls(), sorted(nameStep));
-    startNewCourse(u"C"_s);
+    startNewCourse(m_window, u"C"_s);
     EXPECT_EQ(shownControls(), sorted(holeStep + QStringList{u"Label2"_s, u"RB_Namn"_s}));
 }
 
@@ -179,7 +140,7 @@ TEST_F(RegisterTest, ChangedCourseKeepsItsPlaceAndEveryOtherCourse)
 {
     const QStringList lines = courseFile({u"A"_s, u"Ekbacken"_s, u"C 18"_s});
     writeLines(kCourseFile, lines);
-    open();
+    ASSERT_NO_FATAL_FAILURE(open());
     startChange(1);
     EXPECT_EQ(labelText(m_window, u"RB_N2"_s), u"Ekbacken"_s);
     EXPECT_EQ(labelText(m_window, u"XMETER"_s), u"101"_s);
@@ -205,7 +166,7 @@ TEST_F(RegisterTest, ChangedCourseKeepsItsPlaceAndEveryOtherCourse)
 TEST_F(RegisterTest, ChangingTheOnlyCourseAsksForARestart)
 {
     writeLines(kCourseFile, ekbackenCourseLines());
-    open();
+    ASSERT_NO_FATAL_FAILURE(open());
     startChange(0);
     click(m_window, u"RB_KLAR"_s);
     EXPECT_EQ(readFile(kCourseFile), fileBytes(ekbackenCourseLines()));
@@ -215,7 +176,7 @@ TEST_F(RegisterTest, ChangingTheOnlyCourseAsksForARestart)
 TEST_F(RegisterTest, ChooserBeepsUntilARegisteredCourseIsChosen)
 {
     writeLines(kCourseFile, courseFile({u"A"_s, u"B"_s, u"C"_s}));
-    open();
+    ASSERT_NO_FATAL_FAILURE(open());
     EXPECT_EQ(labelText(m_window, u"RB_N2"_s), u"A"_s);
     click(m_window, u"RB_NAMNKLAR"_s); // nothing chosen yet
     EXPECT_EQ(recorder().beeps, 1);
@@ -247,7 +208,7 @@ TEST_F(RegisterTest, ChooserBeepsUntilARegisteredCourseIsChosen)
 TEST_F(RegisterTest, OkWithoutNameOnAnEmptyFileOnlyTells)
 {
     writeLines(kCourseFile, {u"-1"_s});
-    open();
+    ASSERT_NO_FATAL_FAILURE(open());
     EXPECT_EQ(labelText(m_window, u"RB_N2"_s), u"Inga filer är registrerad sedan tidigare."_s);
     click(m_window, u"RB_NAMNKLAR"_s);
     EXPECT_EQ(recorder().messages,
@@ -260,8 +221,8 @@ TEST_F(RegisterTest, OkWithoutNameOnAnEmptyFileOnlyTells)
 TEST_F(RegisterTest, SaveButtonOfANewCourseFollowsTheHoleLeftAtHolesNineAndEighteen)
 {
     writeLines(kCourseFile, {u"-1"_s});
-    open();
-    startNewCourse(u"Ny"_s);
+    ASSERT_NO_FATAL_FAILURE(open());
+    startNewCourse(m_window, u"Ny"_s);
     const struct
     {
         const char *step;
@@ -293,9 +254,9 @@ TEST_F(RegisterTest, SaveButtonOfANewCourseFollowsTheHoleLeftAtHolesNineAndEight
 TEST_F(RegisterTest, ArrivingAtAHoleStoresOnlyTheValuesWhoseBarsMove)
 {
     writeLines(kCourseFile, {u"-1"_s});
-    open();
-    startNewCourse(u"Ekbacken"_s);
-    ASSERT_NO_FATAL_FAILURE(enterEkbacken());
+    openKeepingState();
+    startNewCourse(m_window, u"Ekbacken"_s);
+    ASSERT_NO_FATAL_FAILURE(enterCourseHoles(m_window, ekbackenCourseHoles()));
     for (const int hole : {11, 10, 9, 18})
         setBar(m_window, u"HScroll1"_s, hole);
 
@@ -325,9 +286,11 @@ TEST_F(RegisterTest, CourseWithoutNineOrEighteenCompleteHolesIsRefused)
     } cases[] = {
         {"new course of five holes",
          [](RegisterTest &t) {
-             t.startNewCourse(u"Kort"_s);
+             startNewCourse(t.m_window, u"Kort"_s);
+             QList<CourseHole> five;
              for (int hole = 1; hole <= 5; ++hole)
-                 t.setHole(hole, {300, hole, 4});
+                 five.append({300, hole, 4});
+             enterCourseHoles(t.m_window, five);
              setBar(t.m_window, u"HScroll1"_s, 9);
          },
          2},
@@ -342,7 +305,7 @@ TEST_F(RegisterTest, CourseWithoutNineOrEighteenCompleteHolesIsRefused)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
         recorder().clear();
-        open();
+        openKeepingState();
         c.enter(*this);
         const int beepsBefore = recorder().beeps;
         click(m_window, u"RB_KLAR"_s);
@@ -369,14 +332,14 @@ TEST_F(RegisterTest, CourseWithoutNineOrEighteenCompleteHolesIsRefused)
 TEST_F(RegisterTest, NameKeysSwallowQuotesAndTheBoxTextIsSaved)
 {
     writeLines(kCourseFile, {u"-1"_s});
-    open();
+    ASSERT_NO_FATAL_FAILURE(open());
     typeText(m_window, u"RB_Namn"_s, u"XEk\"backen"_s);
-    EXPECT_EQ(control<QLineEdit>(m_window, u"RB_Namn"_s)->text(), u"XEkbacken"_s);
+    EXPECT_EQ(textOf(m_window, u"RB_Namn"_s), u"XEkbacken"_s);
     // An edit the key handler does not see still counts.
     typeKey(m_window, u"RB_Namn"_s, Qt::Key_Home);
     typeKey(m_window, u"RB_Namn"_s, Qt::Key_Delete);
     click(m_window, u"RB_NAMNKLAR"_s);
-    ASSERT_NO_FATAL_FAILURE(enterEkbacken());
+    ASSERT_NO_FATAL_FAILURE(enterCourseHoles(m_window, ekbackenCourseHoles()));
     click(m_window, u"RB_KLAR"_s);
     EXPECT_EQ(readFile(kCourseFile), fileBytes(ekbackenCourseLines()));
 }
@@ -385,17 +348,19 @@ TEST_F(RegisterTest, NameKeysSwallowQuotesAndTheBoxTextIsSaved)
 TEST_F(RegisterTest, NameBoxTakesNoInputAfterOk)
 {
     writeLines(kCourseFile, {u"-1"_s});
-    open();
-    startNewCourse(u"Ekbacken"_s);
+    ASSERT_NO_FATAL_FAILURE(open());
+    startNewCourse(m_window, u"Ekbacken"_s);
     typeText(m_window, u"RB_Namn"_s, u" X"_s);
     typeKey(m_window, u"RB_Namn"_s, Qt::Key_Home);
     typeText(m_window, u"RB_Namn"_s, u"X"_s);
     typeKey(m_window, u"RB_Namn"_s, Qt::Key_Backspace);
     QGuiApplication::clipboard()->setText(u"Y"_s);
-    QTest::keyClick(control<QLineEdit>(m_window, u"RB_Namn"_s), Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(control<QLineEdit>(m_window, u"RB_Namn"_s)->text(), u"Ekbacken"_s);
+    QLineEdit *nameBox = nullptr;
+    ASSERT_NO_FATAL_FAILURE(nameBox = control<QLineEdit>(m_window, u"RB_Namn"_s));
+    QTest::keyClick(nameBox, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(nameBox->text(), u"Ekbacken"_s);
 
-    ASSERT_NO_FATAL_FAILURE(enterEkbacken());
+    ASSERT_NO_FATAL_FAILURE(enterCourseHoles(m_window, ekbackenCourseHoles()));
     click(m_window, u"RB_KLAR"_s);
     EXPECT_EQ(readFile(kCourseFile), fileBytes(ekbackenCourseLines()));
 }
@@ -406,14 +371,14 @@ TEST_F(RegisterTest, NamesThatReadAsFreeRowsAreRefusedAtTheNameStep)
     for (const QString &name : {u"Totalt 2"_s, u"Inga filer är registrerad sedan tidigare."_s}) {
         SCOPED_TRACE(name.toStdString());
         recorder().clear();
-        open();
-        startNewCourse(name);
+        ASSERT_NO_FATAL_FAILURE(open());
+        startNewCourse(m_window, name);
         EXPECT_EQ(recorder().beeps, 1);
         EXPECT_TRUE(isShown(m_window, u"RB_NAMNKLAR"_s));
         EXPECT_TRUE(isShown(m_window, u"Label4"_s));
         EXPECT_FALSE(isShown(m_window, u"VScroll1"_s));
         EXPECT_FALSE(isShown(m_window, u"HScroll1"_s));
-        m_register.form()->close();
+        m_window->close();
     }
     EXPECT_EQ(readFile(kCourseFile), fileBytes(ekbackenCourseLines()));
 }
@@ -427,9 +392,9 @@ TEST_F(RegisterTest, SaveKeepsCoursesWhoseNamesReadAsFreeRows)
         recorder().clear();
         const QStringList lines = courseFile({u"A"_s, odd, u"C"_s});
         writeLines(kCourseFile, lines);
-        open();
-        startNewCourse(u"Ekbacken"_s);
-        ASSERT_NO_FATAL_FAILURE(enterEkbacken());
+        ASSERT_NO_FATAL_FAILURE(open());
+        startNewCourse(m_window, u"Ekbacken"_s);
+        ASSERT_NO_FATAL_FAILURE(enterCourseHoles(m_window, ekbackenCourseHoles()));
         click(m_window, u"RB_KLAR"_s);
         EXPECT_EQ(readFile(kCourseFile), fileBytes(withEkbackenAppended(lines)));
         EXPECT_TRUE(recorder().messages.empty());
@@ -440,15 +405,15 @@ TEST_F(RegisterTest, AtMostOneHundredAndOneCourses)
 {
     const QStringList hundred = courseFile(numberedCourses(100));
     writeLines(kCourseFile, hundred);
-    open();
-    startNewCourse(u"Ekbacken"_s);
-    ASSERT_NO_FATAL_FAILURE(enterEkbacken());
+    openKeepingState();
+    startNewCourse(m_window, u"Ekbacken"_s);
+    ASSERT_NO_FATAL_FAILURE(enterCourseHoles(m_window, ekbackenCourseHoles()));
     click(m_window, u"RB_KLAR"_s);
     const QByteArray full = fileBytes(withEkbackenAppended(hundred));
     ASSERT_EQ(readFile(kCourseFile), full);
 
-    open();
-    startNewCourse(u"En till"_s);
+    openKeepingState();
+    startNewCourse(m_window, u"En till"_s);
     EXPECT_EQ(recorder().messages,
               (std::vector<RecordedMessage>{
                   {u"Du kan inte registrera fler än 101 banor."_s, u"FELMEDDELANDE"_s, 48}}));
@@ -478,12 +443,12 @@ TEST_F(RegisterTest, CourseFileNotReadWholeIsNeverWritten)
         QFile::remove(kCourseFile);
         if (!c.bytes.isEmpty())
             writeFile(kCourseFile, c.bytes);
-        open();
+        ASSERT_NO_FATAL_FAILURE(open());
         EXPECT_EQ(recorder().messageTexts(), QStringList{c.message});
-        startNewCourse(u"Ekbacken"_s);
-        ASSERT_NO_FATAL_FAILURE(enterEkbacken());
-        auto *save = control<QPushButton>(m_window, u"RB_KLAR"_s);
-        ASSERT_TRUE(save);
+        startNewCourse(m_window, u"Ekbacken"_s);
+        ASSERT_NO_FATAL_FAILURE(enterCourseHoles(m_window, ekbackenCourseHoles()));
+        QPushButton *save = nullptr;
+        ASSERT_NO_FATAL_FAILURE(save = control<QPushButton>(m_window, u"RB_KLAR"_s));
         EXPECT_TRUE(save->isVisible());
         EXPECT_FALSE(save->isEnabled());
         save->click();
@@ -491,16 +456,16 @@ TEST_F(RegisterTest, CourseFileNotReadWholeIsNeverWritten)
         EXPECT_EQ(fileExists(kCourseFile), !c.bytes.isEmpty());
         EXPECT_EQ(recorder().messages.size(), 1u);
         EXPECT_TRUE(registerOpen());
-        m_register.form()->close();
+        m_window->close();
     }
 }
 
 TEST_F(RegisterTest, FailedWriteKeepsTheRegisterOpenToTryAgain)
 {
     writeLines(kCourseFile, {u"-1"_s});
-    open();
-    startNewCourse(u"Ekbacken"_s);
-    ASSERT_NO_FATAL_FAILURE(enterEkbacken());
+    ASSERT_NO_FATAL_FAILURE(open());
+    startNewCourse(m_window, u"Ekbacken"_s);
+    ASSERT_NO_FATAL_FAILURE(enterCourseHoles(m_window, ekbackenCourseHoles()));
 
     // The directory goes away under the register, so the write cannot even begin.
     const QString dir = QDir::currentPath();
@@ -522,17 +487,17 @@ TEST_F(RegisterTest, CancelWritesNothingAndTheNextShowingStartsAfresh)
 {
     const QStringList one = courseFile({u"A"_s});
     writeLines(kCourseFile, one);
-    open();
-    startNewCourse(u"Glömd"_s);
+    ASSERT_NO_FATAL_FAILURE(open());
+    startNewCourse(m_window, u"Glömd"_s);
     setBar(m_window, u"HScroll2"_s, 300);
     click(m_window, u"RB_NAMNAVBRYT"_s);
     EXPECT_FALSE(registerOpen());
     EXPECT_EQ(readFile(kCourseFile), fileBytes(one));
 
-    open();
-    EXPECT_TRUE(control<QLineEdit>(m_window, u"RB_Namn"_s)->text().isEmpty());
-    startNewCourse(u"Ekbacken"_s);
-    ASSERT_NO_FATAL_FAILURE(enterEkbacken());
+    ASSERT_NO_FATAL_FAILURE(open());
+    EXPECT_TRUE(textOf(m_window, u"RB_Namn"_s).isEmpty());
+    startNewCourse(m_window, u"Ekbacken"_s);
+    ASSERT_NO_FATAL_FAILURE(enterCourseHoles(m_window, ekbackenCourseHoles()));
     click(m_window, u"RB_KLAR"_s);
     EXPECT_EQ(readFile(kCourseFile), fileBytes(withEkbackenAppended(one)));
 }

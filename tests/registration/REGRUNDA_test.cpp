@@ -1,7 +1,8 @@
 #include "registration/REGRUNDA.h"
-#include "roundfiles.h"
+
 #include "kit/datafiles.h"
 #include "kit/gui.h"
+#include "kit/registers.h"
 #include "kit/testenv.h"
 
 #include <QLabel>
@@ -14,34 +15,14 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// The round register through its own instance, for a test that reads the register's
+// state, starts afresh for each case, or shows what the menu's guard would not let open.
 using Register = platform::Instance<REGRUNDA, REGRUNDA::State>;
 
 void writeEkbackenCourseOnly()
 {
     writeLines(u"VEMTORBF"_s, ekbackenCourseLines());
     writeQuotedEmptyRoundFiles();
-}
-
-QScrollBar *bar(QWidget *window, const QString &name)
-{
-    return control<QScrollBar>(window, name);
-}
-
-int barValue(QWidget *window, const QString &name)
-{
-    QScrollBar *found = bar(window, name);
-    return found ? found->value() : -1;
-}
-
-// The text of a label or a text box.
-QString textOf(QWidget *window, const QString &name)
-{
-    QWidget *widget = control<QWidget>(window, name);
-    if (auto *box = qobject_cast<QLineEdit *>(widget))
-        return box->text();
-    if (auto *label = qobject_cast<QLabel *>(widget))
-        return label->text();
-    return QString();
 }
 
 void setBoxText(QWidget *window, const QString &name, const QString &text)
@@ -66,43 +47,14 @@ QStringList shownOf(QWidget *window, const QStringList &names)
     return shown;
 }
 
-// Strokes, green (1 hit) and putts of the worked example's nine holes.
-struct HoleEntry
-{
-    int strokes, green, putts;
-};
-constexpr HoleEntry kEkbackenHoles[] = {{5, 1, 2}, {4, 0, 2}, {6, 1, 1}, {5, 0, 3}, {4, 1, 2},
-                                        {3, 1, 2}, {6, 0, 2}, {5, 1, 2}, {5, 1, 1}};
-
-void enterEkbackenRound(QWidget *window)
-{
-    setBar(window, u"HScroll9"_s, 24);
-    setBar(window, u"HScroll10"_s, 8);
-    setBar(window, u"HScroll11"_s, 2004);
-    setBar(window, u"HScroll13"_s, 12);
-    setBar(window, u"HScroll16"_s, 3);
-    setBar(window, u"HScroll14"_s, 12);
-    setBar(window, u"HScroll17"_s, 1);
-    setBar(window, u"HScroll19"_s, 11);
-    setBar(window, u"HScroll20"_s, 0);
-    setBar(window, u"HScroll12"_s, 19);
-    setBar(window, u"HScroll3"_s, 1);
-    for (int hole = 0; hole < 9; ++hole) {
-        setBar(window, u"HScroll1"_s, hole);
-        setBar(window, u"HScroll2"_s, kEkbackenHoles[hole].strokes);
-        setBar(window, u"HScroll5"_s, kEkbackenHoles[hole].green);
-        setBar(window, u"HScroll8"_s, kEkbackenHoles[hole].putts);
-    }
-}
-
 } // namespace
 
 TEST(RoundRegister, SavesTheWorkedExampleByteForByte)
 {
     writeEkbackenCourseOnly();
-    Register instance;
-    QWidget *window = instance.show();
-    ASSERT_NO_FATAL_FAILURE(enterEkbackenRound(window));
+    QWidget *window = nullptr;
+    ASSERT_NO_FATAL_FAILURE(window = openByMenu(u"M_DataRunda"_s, u"REGRUNDA"_s));
+    ASSERT_NO_FATAL_FAILURE(enterRound(window, ekbackenRoundEntry()));
     ASSERT_NO_FATAL_FAILURE(click(window, u"C_Spara"_s));
     settle();
 
@@ -117,8 +69,8 @@ TEST(RoundRegister, SavesTheWorkedExampleByteForByte)
 TEST(RoundRegister, LoadsTheFixedDefaults)
 {
     writeEkbackenCourseOnly();
-    Register instance;
-    QWidget *window = instance.show();
+    QWidget *window = nullptr;
+    ASSERT_NO_FATAL_FAILURE(window = openByMenu(u"M_DataRunda"_s, u"REGRUNDA"_s));
     EXPECT_EQ(window->windowTitle(), u"REGISTRERA EN GOLFRUNDA");
     const std::pair<QString, QString> texts[] = {
         {u"RG1"_s, u"Ekbacken"_s}, {u"HA1"_s, u"1"_s},    {u"MA1"_s, u"312"_s},      {u"HCP1"_s, u"5"_s},
@@ -221,10 +173,12 @@ TEST(RoundRegister, HoleChooserRestoresStrokesAndZeroesTheExtendedEntries)
 TEST(RoundRegister, HoleBarFallsBackToTheLastHoleOfANineHoleCourse)
 {
     writeEkbackenCourseOnly();
-    Register instance;
-    QWidget *window = instance.show();
+    QWidget *window = nullptr;
+    ASSERT_NO_FATAL_FAILURE(window = openByMenu(u"M_DataRunda"_s, u"REGRUNDA"_s));
     setBar(window, u"HScroll1"_s, 12);
-    EXPECT_EQ(bar(window, u"HScroll1"_s)->maximum(), 8);
+    QScrollBar *holeBar = nullptr;
+    ASSERT_NO_FATAL_FAILURE(holeBar = control<QScrollBar>(window, u"HScroll1"_s));
+    EXPECT_EQ(holeBar->maximum(), 8);
     EXPECT_EQ(barValue(window, u"HScroll1"_s), 8);
     EXPECT_EQ(textOf(window, u"HA1"_s), u"9");
     EXPECT_EQ(textOf(window, u"MA1"_s), u"389");
@@ -235,8 +189,8 @@ TEST(RoundRegister, HoleBarFallsBackToTheLastHoleOfANineHoleCourse)
 TEST(RoundRegister, FairwayFollowsTheParAtLevelFull)
 {
     writeEkbackenCourseOnly();
-    Register instance;
-    QWidget *window = instance.show();
+    QWidget *window = nullptr;
+    ASSERT_NO_FATAL_FAILURE(window = openByMenu(u"M_DataRunda"_s, u"REGRUNDA"_s));
     setBar(window, u"HScroll3"_s, 2);
     setBar(window, u"HScroll4"_s, 1);
     EXPECT_EQ(textOf(window, u"Fair"_s), u"JA");
@@ -272,8 +226,8 @@ TEST(RoundRegister, EachLevelShowsItsExtendedControls)
 TEST(RoundRegister, CourseBarPastTheLastCourseShowsOnlyTheEndOfTheList)
 {
     writeEkbackenCourseOnly();
-    Register instance;
-    QWidget *window = instance.show();
+    QWidget *window = nullptr;
+    ASSERT_NO_FATAL_FAILURE(window = openByMenu(u"M_DataRunda"_s, u"REGRUNDA"_s));
     setBar(window, u"HScroll3"_s, 1);
     setBar(window, u"VScroll1"_s, 1);
     QStringList shown;
@@ -299,14 +253,15 @@ TEST(RoundRegister, ACourseWithHolesUndoesTheReactionToARowWithout)
     courses[0] = u"1"_s;
     courses << u"\"Trasig\""_s << u"\"0\""_s;
     writeLines(u"VEMTORBF"_s, courses);
-    Register instance;
-    QWidget *window = instance.show();
+    QWidget *window = nullptr;
+    ASSERT_NO_FATAL_FAILURE(window = openByMenu(u"M_DataRunda"_s, u"REGRUNDA"_s));
     setBar(window, u"HScroll1"_s, 3);
     setBar(window, u"VScroll1"_s, 1);
     EXPECT_EQ(textOf(window, u"RG1"_s), u"Trasig");
     setBar(window, u"HScroll1"_s, 0);
     EXPECT_EQ(recorder().beeps, 1);
-    QLabel *name = control<QLabel>(window, u"RG1"_s);
+    QLabel *name = nullptr;
+    ASSERT_NO_FATAL_FAILURE(name = control<QLabel>(window, u"RG1"_s));
     EXPECT_EQ(name->palette().color(name->backgroundRole()), QColor(255, 0, 0));
     EXPECT_FALSE(isShown(window, u"C_Spara"_s));
     EXPECT_FALSE(isShown(window, u"C_Avbryt"_s));
@@ -337,8 +292,8 @@ TEST(RoundRegister, EmptyCourseFileShowsThePlaceholderThatTakesNoHole)
 TEST(RoundRegister, AWholePartOf54SetsItsTenthToZeroOnce)
 {
     writeEkbackenCourseOnly();
-    Register instance;
-    QWidget *window = instance.show();
+    QWidget *window = nullptr;
+    ASSERT_NO_FATAL_FAILURE(window = openByMenu(u"M_DataRunda"_s, u"REGRUNDA"_s));
     struct Trio
     {
         QString whole, display, tenth, tenthLabel;
@@ -367,8 +322,8 @@ TEST(RoundRegister, AWholePartOf54SetsItsTenthToZeroOnce)
 TEST(RoundRegister, TypeOfPlayBoxTurnsKeysToCapitalsAndBeepsAtOthers)
 {
     writeEkbackenCourseOnly();
-    Register instance;
-    QWidget *window = instance.show();
+    QWidget *window = nullptr;
+    ASSERT_NO_FATAL_FAILURE(window = openByMenu(u"M_DataRunda"_s, u"REGRUNDA"_s));
     struct Case
     {
         QString typed, shown;
@@ -400,8 +355,8 @@ TEST(RoundRegister, TypeOfPlayBoxTurnsKeysToCapitalsAndBeepsAtOthers)
 TEST(RoundRegister, NumberBoxesTakeDigitsOnlyAndTheNoteNoQuote)
 {
     writeEkbackenCourseOnly();
-    Register instance;
-    QWidget *window = instance.show();
+    QWidget *window = nullptr;
+    ASSERT_NO_FATAL_FAILURE(window = openByMenu(u"M_DataRunda"_s, u"REGRUNDA"_s));
     for (const QString &name : {u"DD"_s, u"DM"_s, u"DY"_s, u"PO"_s, u"HCPF1"_s, u"HCPE1"_s}) {
         SCOPED_TRACE(name.toStdString());
         setBoxText(window, name, QString());
@@ -416,9 +371,9 @@ TEST(RoundRegister, NumberBoxesTakeDigitsOnlyAndTheNoteNoQuote)
 TEST(RoundRegister, TypedTextsAreStoredAsTheyStand)
 {
     writeEkbackenCourseOnly();
-    Register instance;
-    QWidget *window = instance.show();
-    ASSERT_NO_FATAL_FAILURE(enterEkbackenRound(window));
+    QWidget *window = nullptr;
+    ASSERT_NO_FATAL_FAILURE(window = openByMenu(u"M_DataRunda"_s, u"REGRUNDA"_s));
+    ASSERT_NO_FATAL_FAILURE(enterRound(window, ekbackenRoundEntry()));
     setBoxText(window, u"DD"_s, u"7"_s);
     setBoxText(window, u"DM"_s, u"5"_s);
     setBoxText(window, u"TSE"_s, u"X"_s);
@@ -440,8 +395,8 @@ TEST(RoundRegister, HoleCountFailureWinsOverMissingStrokes)
     writeEkbacken();
     writeLines(u"VEMTORBF"_s, course);
     const RoundFiles before = filesOnDisk();
-    Register instance;
-    QWidget *window = instance.show();
+    QWidget *window = nullptr;
+    ASSERT_NO_FATAL_FAILURE(window = openByMenu(u"M_DataRunda"_s, u"REGRUNDA"_s));
     click(window, u"C_Spara"_s);
     settle();
     EXPECT_TRUE(openWindow(u"VE_ABEND"_s));
@@ -479,7 +434,7 @@ TEST(RoundRegister, DamagedFileAtLoadMakesTheSaveWriteNothing)
         const QByteArray courses = readFile(u"VEMTORBF"_s);
         Register instance;
         QWidget *window = instance.show();
-        ASSERT_NO_FATAL_FAILURE(enterEkbackenRound(window));
+        ASSERT_NO_FATAL_FAILURE(enterRound(window, ekbackenRoundEntry()));
         click(window, u"C_Spara"_s);
         settle();
         EXPECT_EQ(filesOnDisk(), before);
@@ -494,10 +449,10 @@ TEST(RoundRegister, MissingStrokesShowOneErrorWindowAndWriteNothing)
 {
     writeEkbackenCourseOnly();
     const RoundFiles before = filesOnDisk();
-    Register instance;
     for (int attempt = 0; attempt < 2; ++attempt) {
-        QWidget *window = instance.show();
-        ASSERT_NO_FATAL_FAILURE(enterEkbackenRound(window));
+        QWidget *window = nullptr;
+        ASSERT_NO_FATAL_FAILURE(window = openByMenu(u"M_DataRunda"_s, u"REGRUNDA"_s));
+        ASSERT_NO_FATAL_FAILURE(enterRound(window, ekbackenRoundEntry()));
         setBar(window, u"HScroll2"_s, 0); // hole 9 back to 0 strokes
         click(window, u"C_Spara"_s);
         settle();
@@ -524,9 +479,9 @@ TEST(RoundRegister, CancelWritesNothing)
 {
     writeEkbackenCourseOnly();
     const RoundFiles before = filesOnDisk();
-    Register instance;
-    QWidget *window = instance.show();
-    ASSERT_NO_FATAL_FAILURE(enterEkbackenRound(window));
+    QWidget *window = nullptr;
+    ASSERT_NO_FATAL_FAILURE(window = openByMenu(u"M_DataRunda"_s, u"REGRUNDA"_s));
+    ASSERT_NO_FATAL_FAILURE(enterRound(window, ekbackenRoundEntry()));
     click(window, u"C_Avbryt"_s);
     settle();
     EXPECT_FALSE(openWindow(u"REGRUNDA"_s));

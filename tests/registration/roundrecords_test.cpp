@@ -1,6 +1,8 @@
 #include "registration/roundentry.h"
 #include "registration/roundrecords.h"
 
+#include "kit/example.h"
+
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -21,23 +23,25 @@ HoleValues sameOnEveryHole()
     return values;
 }
 
+// The worked example's round as the register's controls hold it.
 registration::RoundInput ekbackenInput()
 {
-    return {.year = u"2004"_s,
-            .month = u"8"_s,
-            .day = u"24"_s,
+    const RoundEntry entry = ekbackenRoundEntry();
+    return {.year = QString::number(entry.year),
+            .month = QString::number(entry.month),
+            .day = QString::number(entry.day),
             .course = u"Ekbacken"_s,
-            .hcpForeWhole = u"12"_s,
-            .hcpForeTenth = u"3"_s,
-            .hcpEfterWhole = u"12"_s,
-            .hcpEfterTenth = u"1"_s,
-            .slopeWhole = u"11"_s,
-            .slopeTenth = u"0"_s,
-            .points = u"19"_s,
+            .hcpForeWhole = QString::number(entry.hcpFore[0]),
+            .hcpForeTenth = QString::number(entry.hcpFore[1]),
+            .hcpEfterWhole = QString::number(entry.hcpEfter[0]),
+            .hcpEfterTenth = QString::number(entry.hcpEfter[1]),
+            .slopeWhole = QString::number(entry.slope[0]),
+            .slopeTenth = QString::number(entry.slope[1]),
+            .points = QString::number(entry.points),
             .playType = u"Sällskap"_s,
             .note = QString(),
             .level = u"MELLAN"_s,
-            .sista_hal = 8};
+            .sista_hal = int(entry.strokes.size()) - 1};
 }
 
 } // namespace

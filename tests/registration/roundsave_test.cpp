@@ -1,6 +1,6 @@
 #include "registration/RoundSaveMessages.h"
 #include "registration/roundsave.h"
-#include "roundfiles.h"
+
 #include "kit/datafiles.h"
 #include "kit/faultyfs.h"
 #include "kit/testenv.h"
@@ -25,47 +25,43 @@ struct Round
     int strokes = 3;
 };
 
-QString quoted(const QString &text)
-{
-    return u'"' + text + u'"';
-}
-
 int strokesOn(const Round &round, int hole)
 {
     return round.strokes + hole % 4;
 }
 
-struct FileLines
+QList<RoundRecord> recordsOf(const std::vector<Round> &rounds)
 {
-    QStringList rounds, strokes, extended;
-};
-
-FileLines linesOf(const std::vector<Round> &rounds)
-{
-    const QString sista = QString::number(int(rounds.size()) - 1);
-    FileLines lines{{sista}, {sista}, {sista}};
+    QList<RoundRecord> records;
     for (const Round &round : rounds) {
-        for (const QString &field : {round.datum, round.course, u"10.2"_s, u"10.4"_s, u"30"_s, u"S"_s, u" "_s,
-                                     QString::number(round.holes), u"8.0"_s})
-            lines.rounds << quoted(field);
+        QList<int> strokes;
         for (int hole = 0; hole < round.holes; ++hole)
-            lines.strokes << quoted(QString::number(strokesOn(round, hole)));
-        lines.extended << quoted(u'I' + QString(6 * round.holes, u'-'));
+            strokes.append(strokesOn(round, hole));
+        records.append({.date = round.datum,
+                        .course = round.course,
+                        .strokes = strokes,
+                        .hcpFore = u"10.2"_s,
+                        .hcpEfter = u"10.4"_s,
+                        .points = u"30"_s,
+                        .playType = u"S"_s,
+                        .slopeHcp = u"8.0"_s});
     }
-    return lines;
+    return records;
+}
+
+RoundFileLines linesOf(const std::vector<Round> &rounds)
+{
+    return roundFileLines(recordsOf(rounds));
 }
 
 void writeRounds(const std::vector<Round> &rounds)
 {
-    const FileLines lines = linesOf(rounds);
-    writeLines(u"VERUNDAR"_s, lines.rounds);
-    writeLines(u"VERUNDAH"_s, lines.strokes);
-    writeLines(u"VERUNDAK"_s, lines.extended);
+    writeRoundFiles(recordsOf(rounds));
 }
 
 RoundFiles expectedFiles(const std::vector<Round> &rounds)
 {
-    const FileLines lines = linesOf(rounds);
+    const RoundFileLines lines = linesOf(rounds);
     return {fileBytes(lines.rounds), fileBytes(lines.strokes), fileBytes(lines.extended)};
 }
 
@@ -240,7 +236,7 @@ TEST(RoundSave, RefusesFilesThatCannotBeReadWhole)
 TEST(RoundSave, RefusesRoundFilesOfDifferentLengths)
 {
     writeRounds({kMay, kJune});
-    const FileLines one = linesOf({kMay});
+    const RoundFileLines one = linesOf({kMay});
     writeLines(u"VERUNDAK"_s, one.extended);
     const RoundFiles before = filesOnDisk();
     EXPECT_EQ(save({u"2004"_s, u"7"_s, u"1"_s}), registration::SaveOutcome::NotSaved);

@@ -16,11 +16,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString quoted(const QString &text)
-{
-    return u"\""_s + text + u"\""_s;
-}
-
 QString blanks(int count)
 {
     return QString(count, u' ');
@@ -72,10 +67,7 @@ const QStringList kRoundTotals{u"L_TotErh"_s, u"L_TotSla"_s, u"L_TotPo"_s, u"L_T
 // An 18-hole course: hole h is 300 + h metres long, has stroke index h and par 4.
 QStringList lindoCourse()
 {
-    QStringList lines{quoted(u"Lindö"_s), quoted(u"18"_s)};
-    for (int hole = 1; hole <= 18; ++hole)
-        lines << quoted(QString::number(300 + hole)) << quoted(QString::number(hole)) << quoted(u"4"_s);
-    return lines;
+    return plainCourseLines(u"Lindö"_s, 18, 300);
 }
 
 struct Round
@@ -90,20 +82,15 @@ struct Round
 // The three round files for these rounds, in this order, each at level INGEN.
 void writeRounds(const QList<Round> &rounds)
 {
-    const QString last = QString::number(rounds.size() - 1);
-    QStringList roundLines{last}, strokeLines{last}, extendedLines{last};
-    for (const Round &round : rounds) {
-        const QString holes = QString::number(round.strokes.size());
-        roundLines << quoted(round.date) << quoted(round.course) << quoted(u"20.1"_s) << quoted(u"20.4"_s)
-                   << quoted(u"30"_s) << quoted(round.playType) << quoted(u"Blåsigt"_s) << quoted(holes)
-                   << quoted(round.slopeHcp);
-        for (int s : round.strokes)
-            strokeLines << quoted(QString::number(s));
-        extendedLines << quoted(u"I"_s + QString(6 * round.strokes.size(), u'-'));
-    }
-    writeLines(u"VERUNDAR"_s, roundLines);
-    writeLines(u"VERUNDAH"_s, strokeLines);
-    writeLines(u"VERUNDAK"_s, extendedLines);
+    QList<RoundRecord> records;
+    for (const Round &round : rounds)
+        records.append({.date = round.date,
+                        .course = round.course,
+                        .strokes = round.strokes,
+                        .playType = round.playType,
+                        .note = u"Blåsigt"_s,
+                        .slopeHcp = round.slopeHcp});
+    writeRoundFiles(records);
 }
 
 // 18 strokes: `first` on hole 1, 5 on every other hole.
@@ -117,14 +104,8 @@ QList<int> withHoleOne(int first)
 class Scorecard : public testing::Test
 {
 protected:
-    QWidget *open()
-    {
-        QWidget *window = m_instance.show();
-        EXPECT_EQ(window->objectName(), u"VISKORT"_s);
-        return window;
-    }
-
-    platform::Instance<VISKORT, VISKORT::State> m_instance;
+    // Through the main window's menu item; fails fatally when no VISKORT opens.
+    static QWidget *open() { return openByMenu(u"M_VisaSkärm"_s, u"VISKORT"_s); }
 };
 
 TEST_F(Scorecard, EkbackenCourseClickShowsTheCourseAndItsOneRound)
@@ -479,7 +460,7 @@ TEST_F(Scorecard, TillbakaClosesAndTheNextShowingLoadsAnew)
     ASSERT_NO_FATAL_FAILURE(clickListRow(window, u"L_Bana"_s, 0));
     ASSERT_NO_FATAL_FAILURE(click(window, u"C_Tillb"_s));
     settle();
-    EXPECT_FALSE(m_instance.isOpen());
+    EXPECT_FALSE(openWindow(u"VISKORT"_s));
 
     writeLines(u"VEMTORBF"_s, QStringList{u"0"_s} + lindoCourse());
     window = open();

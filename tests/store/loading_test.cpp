@@ -38,14 +38,6 @@ struct FakeFiles
     }
 };
 
-QMap<QString, QByteArray> ekbackenFiles()
-{
-    return {{u"VEMTORBF"_s, fileBytes(ekbackenCourseLines())},
-            {u"VERUNDAR"_s, fileBytes(ekbackenRoundLines())},
-            {u"VERUNDAH"_s, fileBytes(ekbackenStrokeLines())},
-            {u"VERUNDAK"_s, fileBytes(ekbackenExtendedLines())}};
-}
-
 // Loads and tells the user, as a window does through platform::loadAndTell.
 store::LoadResult loadAndTell(store::Tables &tables, const LoadPlan &plan, const store::FileSource &source)
 {

@@ -1,0 +1,111 @@
+#include "maintenance/deletion.h"
+
+#include "store/dates.h"
+#include "store/format.h"
+#include "store/numbers.h"
+#include "store/writing.h"
+
+#include <algorithm>
+#include <cassert>
+
+namespace maintenance {
+
+namespace {
+
+constexpr qsizetype kLongDate = 10; // 2004-08-24
+constexpr qsizetype kShortDate = 8; // 04-08-24, a year of the 1900s
+
+int wholeYear(double year)
+{
+    return int(store::wholePart(year));
+}
+
+bool roundFilesAgree(const store::Tables &tables)
+{
+    const int rounds = store::recordCount(tables.sistaRounds);
+    return rounds == store::recordCount(tables.sistaStrokes) &&
+           rounds == store::recordCount(tables.sistaExtended);
+}
+
+// The three round files with the rounds `keep` accepts, in file order. Every file skips the
+// same positions, so the three stay parallel.
+template <class Keep>
+std::optional<std::vector<store::FileContent>> keptRoundFiles(const store::Tables &tables, Keep keep)
+{
+    if (!roundFilesAgree(tables))
+        return std::nullopt;
+    const int count = store::recordCount(tables.sistaRounds);
+    assert(std::size_t(count) <= tables.rundtabell.size() && std::size_t(count) <= tables.slagtabell.size() &&
+           std::size_t(count) <= tables.utokad_tabell.size());
+    std::vector<int> kept;
+    kept.reserve(std::size_t(count));
+    for (int r = 0; r < count; ++r)
+        if (keep(tables.rundtabell[std::size_t(r)]))
+            kept.push_back(r);
+    store::RoundFileBytes bytes = store::roundFileBytes(tables, kept);
+    return std::vector<store::FileContent>{
+        {store::fileName(store::DataFile::Rounds), std::move(bytes.rounds)},
+        {store::fileName(store::DataFile::Strokes), std::move(bytes.strokes)},
+        {store::fileName(store::DataFile::Extended), std::move(bytes.extended)},
+    };
+}
+
+} // namespace
+
+std::optional<int> earliestYear(const store::Tables &tables)
+{
+    int earliest = kLastYear;
+    const int count = store::recordCount(tables.sistaRounds);
+    for (std::size_t r = 0; r < std::size_t(count); ++r) {
+        const QString &datum = tables.rundtabell[r][store::kDatum];
+        int year = 0;
+        if (datum.size() == kShortDate)
+            year = 1900 + wholeYear(store::numericValue(QStringView(datum).first(2)));
+        else if (datum.size() == kLongDate)
+            year = wholeYear(store::readDate(datum).year);
+        else
+            return std::nullopt;
+        earliest = std::min(earliest, year);
+    }
+    return earliest;
+}
+
+QString twoDigitCaption(const QString &caption)
+{
+    return caption.size() == 1 ? u'0' + caption : caption;
+}
+
+DeletionDate deletionDate(const QString &year, const QString &month, const QString &day)
+{
+    const QString monthAndDay = u'-' + month + u'-' + day;
+    return {year + monthAndDay, year.mid(2, 2) + monthAndDay};
+}
+
+std::optional<std::vector<store::FileContent>> deleteRoundsOfDate(const store::Tables &tables,
+                                                                  const DeletionDate &date)
+{
+    return keptRoundFiles(tables, [&](const store::RoundRow &round) {
+        const QString &datum = round[store::kDatum];
+        return datum != date.full && datum != date.shortForm;
+    });
+}
+
+std::optional<std::vector<store::FileContent>> deleteCourse(const store::Tables &tables, const QString &name)
+{
+    std::optional<std::vector<store::FileContent>> files =
+        keptRoundFiles(tables, [&](const store::RoundRow &round) { return round[store::kBannamn] != name; });
+    if (!files)
+        return std::nullopt;
+    const int count = store::recordCount(tables.sistaCourses);
+    std::vector<store::CourseRow> kept;
+    kept.reserve(std::size_t(count));
+    assert(std::size_t(count) <= tables.bantabell.size());
+    for (std::size_t r = 0; r < std::size_t(count); ++r)
+        if (tables.bantabell[r][0] != name)
+            kept.push_back(tables.bantabell[r]);
+    files->insert(files->begin(), {store::fileName(store::DataFile::Courses),
+                                   store::courseFileBytes(kept, int(kept.size()))});
+    return files;
+}
+
+} // namespace maintenance

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "store/saveset.h"
+#include "store/tables.h"
+
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+// The deletion window's work over its tables: the earliest round year for the year bar,
+// the chosen date in its two forms, and the new contents of the data files after a course
+// with its rounds, or every round of a date, is taken out. Kept records keep their order
+// and the three round files drop the same positions, so they stay parallel.
+namespace maintenance {
+
+// The year bar's range; the earliest year starts at its top.
+inline constexpr int kFirstYear = 1990;
+inline constexpr int kLastYear = 2100;
+
+// The earliest year of the rounds: a ten-character datum by its first four characters,
+// an eight-character one (04-08-24) as 1900 plus its first two. kLastYear when there is no
+// round; nothing when a datum has another length.
+std::optional<int> earliestYear(const store::Tables &tables);
+
+// A month or day caption of one character gets a "0" in front ("8" becomes "08").
+QString twoDigitCaption(const QString &caption);
+
+// The chosen date as rounds may carry it: 2004-08-24, and with the two-digit year 04-08-24.
+struct DeletionDate
+{
+    QString full;
+    QString shortForm;
+};
+// From the captions of the year, month and day labels, month and day of two digits.
+DeletionDate deletionDate(const QString &year, const QString &month, const QString &day);
+
+// The three round files without every round whose datum is either form of the date,
+// whatever its course, in the order VERUNDAR, VERUNDAH, VERUNDAK. Nothing when the three
+// files hold different numbers of rounds: they cannot be rewritten in step.
+std::optional<std::vector<store::FileContent>> deleteRoundsOfDate(const store::Tables &tables,
+                                                                  const DeletionDate &date);
+
+// The four data files without every course named `name` (exact text) and without every
+// round played on it, in the order VEMTORBF, VERUNDAR, VERUNDAH, VERUNDAK. Nothing when
+// the three round files hold different numbers of rounds.
+std::optional<std::vector<store::FileContent>> deleteCourse(const store::Tables &tables, const QString &name);
+
+} // namespace maintenance

@@ -1,0 +1,106 @@
+#include "maintenance/report.h"
+
+#include "store/dates.h"
+#include "store/numbers.h"
+#include "store/records.h"
+
+#include <algorithm>
+#include <numeric>
+
+using namespace Qt::StringLiterals;
+
+namespace report {
+
+namespace {
+
+// The report names the types of play with words of its own.
+constexpr store::PlayType kReportPlayTypes[] = {
+    {u'T', u"Tävling"}, {u'S', u"Sällskapspel"}, {u'E', u"Ensamspel"}};
+
+} // namespace
+
+QStringView playTypeWord(const QString &speltyp)
+{
+    for (const store::PlayType &type : kReportPlayTypes)
+        if (speltyp.size() == 1 && speltyp[0] == type.code)
+            return type.word;
+    return speltyp;
+}
+
+QString roundLine(const store::RoundRow &round, double strokes)
+{
+    QString line;
+    line.reserve(128);
+    line += round[store::kDatum];
+    line += u"   ";
+    line += store::numberTextWithBlank(strokes);
+    line += u"   ";
+    line += playTypeWord(round[store::kSpeltyp]);
+    line += u" HCP ";
+    line += round[store::kHcpFore];
+    line += u" HCP Slope ";
+    line += round[store::kSlopeHcp];
+    line += u" Antal poäng ";
+    line += round[store::kAntalPoang];
+    line += u" HCP efter ";
+    line += round[store::kHcpEfter];
+    line += u' ';
+    line += round[store::kRundinfo];
+    return line;
+}
+
+namespace {
+
+// The strokes of the holes that the round's sum or its tally reads.
+PerHole strokesOf(const store::StrokeRow &row, int roundHoles)
+{
+    PerHole strokes{};
+    const int read = std::max(roundHoles, talliedHoles(roundHoles));
+    for (int i = 0; i < read; ++i)
+        strokes[i] = store::numericValue(row[i].text);
+    return strokes;
+}
+
+void workOutAverages(Report &report, double totalStrokes)
+{
+    const double count = report.roundCount();
+    report.roundAverage = store::roundOneDecimal(totalStrokes / count);
+    // Every hole divides by all taken rounds, also rounds that did not reach it.
+    for (int i = 0; i < report.reportedHoles(); ++i)
+        report.holeAverages[i] = store::roundOneDecimal(report.tally.strokeSums[i] / count);
+}
+
+} // namespace
+
+Report makeReport(const store::Tables &tables, const ReportQuery &query, const PerHole &parsBefore)
+{
+    Report report;
+    report.tally.pars = parsBefore;
+    const PerHole pars = coursePars(tables.bantabell.at(query.courseRow));
+    const int rounds = std::min(store::recordCount(tables.sistaRounds), int(tables.rundtabell.size()));
+    const store::StrokeRow noStrokes;
+    double totalStrokes = 0;
+    for (int row = 0; row < rounds; ++row) {
+        const store::RoundRow &round = tables.rundtabell[row];
+        if (round[store::kBannamn] != query.course)
+            continue;
+        const double year = store::readDate(round[store::kDatum]).year;
+        if (year < query.fromYear || year > query.toYear)
+            continue;
+        // A round past the end of a shorter stroke file has no strokes.
+        const store::StrokeRow &strokeRow =
+            row < int(tables.slagtabell.size()) ? tables.slagtabell[row] : noStrokes;
+        const int holes = store::holesOf(round[store::kAntalHal]);
+        const PerHole strokes = strokesOf(strokeRow, holes);
+        const double roundStrokes = std::accumulate(strokes.begin(), strokes.begin() + holes, 0.0);
+        totalStrokes += roundStrokes;
+        report.lastRoundHoles = holes;
+        tallyRound(report.tally, holes, strokes, pars);
+        report.roundLines.append(roundLine(round, roundStrokes));
+    }
+    if (report.roundCount() > 0)
+        workOutAverages(report, totalStrokes);
+    return report;
+}
+
+} // namespace report

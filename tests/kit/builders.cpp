@@ -1,0 +1,60 @@
+#include "kit/builders.h"
+
+#include "store/cp1252.h"
+
+using namespace Qt::StringLiterals;
+
+QByteArray fileBytes(const QStringList &lines)
+{
+    QByteArray bytes;
+    for (const QString &line : lines)
+        bytes += cp1252::encode(line) + QByteArrayLiteral("\r\n");
+    return bytes;
+}
+
+QString quoted(const QString &text)
+{
+    return u'"' + text + u'"';
+}
+
+QStringList courseRecordLines(const QString &name, const QList<CourseHole> &holes)
+{
+    QStringList lines{quoted(name), quoted(QString::number(holes.size()))};
+    for (const CourseHole &hole : holes)
+        lines << quoted(QString::number(hole.metres)) << quoted(QString::number(hole.strokeIndex))
+              << quoted(QString::number(hole.par));
+    return lines;
+}
+
+QStringList plainCourseLines(const QString &name, int holes, int metres)
+{
+    QList<CourseHole> plain;
+    for (int hole = 1; hole <= holes; ++hole)
+        plain.append({metres + hole, hole, 4});
+    return courseRecordLines(name, plain);
+}
+
+QStringList fileLines(const QList<QStringList> &records)
+{
+    QStringList lines{QString::number(records.size() - 1)};
+    for (const QStringList &record : records)
+        lines << record;
+    return lines;
+}
+
+RoundFileLines roundFileLines(const QList<RoundRecord> &rounds)
+{
+    const QString last = QString::number(rounds.size() - 1);
+    RoundFileLines lines{{last}, {last}, {last}};
+    for (const RoundRecord &round : rounds) {
+        const QString holes = QString::number(round.strokes.size());
+        for (const QString &field : {round.date, round.course, round.hcpFore, round.hcpEfter, round.points,
+                                     round.playType, round.note, holes, round.slopeHcp})
+            lines.rounds << quoted(field);
+        for (int strokes : round.strokes)
+            lines.strokes << quoted(QString::number(strokes));
+        lines.extended << quoted(round.extended.isEmpty() ? u'I' + QString(6 * round.strokes.size(), u'-')
+                                                          : round.extended);
+    }
+    return lines;
+}

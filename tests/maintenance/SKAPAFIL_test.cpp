@@ -1,0 +1,290 @@
+#include "maintenance/SKAPAFIL.h"
+
+#include "kit/datafiles.h"
+#include "kit/faultyfs.h"
+#include "kit/gui.h"
+#include "kit/testenv.h"
+#include "mainwindow/HUVUDMENY.h"
+#include "reportfixture.h"
+
+#include <QDir>
+#include <QScrollBar>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString kNoRoundInYears =
+    u"Det finns inga rundor för banan under de valda åren. Ingen fil har skrivits."_s;
+const QStringList kDataFiles{u"VEMTORBF"_s, u"VERUNDAH"_s, u"VERUNDAK"_s, u"VERUNDAR"_s};
+const QStringList kYearControls{u"HScroll1"_s, u"HScroll2"_s, u"arfrom"_s, u"artom"_s, u"Label2"_s};
+
+QWidget *openThroughMenu(HUVUDMENY &mainWindow)
+{
+    return openByMenu(&mainWindow, u"M_SkapaFil"_s, u"SKAPAFIL"_s);
+}
+
+// The files in the current directory: the data files, then the reports in name order.
+QStringList filesHere()
+{
+    QStringList files = QDir::current().entryList(QDir::Files, QDir::Name);
+    std::stable_partition(files.begin(), files.end(),
+                          [](const QString &f) { return kDataFiles.contains(f); });
+    return files;
+}
+
+RecordedMessage written(const QString &fileName)
+{
+    return {u"Har skapat information om banan till datafilen "_s + fileName, {}, 0};
+}
+
+// Both bars as minimum, maximum and value, then the two captions.
+struct Years
+{
+    int minimum, maximum, from, to;
+    QString fromCaption, toCaption;
+    friend bool operator==(const Years &, const Years &) = default;
+    friend std::ostream &operator<<(std::ostream &out, const Years &y)
+    {
+        return out << y.minimum << ".." << y.maximum << " " << y.from << "-" << y.to << " '"
+                   << y.fromCaption.toStdString() << "' '" << y.toCaption.toStdString() << "'";
+    }
+};
+
+Years years(QWidget *window)
+{
+    const QScrollBar *from = control<QScrollBar>(window, u"HScroll1"_s);
+    const QScrollBar *to = control<QScrollBar>(window, u"HScroll2"_s);
+    if (!from || !to)
+        return {};
+    EXPECT_EQ(from->minimum(), to->minimum());
+    EXPECT_EQ(from->maximum(), to->maximum());
+    return {from->minimum(),
+            from->maximum(),
+            from->value(),
+            to->value(),
+            labelText(window, u"arfrom"_s),
+            labelText(window, u"artom"_s)};
+}
+
+// Nine-hole courses of par 3 with these names, and one round of 2004 on the last of them.
+void writeCoursesWithOneRound(const QStringList &names)
+{
+    QList<QStringList> courses;
+    for (const QString &name : names)
+        courses << courseRecordLines(name, QList<CourseHole>(9, {3, 3, 3}));
+    writeLines(u"VEMTORBF"_s, fileLines(courses));
+    writeRoundFiles({{.date = u"2004-05-01"_s,
+                      .course = names.back(),
+                      .strokes = QList<int>(9, 3),
+                      .hcpFore = u"10.0"_s,
+                      .hcpEfter = u"10.0"_s,
+                      .points = u"36"_s,
+                      .playType = u"S"_s,
+                      .slopeHcp = u"10.0"_s}});
+}
+
+TEST(SKAPAFIL, FirstClickShowsTheCoursesYearsAndWritesTheReport)
+{
+    fixture::writeReportFiles();
+    HUVUDMENY mainWindow;
+    QWidget *window = openThroughMenu(mainWindow);
+    ASSERT_TRUE(window);
+    EXPECT_EQ(window->windowTitle(), u"Skriver intressant data till en fil"_s);
+    EXPECT_EQ(listItems(window, u"L_Bana"_s), (QStringList{u"Björkås"_s, u"Sjö/Berg"_s, u"Tallbacken"_s}));
+    for (const QString &name : kYearControls)
+        EXPECT_FALSE(isShown(window, name)) << name.toStdString();
+
+    clickListRow(window, u"L_Bana"_s, fixture::kBjorkasRow);
+    for (const QString &name : kYearControls)
+        EXPECT_TRUE(isShown(window, name)) << name.toStdString();
+    EXPECT_EQ(years(window), (Years{2003, 2005, 2003, 2005, u" 2003"_s, u" 2005"_s}));
+
+    const QString name = u"Björkås  from  2003 tom  2005"_s;
+    EXPECT_EQ(readFile(name), fileBytes(fixture::bjorkas2003To2005(u"08-24-2004"_s, u" 2003"_s, u" 2005"_s)));
+    EXPECT_EQ(recorder().messages, std::vector<RecordedMessage>{written(name)});
+    EXPECT_EQ(filesHere(), kDataFiles + QStringList{name});
+}
+
+// The same course keeps the years the user set; another course resets them.
+TEST(SKAPAFIL, SameCourseAgainTakesTheMovedYearsAnotherCourseResets)
+{
+    fixture::writeReportFiles();
+    HUVUDMENY mainWindow;
+    QWidget *window = openThroughMenu(mainWindow);
+    ASSERT_TRUE(window);
+    clickListRow(window, u"L_Bana"_s, fixture::kBjorkasRow);
+    setBar(window, u"HScroll1"_s, 2004);
+    setBar(window, u"HScroll2"_s, 2004);
+    EXPECT_EQ(years(window), (Years{2003, 2005, 2004, 2004, u"2004"_s, u"2004"_s}));
+    recorder().clear();
+
+    clickListRow(window, u"L_Bana"_s, fixture::kBjorkasRow);
+    const QString oneYear = u"Björkås  from 2004 tom 2004"_s;
+    EXPECT_EQ(readFile(oneYear), fileBytes(fixture::bjorkas2004(u"08-24-2004"_s, u"2004"_s, u"2004"_s)));
+    EXPECT_EQ(years(window), (Years{2003, 2005, 2004, 2004, u"2004"_s, u"2004"_s}));
+
+    // The name's "/" becomes "_" in the file name only.
+    clickListRow(window, u"L_Bana"_s, fixture::kSjoBergRow);
+    EXPECT_EQ(years(window), (Years{2004, 2004, 2004, 2004, u" 2004"_s, u" 2004"_s}));
+    const QString sjoBerg = u"Sjö_Berg  from  2004 tom  2004"_s;
+    EXPECT_EQ(readFile(sjoBerg), fileBytes(fixture::sjoBerg2004(u"08-24-2004"_s, u" 2004"_s, u" 2004"_s)));
+
+    EXPECT_EQ(recorder().messages, (std::vector<RecordedMessage>{written(oneYear), written(sjoBerg)}));
+    EXPECT_EQ(filesHere(), kDataFiles + QStringList({u"Björkås  from  2003 tom  2005"_s, oneYear, sjoBerg}));
+}
+
+TEST(SKAPAFIL, ReversedYearsAreRefusedUntilAnotherCourseResetsThem)
+{
+    fixture::writeReportFiles();
+    HUVUDMENY mainWindow;
+    QWidget *window = openThroughMenu(mainWindow);
+    ASSERT_TRUE(window);
+    clickListRow(window, u"L_Bana"_s, fixture::kBjorkasRow);
+    setBar(window, u"HScroll1"_s, 2005);
+    setBar(window, u"HScroll2"_s, 2004);
+    recorder().clear();
+
+    clickListRow(window, u"L_Bana"_s, fixture::kBjorkasRow);
+    clickListRow(window, u"L_Bana"_s, fixture::kBjorkasRow);
+    const RecordedMessage refused{u"Fel angivet årtal!"_s, {}, 0};
+    EXPECT_EQ(recorder().messages, (std::vector<RecordedMessage>{refused, refused}));
+    EXPECT_EQ(filesHere(), kDataFiles + QStringList{u"Björkås  from  2003 tom  2005"_s});
+
+    recorder().clear();
+    clickListRow(window, u"L_Bana"_s, fixture::kSjoBergRow);
+    EXPECT_EQ(recorder().messages,
+              std::vector<RecordedMessage>{written(u"Sjö_Berg  from  2004 tom  2004"_s)});
+}
+
+TEST(SKAPAFIL, CourseWithoutRoundsInTheYearsWritesNoFile)
+{
+    fixture::writeReportFiles();
+    HUVUDMENY mainWindow;
+    QWidget *window = openThroughMenu(mainWindow);
+    ASSERT_TRUE(window);
+    clickListRow(window, u"L_Bana"_s, fixture::kTallbackenRow);
+    EXPECT_EQ(years(window), (Years{0, 0, 0, 0, u" 0"_s, u" 0"_s}));
+    EXPECT_EQ(recorder().messages, (std::vector<RecordedMessage>{{kNoRoundInYears, {}, 0}}));
+    EXPECT_EQ(filesHere(), kDataFiles);
+}
+
+// Closing keeps the tables but not the years: the first click after opening resets them.
+TEST(SKAPAFIL, ReopenedWindowStartsWithAYearReset)
+{
+    fixture::writeReportFiles();
+    HUVUDMENY mainWindow;
+    QWidget *window = openThroughMenu(mainWindow);
+    ASSERT_TRUE(window);
+    clickListRow(window, u"L_Bana"_s, fixture::kBjorkasRow);
+    setBar(window, u"HScroll1"_s, 2004);
+    click(window, u"Command1"_s);
+    settle();
+    EXPECT_EQ(openWindowCount(u"SKAPAFIL"_s), 0);
+
+    window = openThroughMenu(mainWindow);
+    ASSERT_TRUE(window);
+    EXPECT_FALSE(isShown(window, u"HScroll1"_s));
+    EXPECT_EQ(years(window), (Years{0, 0, 0, 0, {}, {}}));
+    recorder().clear();
+    clickListRow(window, u"L_Bana"_s, fixture::kBjorkasRow);
+    EXPECT_EQ(recorder().messages, std::vector<RecordedMessage>{written(u"Björkås  from  2003 tom  2005"_s)});
+}
+
+TEST(SKAPAFIL, EmptyFilesAreToldAndAnEmptyStrokeFileStillListsTheCourses)
+{
+    writeEmptyFiles();
+    HUVUDMENY mainWindow;
+    QWidget *window = openThroughMenu(mainWindow);
+    ASSERT_TRUE(window);
+    EXPECT_EQ(recorder().messageTexts(), QStringList{u"Du har inte registrerat någon bana ännu."_s});
+    EXPECT_TRUE(listItems(window, u"L_Bana"_s).isEmpty());
+    click(window, u"Command1"_s);
+    settle();
+
+    fixture::writeReportFiles();
+    writeLines(u"VERUNDAH"_s, {u"-1"_s});
+    recorder().clear();
+    window = openThroughMenu(mainWindow);
+    ASSERT_TRUE(window);
+    EXPECT_EQ(
+        recorder().messages,
+        (std::vector<RecordedMessage>{{u"Du har inte registrerat något hål ännu."_s, u"INFORMATION"_s, 48}}));
+    EXPECT_EQ(listItems(window, u"L_Bana"_s).size(), 3);
+}
+
+// A damaged round file is told once; the window goes on with the rounds read whole.
+TEST(SKAPAFIL, DamagedRoundFileIsToldAndItsWholeRoundsAreReported)
+{
+    fixture::writeReportFiles();
+    writeFile(u"VERUNDAR"_s, withoutLastLines(readFile(u"VERUNDAR"_s), 3)); // round 5 (2005) is cut
+    HUVUDMENY mainWindow;
+    QWidget *window = openThroughMenu(mainWindow);
+    ASSERT_TRUE(window);
+    EXPECT_EQ(recorder().messages,
+              (std::vector<RecordedMessage>{
+                  {u"Filen VERUNDAR är skadad och kunde inte läsas helt."_s, u"FELMEDDELANDE"_s, 48}}));
+    EXPECT_EQ(listItems(window, u"L_Bana"_s).size(), 3);
+    recorder().clear();
+    clickListRow(window, u"L_Bana"_s, fixture::kBjorkasRow);
+    EXPECT_EQ(years(window), (Years{2003, 2004, 2003, 2004, u" 2003"_s, u" 2004"_s}));
+    EXPECT_EQ(recorder().messages, std::vector<RecordedMessage>{written(u"Björkås  from  2003 tom  2004"_s)});
+}
+
+// The list is not cut at 60 courses, nor at the table's 111 rows.
+TEST(SKAPAFIL, ListsEveryCourseOfTheFile)
+{
+    QStringList names;
+    for (int row = 0; row < 120; ++row)
+        names << u"Bana %1"_s.arg(row);
+    writeCoursesWithOneRound(names);
+    HUVUDMENY mainWindow;
+    QWidget *window = openThroughMenu(mainWindow);
+    ASSERT_TRUE(window);
+    EXPECT_EQ(listItems(window, u"L_Bana"_s), names);
+    clickListRow(window, u"L_Bana"_s, 119);
+    EXPECT_EQ(recorder().messages,
+              std::vector<RecordedMessage>{written(u"Bana 119  from  2004 tom  2004"_s)});
+}
+
+// A name the file system refuses (here too long) is told, and the window stays open.
+TEST(SKAPAFIL, ReportThatCannotBeSavedIsTold)
+{
+    const QString longName = u"Lång"_s.repeated(80);
+    writeCoursesWithOneRound({longName});
+    HUVUDMENY mainWindow;
+    QWidget *window = openThroughMenu(mainWindow);
+    ASSERT_TRUE(window);
+    clickListRow(window, u"L_Bana"_s, 0);
+    const QString name = longName + u"  from  2004 tom  2004"_s;
+    EXPECT_EQ(recorder().messages, (std::vector<RecordedMessage>{
+                                       {u"Filen %1 kunde inte sparas. Ingenting har ändrats."_s.arg(name),
+                                        u"FELMEDDELANDE"_s, 48}}));
+    EXPECT_EQ(filesHere(), kDataFiles);
+    EXPECT_EQ(openWindowCount(u"SKAPAFIL"_s), 1);
+}
+
+// An older report of the same name stays whole when the new one cannot be written.
+TEST(SKAPAFIL, FailedWriteLeavesTheOlderReport)
+{
+    fixture::writeReportFiles();
+    const QString name = u"Björkås  from  2003 tom  2005"_s;
+    writeFile(name, QByteArrayLiteral("older report\r\n"));
+    HUVUDMENY mainWindow;
+    QWidget *window = openThroughMenu(mainWindow);
+    ASSERT_TRUE(window);
+    FaultyFileSystem fileSystem;
+    fileSystem.failing = {2}; // the write of the new content
+    clickListRow(window, u"L_Bana"_s, fixture::kBjorkasRow);
+    EXPECT_EQ(recorder().messages, (std::vector<RecordedMessage>{
+                                       {u"Filen %1 kunde inte sparas. Ingenting har ändrats."_s.arg(name),
+                                        u"FELMEDDELANDE"_s, 48}}));
+    EXPECT_EQ(readFile(name), QByteArrayLiteral("older report\r\n"));
+    EXPECT_EQ(filesHere(), kDataFiles + QStringList{name});
+}
+
+} // namespace
