@@ -69,6 +69,13 @@ QByteArray encode(QStringView text)
     return bytes;
 }
 
+void appendEncoded(QByteArray &bytes, QStringView text)
+{
+    const qsizetype start = bytes.size();
+    bytes.resize(start + text.size());
+    bytes.truncate(encodeInto(text, bytes.data() + start) - bytes.constData());
+}
+
 char *encodeInto(QStringView text, char *out)
 {
     for (qsizetype i = 0; i < text.size(); ++i) {

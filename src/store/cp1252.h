@@ -15,6 +15,8 @@ QString decode(QByteArrayView bytes);
 void decodeInto(QByteArrayView bytes, QString &into);
 // A character outside the code page is written as '?'.
 QByteArray encode(QStringView text);
+// The same, appended to bytes.
+void appendEncoded(QByteArray &bytes, QStringView text);
 // The same into out, which has room for text.size() bytes; returns the end of what it wrote.
 char *encodeInto(QStringView text, char *out);
 
