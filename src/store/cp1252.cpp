@@ -64,8 +64,8 @@ void decodeInto(QByteArrayView bytes, QString &into)
 
 QByteArray encode(QStringView text)
 {
-    QByteArray bytes;
-    appendEncoded(bytes, text);
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    bytes.truncate(encodeInto(text, bytes.data()) - bytes.data());
     return bytes;
 }
 
@@ -73,7 +73,11 @@ void appendEncoded(QByteArray &bytes, QStringView text)
 {
     const qsizetype start = bytes.size();
     bytes.resize(start + text.size());
-    char *out = bytes.data() + start;
+    bytes.truncate(encodeInto(text, bytes.data() + start) - bytes.constData());
+}
+
+char *encodeInto(QStringView text, char *out)
+{
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t u = text[i].unicode();
         // Most characters are the same code in both; only the rest needs the table.
@@ -87,7 +91,7 @@ void appendEncoded(QByteArray &bytes, QStringView text)
         const int code = codeFromChar(QChar(u));
         *out++ = code < 0 ? kUnmappable : static_cast<char>(code);
     }
-    bytes.resize(out - bytes.data());
+    return out;
 }
 
 } // namespace cp1252

@@ -17,6 +17,8 @@ void decodeInto(QByteArrayView bytes, QString &into);
 QByteArray encode(QStringView text);
 // The same, appended to bytes.
 void appendEncoded(QByteArray &bytes, QStringView text);
+// The same into out, which has room for text.size() bytes; returns the end of what it wrote.
+char *encodeInto(QStringView text, char *out);
 
 QChar charFromCode(int code); // code 0..255
 int codeFromChar(QChar c);    // -1 outside the code page

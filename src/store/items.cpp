@@ -3,6 +3,7 @@
 #include "store/cp1252.h"
 #include "store/format.h"
 
+#include <algorithm>
 #include <cstring>
 #include <limits>
 
@@ -129,19 +130,36 @@ std::optional<int> sistaIndexOf(const Held &item)
 
 namespace {
 
-// Appends the text's bytes; a control character becomes a blank and, in a text item, a
-// double quote becomes '. Both are ASCII, the same byte as the character, so the bytes
-// can be mended after encoding.
-void appendSafe(QByteArray &bytes, QStringView text, bool replaceQuote)
+// Writes the text's bytes to out, which has room for text.size() bytes, and returns their
+// end; a control character becomes a blank and, in a text item, a double quote becomes '.
+// Both are ASCII, the same byte as the character, so the bytes can be mended after encoding.
+char *putSafe(char *out, QStringView text, bool replaceQuote)
 {
-    const qsizetype start = bytes.size();
-    cp1252::appendEncoded(bytes, text);
-    for (char *c = bytes.data() + start, *end = bytes.data() + bytes.size(); c != end; ++c) {
+    char *const end = cp1252::encodeInto(text, out);
+    for (char *c = out; c != end; ++c) {
         if ((*c >= 0 && *c < 0x20) || *c == 0x7F)
             *c = ' ';
         else if (replaceQuote && *c == kQuote)
             *c = char(kQuoteReplacement);
     }
+    return end;
+}
+
+char *putLineEnd(char *out)
+{
+    return std::copy(kLineEnd.begin(), kLineEnd.end(), out);
+}
+
+// Appends what put writes from the pointer it is given, at most `most` bytes; put returns
+// their end. One growth of the bytes per item, instead of one per piece.
+template <class Put> void appendUpTo(QByteArray &bytes, qsizetype most, Put put)
+{
+    const qsizetype start = bytes.size();
+    bytes.resize(start + most);
+    char *const begin = bytes.data();
+    const char *const end = put(begin + start);
+    if (end != begin + bytes.size())
+        bytes.truncate(end - begin);
 }
 
 } // namespace
@@ -154,10 +172,12 @@ void ItemWriter::number(qint64 value)
 
 void ItemWriter::text(QStringView text)
 {
-    m_bytes += kQuote;
-    appendSafe(m_bytes, text, true);
-    m_bytes += kQuote;
-    m_bytes += kLineEnd;
+    appendUpTo(m_bytes, text.size() + 2 + kLineEnd.size(), [text](char *out) {
+        *out++ = kQuote;
+        out = putSafe(out, text, true);
+        *out++ = kQuote;
+        return putLineEnd(out);
+    });
 }
 
 void ItemWriter::held(const Held &value)
@@ -170,8 +190,8 @@ void ItemWriter::held(const Held &value)
         text(value.text);
         break;
     case Held::Form::Number:
-        appendSafe(m_bytes, value.text, false);
-        m_bytes += kLineEnd;
+        appendUpTo(m_bytes, value.text.size() + kLineEnd.size(),
+                   [&value](char *out) { return putLineEnd(putSafe(out, value.text, false)); });
         break;
     }
 }

@@ -1,7 +1,10 @@
 #include "registration/datesort.h"
 
+#include "store/dates.h"
+
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -82,4 +85,38 @@ TEST(DateSort, OnlyRowsUpToLastTakePart)
         tablesOf({{u"2004-06-01"_s, u"A"_s}, {u"2004-05-01"_s, u"B"_s}, {u"2004-01-01"_s, u"C"_s}});
     registration::datumsortering(tables, 1);
     EXPECT_EQ(orderOf(tables, 3), u"BAC");
+}
+
+// The exchange sort written out over whole rows, as the rule states it.
+std::vector<std::pair<QString, QString>> exchangeSorted(std::vector<std::pair<QString, QString>> rows)
+{
+    for (std::size_t i = 0; i + 1 < rows.size(); ++i)
+        for (std::size_t k = i + 1; k < rows.size(); ++k)
+            if (store::isEarlier(store::readDate(rows[k].first), store::readDate(rows[i].first)))
+                std::swap(rows[i], rows[k]);
+    return rows;
+}
+
+TEST(DateSort, GivesTheExchangeSortsOrderOnManyRows)
+{
+    std::mt19937 random(2004);
+    // From many equal dates to nearly all different; the newest row anywhere among them.
+    for (const int dates : {3, 40, 400, 5000}) {
+        SCOPED_TRACE(dates);
+        std::vector<std::pair<QString, QString>> rows;
+        for (int r = 0; r < 301; ++r) {
+            const int day = int(random() % unsigned(dates));
+            const QChar zero = u'0';
+            rows.emplace_back(u"%1-%2-%3"_s.arg(1990 + day / 300)
+                                  .arg(1 + day / 25 % 12, 2, 10, zero)
+                                  .arg(1 + day % 25, 2, 10, zero),
+                              u"R%1,"_s.arg(r));
+        }
+        store::Tables tables = tablesOf(rows);
+        registration::datumsortering(tables, int(rows.size()) - 1);
+        QString expected;
+        for (const auto &row : exchangeSorted(rows))
+            expected += row.second;
+        EXPECT_EQ(orderOf(tables, int(rows.size())), expected);
+    }
 }
