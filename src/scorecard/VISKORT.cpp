@@ -3,7 +3,9 @@
 #include "platform/listbox.h"
 #include "platform/services.h"
 #include "platform/storemessages.h"
+#include "platform/wordspacing.h"
 #include "scorecard/VISKORT_controls.h"
+#include "scorecard/extended.h"
 #include "store/loading.h"
 #include "store/numbers.h"
 
@@ -31,7 +33,35 @@ VISKORT::VISKORT(State &state)
     // The grid first: the rest lies over it.
     buildGrid();
     m_controls.make(kControls);
+    spaceExtendedOverTotals();
     connectHandlers();
+}
+
+// A hole's extended entries are set apart by blanks to stand over their totals in the font
+// the window was designed with. In the window's own font the blanks are narrower: the hole
+// texts get the word spacing that brings the entries over their totals, fitted to every
+// shape a hole text takes at FULL and MELLAN.
+void VISKORT::spaceExtendedOverTotals()
+{
+    QLabel *first = m_controls.label(cellId(kExtended, 0));
+    auto centreOf = [&](Control total) {
+        const QLabel *label = m_controls.label(total);
+        return label->x() + label->width() / 2.0 - first->x();
+    };
+    const std::vector<double> all{centreOf(kFairways), centreOf(kGreens), centreOf(kBunkers),
+                                  centreOf(kPitches),  centreOf(kChips),  centreOf(kPutts)};
+    const std::vector<double> greensAndPutts{centreOf(kGreens), centreOf(kPutts)};
+    // Each pair of fairway and green entries, then green hit and missed at MELLAN.
+    const scorecard::ExtendedCard full = scorecard::extendedCard(u"FJJ1111NJ1111JN1111NN1111"_s, 4);
+    const scorecard::ExtendedCard mellan = scorecard::extendedCard(u"M-J---1-N---1"_s, 2);
+    std::vector<platform::SpacedText> texts;
+    for (int hole = 0; hole < full.holesWritten; ++hole)
+        texts.push_back({full.holes[hole], all});
+    for (int hole = 0; hole < mellan.holesWritten; ++hole)
+        texts.push_back({mellan.holes[hole], greensAndPutts});
+    const QFont spaced = platform::spacedOverCentres(first->font(), texts);
+    for (int hole = 0; hole < store::kMaxHoles; ++hole)
+        m_controls.label(cellId(kExtended, hole))->setFont(spaced);
 }
 
 void VISKORT::buildGrid()

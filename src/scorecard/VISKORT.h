@@ -29,6 +29,7 @@ protected:
 
 private:
     void buildGrid();
+    void spaceExtendedOverTotals();
     void connectHandlers();
 
     void VISKORT_Form_Load();

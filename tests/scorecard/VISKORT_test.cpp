@@ -9,6 +9,9 @@
 #include <QLocale>
 
 #include <QElapsedTimer>
+#include <QFontMetricsF>
+#include <QLabel>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -347,6 +350,42 @@ TEST_F(Scorecard, NineHoleRoundAfterAnEighteenHoleRoundShowsOnlyItsHoles)
     EXPECT_EQ(column(window, kMostCells), frontNine(QStringList(9, u"6"_s)));
     EXPECT_EQ(labels(window, kBestWorstSums),
               (QStringList{u"36"_s, QString(), u"36"_s, u"54"_s, QString(), u"108"_s}));
+}
+
+// Each entry of a hole line, drawn in the line's font, has its centre within its total's cell.
+void expectEntriesOverTheirTotals(QWidget *window, const QStringList &totals)
+{
+    for (int hole = 1; hole <= 18; ++hole) {
+        const QLabel *line = nullptr;
+        ASSERT_NO_FATAL_FAILURE(line = control<QLabel>(window, u"Label"_s + QString::number(142 + hole)));
+        const QFontMetricsF metrics(line->font());
+        const QString text = line->text();
+        QRegularExpressionMatchIterator entries = QRegularExpression(u"\\S+"_s).globalMatch(text);
+        for (const QString &name : totals) {
+            ASSERT_TRUE(entries.hasNext()) << "hole " << hole << ": " << text.toStdString();
+            const QRegularExpressionMatch entry = entries.next();
+            const double centre = line->x() + metrics.horizontalAdvance(text.left(entry.capturedStart())) +
+                                  metrics.horizontalAdvance(entry.captured()) / 2;
+            const QLabel *total = nullptr;
+            ASSERT_NO_FATAL_FAILURE(total = control<QLabel>(window, name));
+            EXPECT_GE(centre, total->x()) << "hole " << hole << ", " << name.toStdString();
+            EXPECT_LE(centre, total->x() + total->width()) << "hole " << hole << ", " << name.toStdString();
+        }
+        EXPECT_FALSE(entries.hasNext()) << "hole " << hole;
+    }
+}
+
+TEST_F(Scorecard, ExtendedEntriesOfAFullRoundStandOverTheirTotals)
+{
+    writeLines(u"VEMTORBF"_s, QStringList{u"0"_s} + lindoCourse());
+    writeRounds({{u"2004-05-01"_s, u"Lindö"_s, QList<int>(18, 5)}});
+    // Every pair of fairway and green entries, over and over.
+    writeLines(u"VERUNDAK"_s, {u"0"_s, quoted(u"F"_s + u"JJ1234NJ0102JN1013NN0001"_s.repeated(5))});
+    QWidget *window = open();
+    ASSERT_NO_FATAL_FAILURE(clickListRow(window, u"L_Bana"_s, 0));
+
+    ASSERT_NO_FATAL_FAILURE(clickListRow(window, u"L_Dat"_s, 0));
+    expectEntriesOverTheirTotals(window, kExtendedTotals);
 }
 
 TEST_F(Scorecard, CourseWithoutRoundsShowsNoBestAndWorst)
