@@ -38,9 +38,9 @@ VISKORT::VISKORT(State &state)
 }
 
 // A hole's extended entries are set apart by blanks to stand over their totals in the font
-// the window was designed with. In the window's own font the blanks are narrower: the hole
-// texts get the word spacing that brings the entries over their totals, fitted to every
-// shape a hole text takes at FULL and MELLAN.
+// the window was designed with. In the window's own font the blanks are narrower: the head
+// and the hole texts get the word spacing that brings each entry over its total. FULL and
+// MELLAN set their entries apart with different blanks, so each level has its own spacing.
 void VISKORT::spaceExtendedOverTotals()
 {
     QLabel *first = m_controls.label(cellId(kExtended, 0));
@@ -51,17 +51,23 @@ void VISKORT::spaceExtendedOverTotals()
     const std::vector<double> all{centreOf(kFairways), centreOf(kGreens), centreOf(kBunkers),
                                   centreOf(kPitches),  centreOf(kChips),  centreOf(kPutts)};
     const std::vector<double> greensAndPutts{centreOf(kGreens), centreOf(kPutts)};
-    // Each pair of fairway and green entries, then green hit and missed at MELLAN.
-    const scorecard::ExtendedCard full = scorecard::extendedCard(u"FJJ1111NJ1111JN1111NN1111"_s, 4);
-    const scorecard::ExtendedCard mellan = scorecard::extendedCard(u"M-J---1-N---1"_s, 2);
-    std::vector<platform::SpacedText> texts;
-    for (int hole = 0; hole < full.holesWritten; ++hole)
-        texts.push_back({full.holes[hole], all});
-    for (int hole = 0; hole < mellan.holesWritten; ++hole)
-        texts.push_back({mellan.holes[hole], greensAndPutts});
-    const QFont spaced = platform::spacedOverCentres(first->font(), texts);
-    for (int hole = 0; hole < store::kMaxHoles; ++hole)
-        m_controls.label(cellId(kExtended, hole))->setFont(spaced);
+    auto spacedFor = [&](const QString &utokadRad, int holes, const std::vector<double> &centres) {
+        const scorecard::ExtendedCard card = scorecard::extendedCard(utokadRad, holes);
+        std::vector<platform::SpacedText> texts;
+        for (int hole = 0; hole < card.holesWritten; ++hole)
+            texts.push_back({card.holes[hole], centres});
+        return platform::spacedOverCentres(first->font(), texts);
+    };
+    // Each pair of fairway and green entries; green hit and missed at MELLAN.
+    m_fullSpacing = spacedFor(u"FJJ1111NJ1111JN1111NN1111"_s, 4, all);
+    m_mellanSpacing = spacedFor(u"M-J---1-N---1"_s, 2, greensAndPutts);
+
+    QLabel *head = m_controls.label(headId(kExtended));
+    const double offset = head->x() - first->x();
+    std::vector<double> headCentres;
+    for (double centre : all)
+        headCentres.push_back(centre - offset);
+    head->setFont(platform::spacedOverCentres(head->font(), {{head->text(), headCentres}}));
 }
 
 void VISKORT::buildGrid()
@@ -194,8 +200,12 @@ void VISKORT::showExtended(const scorecard::ExtendedCard &extended)
 {
     for (int t = 0; t < int(extended.totals.size()); ++t)
         setText(Control(kFairways + t), extended.totals[t]);
-    for (int hole = 0; hole < extended.holesWritten; ++hole)
-        m_controls.label(cellId(kExtended, hole))->setText(extended.holes[hole]);
+    const QFont &spaced = extended.level == store::Level::Mellan ? m_mellanSpacing : m_fullSpacing;
+    for (int hole = 0; hole < extended.holesWritten; ++hole) {
+        QLabel *label = m_controls.label(cellId(kExtended, hole));
+        label->setFont(spaced);
+        label->setText(extended.holes[hole]);
+    }
 }
 
 // A round without strokes or points on the second nine shows no second-nine totals.
