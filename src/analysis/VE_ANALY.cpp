@@ -5,9 +5,9 @@
 #include "platform/listbox.h"
 #include "platform/services.h"
 #include "platform/storemessages.h"
+#include "platform/wordspacing.h"
 #include "store/loading.h"
 
-#include <QFontMetricsF>
 #include <QLabel>
 #include <QPushButton>
 
@@ -28,48 +28,15 @@ constexpr store::LoadPlan kLoadPlan{.courses = store::WhenEmpty::Silent,
                                     .courseRows = kCourseRows,
                                     .afterDamage = store::AfterDamage::ReadOn};
 
-// The centre of each blank-separated number of a text, from its left edge, in a font.
-std::vector<double> numberCentres(const QString &text, const QFont &font)
-{
-    const QFontMetricsF metrics(font);
-    std::vector<double> centres;
-    for (qsizetype i = 0; i < text.size();) {
-        if (text[i] == u' ') {
-            ++i;
-            continue;
-        }
-        qsizetype end = i;
-        while (end < text.size() && text[end] != u' ')
-            ++end;
-        centres.push_back(metrics.horizontalAdvance(text.left(i)) +
-                          metrics.horizontalAdvance(text.mid(i, end - i)) / 2);
-        i = end;
-    }
-    return centres;
-}
-
 // Label45's hole numbers are set apart by blanks to stand over the cells of the result
 // rows, in the font the window was designed with. In the window's own font its word
-// spacing is set to what brings the numbers, by least squares, over their cells' centres.
+// spacing is set to bring the numbers over their cells' centres.
 void spaceOverCells(QLabel *header, const std::array<int, store::kMaxHoles> &cellLefts, int cellWidth)
 {
-    constexpr double kTrial = 10;
-    QFont font = header->font();
-    const std::vector<double> plain = numberCentres(header->text(), font);
-    font.setWordSpacing(kTrial);
-    const std::vector<double> spaced = numberCentres(header->text(), font);
-    double sumSlopeByOffset = 0;
-    double sumSlopeSquared = 0;
-    for (size_t k = 0; k < plain.size() && k < cellLefts.size(); ++k) {
-        const double slope = (spaced[k] - plain[k]) / kTrial;
-        const double wanted = platform::pixels(cellLefts[k] + cellWidth / 2) - header->x();
-        sumSlopeByOffset += slope * (wanted - plain[k]);
-        sumSlopeSquared += slope * slope;
-    }
-    if (sumSlopeSquared == 0)
-        return;
-    font.setWordSpacing(sumSlopeByOffset / sumSlopeSquared);
-    header->setFont(font);
+    platform::SpacedText numbers{header->text(), {}};
+    for (int left : cellLefts)
+        numbers.centres.push_back(platform::pixels(left + cellWidth / 2) - header->x());
+    header->setFont(platform::spacedOverCentres(header->font(), {numbers}));
 }
 
 } // namespace

@@ -3,7 +3,9 @@
 #include "platform/listbox.h"
 #include "platform/services.h"
 #include "platform/storemessages.h"
+#include "platform/wordspacing.h"
 #include "scorecard/VISKORT_controls.h"
+#include "scorecard/extended.h"
 #include "store/loading.h"
 #include "store/numbers.h"
 
@@ -31,7 +33,41 @@ VISKORT::VISKORT(State &state)
     // The grid first: the rest lies over it.
     buildGrid();
     m_controls.make(kControls);
+    spaceExtendedOverTotals();
     connectHandlers();
+}
+
+// A hole's extended entries are set apart by blanks to stand over their totals in the font
+// the window was designed with. In the window's own font the blanks are narrower: the head
+// and the hole texts get the word spacing that brings each entry over its total. FULL and
+// MELLAN set their entries apart with different blanks, so each level has its own spacing.
+void VISKORT::spaceExtendedOverTotals()
+{
+    QLabel *first = m_controls.label(cellId(kExtended, 0));
+    auto centreOf = [&](Control total) {
+        const QLabel *label = m_controls.label(total);
+        return label->x() + label->width() / 2.0 - first->x();
+    };
+    const std::vector<double> all{centreOf(kFairways), centreOf(kGreens), centreOf(kBunkers),
+                                  centreOf(kPitches),  centreOf(kChips),  centreOf(kPutts)};
+    const std::vector<double> greensAndPutts{centreOf(kGreens), centreOf(kPutts)};
+    auto spacedFor = [&](const QString &utokadRad, int holes, const std::vector<double> &centres) {
+        const scorecard::ExtendedCard card = scorecard::extendedCard(utokadRad, holes);
+        std::vector<platform::SpacedText> texts;
+        for (int hole = 0; hole < card.holesWritten; ++hole)
+            texts.push_back({card.holes[hole], centres});
+        return platform::spacedOverCentres(first->font(), texts);
+    };
+    // Each pair of fairway and green entries; green hit and missed at MELLAN.
+    m_fullSpacing = spacedFor(u"FJJ1111NJ1111JN1111NN1111"_s, 4, all);
+    m_mellanSpacing = spacedFor(u"M-J---1-N---1"_s, 2, greensAndPutts);
+
+    QLabel *head = m_controls.label(headId(kExtended));
+    const double offset = head->x() - first->x();
+    std::vector<double> headCentres;
+    for (double centre : all)
+        headCentres.push_back(centre - offset);
+    head->setFont(platform::spacedOverCentres(head->font(), {{head->text(), headCentres}}));
 }
 
 void VISKORT::buildGrid()
@@ -164,8 +200,12 @@ void VISKORT::showExtended(const scorecard::ExtendedCard &extended)
 {
     for (int t = 0; t < int(extended.totals.size()); ++t)
         setText(Control(kFairways + t), extended.totals[t]);
-    for (int hole = 0; hole < extended.holesWritten; ++hole)
-        m_controls.label(cellId(kExtended, hole))->setText(extended.holes[hole]);
+    const QFont &spaced = extended.level == store::Level::Mellan ? m_mellanSpacing : m_fullSpacing;
+    for (int hole = 0; hole < extended.holesWritten; ++hole) {
+        QLabel *label = m_controls.label(cellId(kExtended, hole));
+        label->setFont(spaced);
+        label->setText(extended.holes[hole]);
+    }
 }
 
 // A round without strokes or points on the second nine shows no second-nine totals.

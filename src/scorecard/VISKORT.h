@@ -4,6 +4,8 @@
 #include "scorecard/scorecard.h"
 #include "store/tables.h"
 
+#include <QFont>
+
 namespace viskort {
 enum Column : int;
 enum Control : int;
@@ -29,6 +31,7 @@ protected:
 
 private:
     void buildGrid();
+    void spaceExtendedOverTotals();
     void connectHandlers();
 
     void VISKORT_Form_Load();
@@ -48,5 +51,8 @@ private:
     int lastRound() const;
 
     State &m_state;
+    // The hole texts' fonts, their blanks widened so each entry stands over its total.
+    QFont m_fullSpacing;
+    QFont m_mellanSpacing;
     QString m_courseName; // the name of the course last clicked
 };

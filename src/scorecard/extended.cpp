@@ -123,7 +123,9 @@ ExtendedCard extendedCard(const QString &utokadRad, int holes)
         card.holesWritten = store::kMaxHoles;
         return card;
     }
-    return Builder(utokadRad, level == store::Level::Full).build(holes);
+    ExtendedCard card = Builder(utokadRad, level == store::Level::Full).build(holes);
+    card.level = level;
+    return card;
 }
 
 } // namespace scorecard

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/format.h"
+#include "store/records.h"
 
 #include <QString>
 
@@ -18,6 +19,8 @@ struct ExtendedCard
     // Fairways hit, greens hit, bunker shots, pitches, chips, putts: empty where the
     // level records nothing.
     std::array<QString, 6> totals;
+    // The level whose spacing the hole texts have.
+    store::Level level = store::Level::Ingen;
 };
 
 // What a hole shows when nothing of it is registered.

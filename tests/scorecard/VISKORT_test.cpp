@@ -9,8 +9,14 @@
 #include <QLocale>
 
 #include <QElapsedTimer>
+#include <QFontMetricsF>
+#include <QLabel>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
 
 using namespace Qt::StringLiterals;
 
@@ -347,6 +353,62 @@ TEST_F(Scorecard, NineHoleRoundAfterAnEighteenHoleRoundShowsOnlyItsHoles)
     EXPECT_EQ(column(window, kMostCells), frontNine(QStringList(9, u"6"_s)));
     EXPECT_EQ(labels(window, kBestWorstSums),
               (QStringList{u"36"_s, QString(), u"36"_s, u"54"_s, QString(), u"108"_s}));
+}
+
+// Each blank-separated entry of the label, drawn in its font, stands under its own total:
+// its centre lies nearer to that total's centre than to any other extended total's.
+void expectEntriesOverTheirTotals(QWidget *window, const QString &labelName, const QStringList &totals)
+{
+    SCOPED_TRACE(labelName.toStdString());
+    const QLabel *line = nullptr;
+    ASSERT_NO_FATAL_FAILURE(line = control<QLabel>(window, labelName));
+    auto centreOfTotal = [&](const QString &name) {
+        const QLabel *total = control<QLabel>(window, name);
+        return total ? total->x() + total->width() / 2.0 : 0.0;
+    };
+    const QFontMetricsF metrics(line->font());
+    const QString text = line->text();
+    QRegularExpressionMatchIterator entries = QRegularExpression(u"\\S+"_s).globalMatch(text);
+    for (const QString &name : totals) {
+        ASSERT_TRUE(entries.hasNext()) << text.toStdString();
+        const QRegularExpressionMatch entry = entries.next();
+        const double centre = line->x() + metrics.horizontalAdvance(text.left(entry.capturedStart())) +
+                              metrics.horizontalAdvance(entry.captured()) / 2;
+        const QString nearest = *std::ranges::min_element(kExtendedTotals, {}, [&](const QString &total) {
+            return std::abs(centreOfTotal(total) - centre);
+        });
+        EXPECT_EQ(nearest, name) << entry.captured().toStdString() << " at " << centre;
+    }
+    EXPECT_FALSE(entries.hasNext()) << text.toStdString();
+}
+
+TEST_F(Scorecard, ExtendedEntriesAndTheirHeadsStandOverTheirTotals)
+{
+    struct Case
+    {
+        const char *level;
+        QString record; // every pair of fairway and green entries, over and over
+        QStringList totals;
+    };
+    const Case cases[] = {
+        {"FULL", u"F"_s + u"JJ1234NJ0102JN1013NN0001"_s.repeated(5), kExtendedTotals},
+        {"MELLAN", u"M"_s + u"-J---1-N---2"_s.repeated(9), {u"G9"_s, u"PU9"_s}},
+    };
+    writeLines(u"VEMTORBF"_s, QStringList{u"0"_s} + lindoCourse());
+    writeRounds({{u"2004-05-01"_s, u"Lindö"_s, QList<int>(18, 5)}});
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.level);
+        writeLines(u"VERUNDAK"_s, {u"0"_s, quoted(c.record)});
+        QWidget *window = nullptr;
+        ASSERT_NO_FATAL_FAILURE(window = open());
+        ASSERT_NO_FATAL_FAILURE(clickListRow(window, u"L_Bana"_s, 0));
+        ASSERT_NO_FATAL_FAILURE(clickListRow(window, u"L_Dat"_s, 0));
+        for (int hole = 1; hole <= 18; ++hole)
+            expectEntriesOverTheirTotals(window, u"Label"_s + QString::number(142 + hole), c.totals);
+        expectEntriesOverTheirTotals(window, u"Label138"_s, kExtendedTotals);
+        window->close();
+        settle();
+    }
 }
 
 TEST_F(Scorecard, CourseWithoutRoundsShowsNoBestAndWorst)
