@@ -1,5 +1,7 @@
 #include "analysis/extendedstats.h"
 
+#include "holevalues.h"
+
 #include <gtest/gtest.h>
 
 #include <utility>
@@ -10,18 +12,11 @@ using namespace analysis;
 
 namespace {
 
-HoleValues parsOf(const std::vector<double> &pars)
-{
-    HoleValues values{};
-    std::copy(pars.begin(), pars.end(), values.begin());
-    return values;
-}
-
 TEST(ExtendedCounts, CountEachLevelAsItRecords)
 {
     // Two holes, par 4 and par 3: fairway and green hit, 1 bunker shot, 2 pitches, 3
     // chips, 4 putts on each.
-    const HoleValues pars = parsOf({4, 3});
+    const HoleValues pars = holeValues({4, 3});
     struct Case
     {
         QString rad;
@@ -64,7 +59,7 @@ TEST(ExtendedCounts, CountEachLevelAsItRecords)
 TEST(ExtendedCounts, ReadOnlyTheCoursesHoles)
 {
     ExtendedCounts counts;
-    countRound(counts, u"FNN0002NN0003NN0004"_s, parsOf({4, 4, 4}), 2);
+    countRound(counts, u"FNN0002NN0003NN0004"_s, holeValues({4, 4, 4}), 2);
     EXPECT_EQ(counts.putts, 5);
 }
 
