@@ -1,12 +1,11 @@
 // The course register on a file of 101 courses: opening it, and saving a changed course.
 #include "benchdir.h"
+#include "controls.h"
 #include "maxdata.h"
 
 #include "registration/REGBANA.h"
 
-#include <QAbstractButton>
 #include <QCoreApplication>
-#include <QScrollBar>
 
 #include <benchmark/benchmark.h>
 
@@ -33,21 +32,16 @@ public:
     void startChangeOfFirstCourse(int metres)
     {
         REGBANA *form = open();
-        click(form, "RB_NAMNKLAR"); // nothing chosen yet: the chooser
-        click(form, "Option1");
-        click(form, "RB_NAMNKLAR");
-        form->findChild<QScrollBar *>(QStringLiteral("HScroll2"))->setValue(metres);
+        clickButton(form, "RB_NAMNKLAR"); // nothing chosen yet: the chooser
+        clickButton(form, "Option1");
+        clickButton(form, "RB_NAMNKLAR");
+        setScrollBar(form, "HScroll2", metres);
     }
 
-    void save() { click(m_instance.form(), "RB_KLAR"); }
+    void save() { clickButton(m_instance.form(), "RB_KLAR"); }
     bool isOpen() const { return m_instance.isOpen(); }
 
 private:
-    static void click(REGBANA *form, const char *name)
-    {
-        form->findChild<QAbstractButton *>(QString::fromLatin1(name))->click();
-    }
-
     BenchDir m_dir;
     platform::Instance<REGBANA, REGBANA::State> m_instance;
 };

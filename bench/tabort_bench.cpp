@@ -3,14 +3,13 @@
 // it the baseline: a plain write, flush to disk and rename of the same four contents.
 #include "benchdir.h"
 #include "benchfiles.h"
+#include "controls.h"
 #include "maxdata.h"
 
 #include "maintenance/TABORT.h"
 #include "store/format.h"
 
-#include <QAbstractButton>
 #include <QCoreApplication>
-#include <QScrollBar>
 
 #include <benchmark/benchmark.h>
 
@@ -43,11 +42,11 @@ public:
     void chooseCourse()
     {
         TABORT *form = m_instance.show();
-        click(form, "Option1");
-        form->findChild<QScrollBar *>(QStringLiteral("VScroll1"))->setValue(1);
+        clickButton(form, "Option1");
+        setScrollBar(form, "VScroll1", 1);
     }
 
-    void pressDelete() { click(m_instance.form(), "Command2"); }
+    void pressDelete() { clickButton(m_instance.form(), "Command2"); }
 
     // The files as before the deletion, and the closed window deleted.
     void reset()
@@ -60,11 +59,6 @@ public:
     }
 
 private:
-    static void click(TABORT *form, const char *name)
-    {
-        form->findChild<QAbstractButton *>(QString::fromLatin1(name))->click();
-    }
-
     BenchDir m_dir;
     Contents m_stored;
     platform::Instance<TABORT, TABORT::State> m_instance;

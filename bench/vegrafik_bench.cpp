@@ -1,6 +1,7 @@
 // The graphic display on a course that holds all 2001 rounds: "VISA" drawing every round,
 // and one repaint of the window with both graphs drawn.
 #include "benchdir.h"
+#include "controls.h"
 #include "maxdata.h"
 
 #include "analysis/VEGRAFIK.h"
@@ -8,7 +9,6 @@
 #include <QListWidget>
 #include <QPixmap>
 #include <QPushButton>
-#include <QScrollBar>
 
 #include <benchmark/benchmark.h>
 
@@ -28,7 +28,7 @@ public:
         choose(u"L_Datfrom", 0);
         choose(u"L_Dattom", 2000);
         // Every handicap: all 2001 rounds are drawn.
-        m_window->findChild<QScrollBar *>(QStringLiteral("HScroll1"))->setValue(-3);
+        setScrollBar(m_window, "HScroll1", -3);
         m_visa = m_window->findChild<QPushButton *>(QStringLiteral("C_Visa"));
         pressVisa();
         const auto &ops = m_window->displayList().ops();

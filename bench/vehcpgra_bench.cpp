@@ -1,11 +1,11 @@
 // "VISA" of the handicap-changes window over 2001 rounds.
 #include "benchdir.h"
+#include "controls.h"
 #include "maxdata.h"
 
 #include "analysis/VEHCPGRA.h"
 
 #include <QPushButton>
-#include <QScrollBar>
 
 #include <benchmark/benchmark.h>
 
@@ -20,10 +20,10 @@ void BM_HandicapGraphVisa(benchmark::State &state)
     platform::Instance<VEHCPGRA, VEHCPGRA::State> instance;
     VEHCPGRA *window = instance.show();
     // The widest ranges: every round is scanned and compared.
-    window->findChild<QScrollBar *>(QStringLiteral("HScroll2"))->setValue(56);
-    window->findChild<QScrollBar *>(QStringLiteral("HScroll1"))->setValue(0);
-    window->findChild<QScrollBar *>(QStringLiteral("HScroll3"))->setValue(1990);
-    window->findChild<QScrollBar *>(QStringLiteral("HScroll4"))->setValue(2100);
+    setScrollBar(window, "HScroll2", 56);
+    setScrollBar(window, "HScroll1", 0);
+    setScrollBar(window, "HScroll3", 1990);
+    setScrollBar(window, "HScroll4", 2100);
     QPushButton *visa = window->findChild<QPushButton *>(QStringLiteral("Command1"));
     visa->click();
     if (!dir.recorder().messages.empty() || window->displayList().ops().size() < 25 * 12)

@@ -15,13 +15,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct Round
-{
-    QString datum;
-    QString fore;
-    QString after;
-};
-
 // The worked example's course and stroke files, and a round file of these rounds on it.
 void writeRounds(const std::vector<Round> &rounds)
 {

@@ -6,6 +6,14 @@
 
 #include <vector>
 
+// A round as the handicap graph reads it: its date, and its handicap before and after.
+struct Round
+{
+    QString datum;
+    QString fore;
+    QString after;
+};
+
 // A box read back from the list: found by its white inner line, which its top, right side
 // and the four texts under it follow.
 struct DrawnBox

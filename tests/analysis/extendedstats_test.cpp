@@ -1,5 +1,7 @@
 #include "analysis/extendedstats.h"
 
+#include "holevalues.h"
+
 #include <gtest/gtest.h>
 
 #include <utility>
@@ -10,18 +12,11 @@ using namespace analysis;
 
 namespace {
 
-HoleValues parsOf(const std::vector<double> &pars)
-{
-    HoleValues values{};
-    std::copy(pars.begin(), pars.end(), values.begin());
-    return values;
-}
-
 TEST(ExtendedCounts, CountEachLevelAsItRecords)
 {
     // Two holes, par 4 and par 3: fairway and green hit, 1 bunker shot, 2 pitches, 3
     // chips, 4 putts on each.
-    const HoleValues pars = parsOf({4, 3});
+    const HoleValues pars = holeValues({4, 3});
     struct Case
     {
         QString rad;
@@ -64,18 +59,26 @@ TEST(ExtendedCounts, CountEachLevelAsItRecords)
 TEST(ExtendedCounts, ReadOnlyTheCoursesHoles)
 {
     ExtendedCounts counts;
-    countRound(counts, u"FNN0002NN0003NN0004"_s, parsOf({4, 4, 4}), 2);
+    countRound(counts, u"FNN0002NN0003NN0004"_s, holeValues({4, 4, 4}), 2);
     EXPECT_EQ(counts.putts, 5);
 }
 
+using LabelTexts = std::vector<std::pair<SummaryLabel, QString>>;
+
 // The summary of a case is all "0" but for the labels it names.
-SummaryTexts summaryWith(const std::vector<std::pair<SummaryLabel, QString>> &texts)
+SummaryTexts summaryWith(const LabelTexts &texts, const LabelTexts &more = {})
 {
     SummaryTexts summary = zeroSummary();
-    for (const auto &[label, text] : texts)
-        summary[label] = text;
+    for (const LabelTexts *list : {&texts, &more})
+        for (const auto &[label, text] : *list)
+            summary[label] = text;
     return summary;
 }
+
+// The round and hole counts of one FULL and one MELLAN round on a course of 18 holes.
+const LabelTexts kOneFullOneMiddleOf18{{kAntC, u"2"_s},    {kFullAn, u"1"_s},  {kMellAn, u"1"_s},
+                                       {kAntHac, u"36"_s}, {kAntHaf, u"18"_s}, {kAntHam, u"18"_s},
+                                       {kAntHa1, u"18"_s}, {kAntHa2, u"36"_s}};
 
 TEST(Summary, CutsAveragesAndRatesInDoublePrecision)
 {
@@ -107,19 +110,11 @@ TEST(Summary, CutsAveragesAndRatesInDoublePrecision)
          {.middleRounds = 1, .fullRounds = 1, .putts = 65},
          2,
          18,
-         summaryWith({{kTotRund, u"2"_s},
-                      {kAntHat, u"36"_s},
-                      {kAntC, u"2"_s},
-                      {kFullAn, u"1"_s},
-                      {kMellAn, u"1"_s},
-                      {kAntHac, u"36"_s},
-                      {kAntHaf, u"18"_s},
-                      {kAntHam, u"18"_s},
-                      {kAntHa1, u"18"_s},
-                      {kAntHa2, u"36"_s},
-                      {kPuttC, u"65"_s},
-                      {kPuttRe, u"32.5"_s},
-                      {kPuttP, u"1.8"_s}})},
+         summaryWith(kOneFullOneMiddleOf18, {{kTotRund, u"2"_s},
+                                             {kAntHat, u"36"_s},
+                                             {kPuttC, u"65"_s},
+                                             {kPuttRe, u"32.5"_s},
+                                             {kPuttP, u"1.8"_s}})},
         {"10 fairways in two FULL rounds: 27.77, not 27.78; 13 greens 36.11",
          {.fullRounds = 2, .fairways = 10, .greens = 13},
          2,
@@ -140,25 +135,17 @@ TEST(Summary, CutsAveragesAndRatesInDoublePrecision)
          {.middleRounds = 1, .fullRounds = 1, .bunkerShots = 3, .pitches = 7, .chips = 4},
          3,
          18,
-         summaryWith({{kTotRund, u"3"_s},
-                      {kAntHat, u"54"_s},
-                      {kAntC, u"2"_s},
-                      {kFullAn, u"1"_s},
-                      {kMellAn, u"1"_s},
-                      {kAntHac, u"36"_s},
-                      {kAntHaf, u"18"_s},
-                      {kAntHam, u"18"_s},
-                      {kAntHa1, u"18"_s},
-                      {kAntHa2, u"36"_s},
-                      {kChipC, u"4"_s},
-                      {kChipRu, u"2"_s},
-                      {kChipP, u"0.11"_s},
-                      {kPitchC, u"7"_s},
-                      {kPitchRu, u"3.5"_s},
-                      {kPitchP, u"0.19"_s},
-                      {kBunkC, u"3"_s},
-                      {kBunkRu, u"1.5"_s},
-                      {kBunkP, u"0.08"_s}})},
+         summaryWith(kOneFullOneMiddleOf18, {{kTotRund, u"3"_s},
+                                             {kAntHat, u"54"_s},
+                                             {kChipC, u"4"_s},
+                                             {kChipRu, u"2"_s},
+                                             {kChipP, u"0.11"_s},
+                                             {kPitchC, u"7"_s},
+                                             {kPitchRu, u"3.5"_s},
+                                             {kPitchP, u"0.19"_s},
+                                             {kBunkC, u"3"_s},
+                                             {kBunkRu, u"1.5"_s},
+                                             {kBunkP, u"0.08"_s}})},
         {"only MELLAN rounds: no fairway rate",
          {.middleRounds = 2, .greens = 9, .putts = 60},
          2,

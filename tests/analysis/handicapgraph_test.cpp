@@ -10,13 +10,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct Round
-{
-    QString datum;
-    QString fore;
-    QString after;
-};
-
 // A round table holding the rounds in rows 0.., with sista_index counting them.
 store::Tables roundTable(std::initializer_list<Round> rounds)
 {

@@ -1,5 +1,7 @@
 #include "analysis/holerows.h"
 
+#include "holevalues.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -8,13 +10,6 @@ using namespace Qt::StringLiterals;
 using namespace analysis;
 
 namespace {
-
-HoleValues valuesOf(const std::vector<double> &values)
-{
-    HoleValues holes{};
-    std::copy(values.begin(), values.end(), holes.begin());
-    return holes;
-}
 
 TEST(HardestHoles, KeepTheExchangeSortsOrderOfEqualValues)
 {
@@ -37,7 +32,7 @@ TEST(HardestHoles, KeepTheExchangeSortsOrderOfEqualValues)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
-        EXPECT_EQ(hardestHoles(valuesOf(c.overPar), int(c.overPar.size())), c.order);
+        EXPECT_EQ(hardestHoles(holeValues(c.overPar), int(c.overPar.size())), c.order);
     }
 }
 
@@ -69,7 +64,7 @@ TEST(ResultRows, OverParSummedAndPerRoundHalfUp)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.summed.toStdString());
-        const ResultRows rows = resultRows(valuesOf({c.strokes}), valuesOf({c.par}), 18, c.taken);
+        const ResultRows rows = resultRows(holeValues({c.strokes}), holeValues({c.par}), 18, c.taken);
         EXPECT_EQ(rows.overPar[0], c.summed);
         EXPECT_EQ(rows.perRound[0], c.perRound);
     }

@@ -199,3 +199,23 @@ void expectOldOrNewSet(const WalkStep &walk, bool died, const DirectoryBytes &ol
          u"Information"_s, 0}};
     EXPECT_EQ(recorder().messages, finishedAtStart ? finished : std::vector<RecordedMessage>{});
 }
+
+void expectWholeAtEveryStep(const std::function<void()> &write, const std::function<void()> &save,
+                            const QStringList &names, const std::function<void()> &firstSave)
+{
+    DirectoryBytes old;
+    const auto prepare = [&] {
+        write();
+        old = directoryBytes();
+    };
+    DirectoryBytes saved;
+    {
+        ScopedDataDir dir;
+        prepare();
+        ASSERT_NO_FATAL_FAILURE(firstSave ? firstSave() : save());
+        saved = directoryBytes();
+        ASSERT_NE(saved, old);
+    }
+    walkEveryStep(prepare, save,
+                  [&](const WalkStep &walk, bool died) { expectOldOrNewSet(walk, died, old, saved, names); });
+}

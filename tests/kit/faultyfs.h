@@ -70,3 +70,10 @@ void walkEveryStep(const std::function<void()> &prepare, const std::function<voi
 // holds exactly `old` or `saved`, with the message that says which.
 void expectOldOrNewSet(const WalkStep &walk, bool died, const DirectoryBytes &old, const DirectoryBytes &saved,
                        const QStringList &names);
+
+// A save that is whole wherever it fails or stops: `write` puts the data files of the old
+// set in the current directory; `firstSave` (`save` where empty), run once on them, makes
+// the new set, which must differ; then every step of `save` is walked, each checked by
+// expectOldOrNewSet over the files `names`.
+void expectWholeAtEveryStep(const std::function<void()> &write, const std::function<void()> &save,
+                            const QStringList &names, const std::function<void()> &firstSave = {});

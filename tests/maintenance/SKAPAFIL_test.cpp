@@ -23,11 +23,6 @@ const QString kNoRoundInYears =
 const QStringList kDataFiles{u"VEMTORBF"_s, u"VERUNDAH"_s, u"VERUNDAK"_s, u"VERUNDAR"_s};
 const QStringList kYearControls{u"HScroll1"_s, u"HScroll2"_s, u"arfrom"_s, u"artom"_s, u"Label2"_s};
 
-QWidget *openThroughMenu(HUVUDMENY &mainWindow)
-{
-    return openByMenu(&mainWindow, u"M_SkapaFil"_s, u"SKAPAFIL"_s);
-}
-
 // The files in the current directory: the data files, then the reports in name order.
 QStringList filesHere()
 {
@@ -88,12 +83,32 @@ void writeCoursesWithOneRound(const QStringList &names)
                       .slopeHcp = u"10.0"_s}});
 }
 
-TEST(SKAPAFIL, FirstClickShowsTheCoursesYearsAndWritesTheReport)
+// The report window opened through the main window's menu, on the files the test wrote.
+class ReportWindow : public ::testing::Test
+{
+protected:
+    void openReport()
+    {
+        ASSERT_NO_FATAL_FAILURE(window = openByMenu(&mainWindow, u"M_SkapaFil"_s, u"SKAPAFIL"_s));
+        ASSERT_TRUE(window);
+    }
+
+    // Björkås clicked, then its two year bars moved.
+    void moveBjorkasYears(int from, int to)
+    {
+        clickListRow(window, u"L_Bana"_s, fixture::kBjorkasRow);
+        setBar(window, u"HScroll1"_s, from);
+        setBar(window, u"HScroll2"_s, to);
+    }
+
+    HUVUDMENY mainWindow;
+    QWidget *window = nullptr;
+};
+
+TEST_F(ReportWindow, FirstClickShowsTheCoursesYearsAndWritesTheReport)
 {
     fixture::writeReportFiles();
-    HUVUDMENY mainWindow;
-    QWidget *window = openThroughMenu(mainWindow);
-    ASSERT_TRUE(window);
+    ASSERT_NO_FATAL_FAILURE(openReport());
     EXPECT_EQ(window->windowTitle(), u"Skriver intressant data till en fil"_s);
     EXPECT_EQ(listItems(window, u"L_Bana"_s), (QStringList{u"Björkås"_s, u"Sjö/Berg"_s, u"Tallbacken"_s}));
     for (const QString &name : kYearControls)
@@ -111,15 +126,11 @@ TEST(SKAPAFIL, FirstClickShowsTheCoursesYearsAndWritesTheReport)
 }
 
 // The same course keeps the years the user set; another course resets them.
-TEST(SKAPAFIL, SameCourseAgainTakesTheMovedYearsAnotherCourseResets)
+TEST_F(ReportWindow, SameCourseAgainTakesTheMovedYearsAnotherCourseResets)
 {
     fixture::writeReportFiles();
-    HUVUDMENY mainWindow;
-    QWidget *window = openThroughMenu(mainWindow);
-    ASSERT_TRUE(window);
-    clickListRow(window, u"L_Bana"_s, fixture::kBjorkasRow);
-    setBar(window, u"HScroll1"_s, 2004);
-    setBar(window, u"HScroll2"_s, 2004);
+    ASSERT_NO_FATAL_FAILURE(openReport());
+    moveBjorkasYears(2004, 2004);
     EXPECT_EQ(years(window), (Years{2003, 2005, 2004, 2004, u"2004"_s, u"2004"_s}));
     recorder().clear();
 
@@ -138,15 +149,11 @@ TEST(SKAPAFIL, SameCourseAgainTakesTheMovedYearsAnotherCourseResets)
     EXPECT_EQ(filesHere(), kDataFiles + QStringList({u"Björkås  from  2003 tom  2005"_s, oneYear, sjoBerg}));
 }
 
-TEST(SKAPAFIL, ReversedYearsAreRefusedUntilAnotherCourseResetsThem)
+TEST_F(ReportWindow, ReversedYearsAreRefusedUntilAnotherCourseResetsThem)
 {
     fixture::writeReportFiles();
-    HUVUDMENY mainWindow;
-    QWidget *window = openThroughMenu(mainWindow);
-    ASSERT_TRUE(window);
-    clickListRow(window, u"L_Bana"_s, fixture::kBjorkasRow);
-    setBar(window, u"HScroll1"_s, 2005);
-    setBar(window, u"HScroll2"_s, 2004);
+    ASSERT_NO_FATAL_FAILURE(openReport());
+    moveBjorkasYears(2005, 2004);
     recorder().clear();
 
     clickListRow(window, u"L_Bana"_s, fixture::kBjorkasRow);
@@ -161,12 +168,10 @@ TEST(SKAPAFIL, ReversedYearsAreRefusedUntilAnotherCourseResetsThem)
               std::vector<RecordedMessage>{written(u"Sjö_Berg  from  2004 tom  2004"_s)});
 }
 
-TEST(SKAPAFIL, CourseWithoutRoundsInTheYearsWritesNoFile)
+TEST_F(ReportWindow, CourseWithoutRoundsInTheYearsWritesNoFile)
 {
     fixture::writeReportFiles();
-    HUVUDMENY mainWindow;
-    QWidget *window = openThroughMenu(mainWindow);
-    ASSERT_TRUE(window);
+    ASSERT_NO_FATAL_FAILURE(openReport());
     clickListRow(window, u"L_Bana"_s, fixture::kTallbackenRow);
     EXPECT_EQ(years(window), (Years{0, 0, 0, 0, u" 0"_s, u" 0"_s}));
     EXPECT_EQ(recorder().messages, (std::vector<RecordedMessage>{{kNoRoundInYears, {}, 0}}));
@@ -174,20 +179,17 @@ TEST(SKAPAFIL, CourseWithoutRoundsInTheYearsWritesNoFile)
 }
 
 // Closing keeps the tables but not the years: the first click after opening resets them.
-TEST(SKAPAFIL, ReopenedWindowStartsWithAYearReset)
+TEST_F(ReportWindow, ReopenedWindowStartsWithAYearReset)
 {
     fixture::writeReportFiles();
-    HUVUDMENY mainWindow;
-    QWidget *window = openThroughMenu(mainWindow);
-    ASSERT_TRUE(window);
+    ASSERT_NO_FATAL_FAILURE(openReport());
     clickListRow(window, u"L_Bana"_s, fixture::kBjorkasRow);
     setBar(window, u"HScroll1"_s, 2004);
     click(window, u"Command1"_s);
     settle();
     EXPECT_EQ(openWindowCount(u"SKAPAFIL"_s), 0);
 
-    window = openThroughMenu(mainWindow);
-    ASSERT_TRUE(window);
+    ASSERT_NO_FATAL_FAILURE(openReport());
     EXPECT_FALSE(isShown(window, u"HScroll1"_s));
     EXPECT_EQ(years(window), (Years{0, 0, 0, 0, {}, {}}));
     recorder().clear();
@@ -195,12 +197,10 @@ TEST(SKAPAFIL, ReopenedWindowStartsWithAYearReset)
     EXPECT_EQ(recorder().messages, std::vector<RecordedMessage>{written(u"Björkås  from  2003 tom  2005"_s)});
 }
 
-TEST(SKAPAFIL, EmptyFilesAreToldAndAnEmptyStrokeFileStillListsTheCourses)
+TEST_F(ReportWindow, EmptyFilesAreToldAndAnEmptyStrokeFileStillListsTheCourses)
 {
     writeEmptyFiles();
-    HUVUDMENY mainWindow;
-    QWidget *window = openThroughMenu(mainWindow);
-    ASSERT_TRUE(window);
+    ASSERT_NO_FATAL_FAILURE(openReport());
     EXPECT_EQ(recorder().messageTexts(), QStringList{u"Du har inte registrerat någon bana ännu."_s});
     EXPECT_TRUE(listItems(window, u"L_Bana"_s).isEmpty());
     click(window, u"Command1"_s);
@@ -209,8 +209,7 @@ TEST(SKAPAFIL, EmptyFilesAreToldAndAnEmptyStrokeFileStillListsTheCourses)
     fixture::writeReportFiles();
     writeLines(u"VERUNDAH"_s, {u"-1"_s});
     recorder().clear();
-    window = openThroughMenu(mainWindow);
-    ASSERT_TRUE(window);
+    ASSERT_NO_FATAL_FAILURE(openReport());
     EXPECT_EQ(
         recorder().messages,
         (std::vector<RecordedMessage>{{u"Du har inte registrerat något hål ännu."_s, u"INFORMATION"_s, 48}}));
@@ -218,13 +217,11 @@ TEST(SKAPAFIL, EmptyFilesAreToldAndAnEmptyStrokeFileStillListsTheCourses)
 }
 
 // A damaged round file is told once; the window goes on with the rounds read whole.
-TEST(SKAPAFIL, DamagedRoundFileIsToldAndItsWholeRoundsAreReported)
+TEST_F(ReportWindow, DamagedRoundFileIsToldAndItsWholeRoundsAreReported)
 {
     fixture::writeReportFiles();
     writeFile(u"VERUNDAR"_s, withoutLastLines(readFile(u"VERUNDAR"_s), 3)); // round 5 (2005) is cut
-    HUVUDMENY mainWindow;
-    QWidget *window = openThroughMenu(mainWindow);
-    ASSERT_TRUE(window);
+    ASSERT_NO_FATAL_FAILURE(openReport());
     EXPECT_EQ(recorder().messages,
               (std::vector<RecordedMessage>{
                   {u"Filen VERUNDAR är skadad och kunde inte läsas helt."_s, u"FELMEDDELANDE"_s, 48}}));
@@ -236,15 +233,13 @@ TEST(SKAPAFIL, DamagedRoundFileIsToldAndItsWholeRoundsAreReported)
 }
 
 // The list is not cut at 60 courses, nor at the table's 111 rows.
-TEST(SKAPAFIL, ListsEveryCourseOfTheFile)
+TEST_F(ReportWindow, ListsEveryCourseOfTheFile)
 {
     QStringList names;
     for (int row = 0; row < 120; ++row)
         names << u"Bana %1"_s.arg(row);
     writeCoursesWithOneRound(names);
-    HUVUDMENY mainWindow;
-    QWidget *window = openThroughMenu(mainWindow);
-    ASSERT_TRUE(window);
+    ASSERT_NO_FATAL_FAILURE(openReport());
     EXPECT_EQ(listItems(window, u"L_Bana"_s), names);
     clickListRow(window, u"L_Bana"_s, 119);
     EXPECT_EQ(recorder().messages,
@@ -252,13 +247,11 @@ TEST(SKAPAFIL, ListsEveryCourseOfTheFile)
 }
 
 // A name the file system refuses (here too long) is told, and the window stays open.
-TEST(SKAPAFIL, ReportThatCannotBeSavedIsTold)
+TEST_F(ReportWindow, ReportThatCannotBeSavedIsTold)
 {
     const QString longName = u"Lång"_s.repeated(80);
     writeCoursesWithOneRound({longName});
-    HUVUDMENY mainWindow;
-    QWidget *window = openThroughMenu(mainWindow);
-    ASSERT_TRUE(window);
+    ASSERT_NO_FATAL_FAILURE(openReport());
     clickListRow(window, u"L_Bana"_s, 0);
     const QString name = longName + u"  from  2004 tom  2004"_s;
     EXPECT_EQ(recorder().messages, (std::vector<RecordedMessage>{
@@ -269,14 +262,12 @@ TEST(SKAPAFIL, ReportThatCannotBeSavedIsTold)
 }
 
 // An older report of the same name stays whole when the new one cannot be written.
-TEST(SKAPAFIL, FailedWriteLeavesTheOlderReport)
+TEST_F(ReportWindow, FailedWriteLeavesTheOlderReport)
 {
     fixture::writeReportFiles();
     const QString name = u"Björkås  from  2003 tom  2005"_s;
     writeFile(name, QByteArrayLiteral("older report\r\n"));
-    HUVUDMENY mainWindow;
-    QWidget *window = openThroughMenu(mainWindow);
-    ASSERT_TRUE(window);
+    ASSERT_NO_FATAL_FAILURE(openReport());
     FaultyFileSystem fileSystem;
     fileSystem.failing = {2}; // the write of the new content
     clickListRow(window, u"L_Bana"_s, fixture::kBjorkasRow);

@@ -298,22 +298,8 @@ TEST(DeletionSave, IsWholeWhereverItFailsOrStops)
     for (const auto &[mode, names] :
          {std::pair{"Option1", QStringList{u"VEMTORBF"_s} + roundFiles}, std::pair{"Option2", roundFiles}}) {
         SCOPED_TRACE(mode);
-        DirectoryBytes old;
-        const auto prepare = [&] {
-            writeToDisk(files);
-            old = directoryBytes();
-        };
-        DirectoryBytes saved;
-        {
-            ScopedDataDir dir;
-            prepare();
-            deleteThroughTheMenu(mode);
-            saved = directoryBytes();
-            ASSERT_NE(saved, old);
-        }
-        walkEveryStep(
-            prepare, [mode] { deleteThroughTheMenu(mode); },
-            [&](const WalkStep &walk, bool died) { expectOldOrNewSet(walk, died, old, saved, names); });
+        expectWholeAtEveryStep([&files] { writeToDisk(files); }, [mode] { deleteThroughTheMenu(mode); },
+                               names);
     }
 }
 

@@ -276,23 +276,9 @@ namespace {
 TEST(RoundSave, IsWholeWhereverItFailsOrStops)
 {
     const Entry entry{u"2004"_s, u"5"_s, u"1"_s, u"Ekbacken"_s, 9, 4};
-    DirectoryBytes old;
-    const auto prepare = [&old] {
-        writeEkbacken();
-        old = directoryBytes();
-    };
-    DirectoryBytes saved;
-    {
-        ScopedDataDir dir;
-        prepare();
-        ASSERT_EQ(save(entry), registration::SaveOutcome::Saved);
-        saved = directoryBytes();
-        ASSERT_NE(saved, old);
-    }
-    walkEveryStep(prepare, [&entry] { save(entry); },
-                  [&](const WalkStep &walk, bool died) {
-                      expectOldOrNewSet(walk, died, old, saved, {u"VERUNDAR"_s, u"VERUNDAH"_s, u"VERUNDAK"_s});
-                  });
+    expectWholeAtEveryStep(
+        writeEkbacken, [&entry] { save(entry); }, {u"VERUNDAR"_s, u"VERUNDAH"_s, u"VERUNDAK"_s},
+        [&entry] { ASSERT_EQ(save(entry), registration::SaveOutcome::Saved); });
 }
 
 } // namespace
