@@ -56,10 +56,23 @@ QString decode(QByteArrayView bytes)
 
 void decodeInto(QByteArrayView bytes, QString &into)
 {
-    into.resize(bytes.size());
-    QChar *out = into.data();
-    for (char byte : bytes)
-        *out++ = QChar(kTable[static_cast<unsigned char>(byte)]);
+    // A cell read again mostly keeps its length: its buffer is then written as it stands.
+    if (into.size() != bytes.size() || !into.isDetached())
+        into.resize(bytes.size());
+    // Every byte but 80..9F is its own character: widen all, then mend those few. Both
+    // loops are plain enough for the compiler to run them on many bytes at once.
+    const auto *in = reinterpret_cast<const unsigned char *>(bytes.data());
+    char16_t *out = reinterpret_cast<char16_t *>(into.data());
+    const qsizetype size = bytes.size();
+    unsigned char mend = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        out[i] = in[i];
+        mend |= (in[i] & 0xE0) == 0x80;
+    }
+    if (mend == 0)
+        return;
+    for (qsizetype i = 0; i < size; ++i)
+        out[i] = kTable[in[i]];
 }
 
 QByteArray encode(QStringView text)

@@ -12,14 +12,35 @@ double numericValue(QStringView text)
     qsizetype i = 0;
     while (i < text.size() && (text[i] == u' ' || text[i] == u'\t'))
         ++i;
-    // Most cells hold a few digits alone: their value is exact without the conversion.
-    if (const qsizetype digits = text.size() - i; digits > 0 && digits <= 9) {
-        int whole = 0;
+    // Most cells hold "-digits.digits" alone with few digits: m / 10^k of two exact doubles
+    // is the nearest double to the decimal, the same value the conversion gives.
+    {
         qsizetype k = i;
-        for (; k < text.size() && text[k] >= u'0' && text[k] <= u'9'; ++k)
-            whole = whole * 10 + (text[k].unicode() - u'0');
-        if (k == text.size())
-            return whole;
+        const bool negative = k < text.size() && text[k] == u'-';
+        if (negative)
+            ++k;
+        qint64 mantissa = 0;
+        int digits = 0;
+        int decimals = 0;
+        bool point = false;
+        for (; k < text.size() && digits <= 15; ++k) {
+            const char16_t c = text[k].unicode();
+            if (c >= u'0' && c <= u'9') {
+                mantissa = mantissa * 10 + (c - u'0');
+                ++digits;
+                decimals += point ? 1 : 0;
+            } else if (c == u'.' && !point) {
+                point = true;
+            } else {
+                break;
+            }
+        }
+        if (k == text.size() && digits > 0 && digits <= 15) {
+            static constexpr double kPowers[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7,
+                                                 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+            const double value = double(mantissa) / kPowers[decimals];
+            return value == 0 ? 0 : negative ? -value : value; // no negative zero
+        }
     }
     // The longest "-digits.digits" at the front, collected for the locale-free conversion.
     std::string number;
