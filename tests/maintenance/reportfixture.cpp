@@ -3,6 +3,8 @@
 #include "kit/datafiles.h"
 #include "store/loading.h"
 
+#include <array>
+
 using namespace Qt::StringLiterals;
 
 namespace fixture {
@@ -100,6 +102,21 @@ QStringList head(const QString &today, const QString &from, const QString &to, c
             u" "_s};
 }
 
+// Lines at the columns of the report: the class headings, and one hole's nine counts.
+QString headingLine()
+{
+    return QString(69, u' ') + u"HIO  Albatross  Eagle  Birdie  Par  Bogey  Dubbel  Trippel  Annat"_s;
+}
+
+QString countLine(const std::array<int, 9> &counts)
+{
+    static const int columns[9] = {71, 81, 94, 103, 111, 118, 128, 138, 148};
+    QString line;
+    for (int c = 0; c < 9; ++c)
+        line += QString(columns[c] - 1 - line.size(), u' ') + u' ' + QString::number(counts[c]) + u' ';
+    return line;
+}
+
 QStringList averagesAndHeadings(const QString &average)
 {
     return {
@@ -141,20 +158,6 @@ store::Tables reportTables()
     store::readStrokes(fileBytes(rounds.strokes), tables);
     store::readExtended(fileBytes(rounds.extended), tables);
     return tables;
-}
-
-QString headingLine()
-{
-    return QString(69, u' ') + u"HIO  Albatross  Eagle  Birdie  Par  Bogey  Dubbel  Trippel  Annat"_s;
-}
-
-QString countLine(const std::array<int, 9> &counts)
-{
-    static const int columns[9] = {71, 81, 94, 103, 111, 118, 128, 138, 148};
-    QString line;
-    for (int c = 0; c < 9; ++c)
-        line += QString(columns[c] - 1 - line.size(), u' ') + u' ' + QString::number(counts[c]) + u' ';
-    return line;
 }
 
 QStringList bjorkas2004(const QString &today, const QString &from, const QString &to)
