@@ -1,5 +1,6 @@
 // "ANALYS" over all 2001 rounds of one 18-hole course, every round at level FULL.
 #include "benchdir.h"
+#include "controls.h"
 #include "maxdata.h"
 
 #include "analysis/VE_ANALY.h"
@@ -24,9 +25,7 @@ void BM_AnalysisOfAllRounds(benchmark::State &state)
     auto *from = window->findChild<QListWidget *>(QStringLiteral("l_dat1"));
     auto *to = window->findChild<QListWidget *>(QStringLiteral("l_dat2"));
     auto *analyse = window->findChild<QPushButton *>(QStringLiteral("Command1"));
-    // What a mouse click on the course does: it becomes current, then the list reports the click.
-    courses->setCurrentRow(0);
-    emit courses->itemClicked(courses->item(0));
+    clickEntry(courses, 0);
     from->setCurrentRow(0);
     to->setCurrentRow(to->count() - 1);
     analyse->click();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QListWidget>
 #include <QScrollBar>
 #include <QString>
 #include <QWidget>
@@ -14,4 +15,11 @@ inline void clickButton(QWidget *form, const char *name)
 inline void setScrollBar(QWidget *form, const char *name, int value)
 {
     form->findChild<QScrollBar *>(QString::fromLatin1(name))->setValue(value);
+}
+
+// What a mouse click on an entry does: it becomes current, then the list reports the click.
+inline void clickEntry(QListWidget *list, int row)
+{
+    list->setCurrentRow(row);
+    emit list->itemClicked(list->item(row));
 }

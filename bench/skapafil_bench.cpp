@@ -1,5 +1,6 @@
 // The report window's course click on a course that holds all 2001 rounds.
 #include "benchdir.h"
+#include "controls.h"
 #include "maxdata.h"
 
 #include "maintenance/SKAPAFIL.h"
@@ -34,11 +35,7 @@ public:
     ~OpenReportWindow() { m_window->unload(); }
 
     // The same course again keeps the years: every click writes the same report anew.
-    void clickCourse()
-    {
-        m_courses->setCurrentRow(0);
-        emit m_courses->itemClicked(m_courses->item(0));
-    }
+    void clickCourse() { clickEntry(m_courses, 0); }
 
 private:
     BenchDir m_dir;

@@ -47,12 +47,9 @@ public:
     void repaint() { benchmark::DoNotOptimize(m_window->grab()); }
 
 private:
-    // What a mouse click on an entry does: it becomes current, then the list reports the click.
     void choose(QStringView name, int row)
     {
-        auto *list = m_window->findChild<QListWidget *>(name.toString());
-        list->setCurrentRow(row);
-        emit list->itemClicked(list->item(row));
+        clickEntry(m_window->findChild<QListWidget *>(name.toString()), row);
     }
 
     BenchDir m_dir;

@@ -1,5 +1,6 @@
 // The scorecard's two clicks on a course that holds all 2001 rounds.
 #include "benchdir.h"
+#include "controls.h"
 #include "maxdata.h"
 
 #include "scorecard/VISKORT.h"
@@ -29,18 +30,11 @@ public:
 
     ~OpenScorecard() { m_window->unload(); }
 
-    void clickCourse() { click(m_courses, 0); }
+    void clickCourse() { clickEntry(m_courses, 0); }
     // The latest round: the lookup scans every row before it.
-    void clickLastDate() { click(m_dates, m_dates->count() - 1); }
+    void clickLastDate() { clickEntry(m_dates, m_dates->count() - 1); }
 
 private:
-    // What a mouse click on an entry does: it becomes current, then the list reports the click.
-    static void click(QListWidget *list, int row)
-    {
-        list->setCurrentRow(row);
-        emit list->itemClicked(list->item(row));
-    }
-
     BenchDir m_dir;
     platform::Instance<VISKORT, VISKORT::State> m_instance;
     VISKORT *m_window = nullptr;

@@ -15,7 +15,11 @@ vemtor_install_missing() {
     echo "Installerar: ${missing[*]}"
     local sudo=""
     [ "$(id -u)" -eq 0 ] || sudo="sudo"
-    $sudo apt-get update -qq
+    # The package lists once per script: ./test installs in three rounds on a fresh machine.
+    if [ -z "${vemtor_lists_updated:-}" ]; then
+        $sudo apt-get update -qq
+        vemtor_lists_updated=1
+    fi
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 

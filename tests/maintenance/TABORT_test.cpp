@@ -35,12 +35,8 @@ const QString kNoCourse = u"Du har inte registrerat någon bana ännu."_s;
 class DeletionWindow : public testing::Test
 {
 protected:
-    // Opens the window from the main window's menu.
-    QWidget *open()
-    {
-        triggerMenu(&m_main, u"M_DataTabort"_s);
-        return openWindow(u"TABORT"_s);
-    }
+    // Opens the window from the main window's menu; fails fatally when it does not open.
+    QWidget *open() { return openByMenu(&m_main, u"M_DataTabort"_s, u"TABORT"_s); }
     QStringList shownControls(QWidget *window)
     {
         QStringList shown;
@@ -81,8 +77,8 @@ TEST_F(DeletionWindow, OpensWithTheTwoModesAndAvbrytOnlyAndAvbrytWritesNothing)
     writeToDisk(before);
     for (const char *mode : {"Option1", "Option2"}) {
         SCOPED_TRACE(mode);
-        QWidget *window = open();
-        ASSERT_NE(window, nullptr);
+        QWidget *window = nullptr;
+        ASSERT_NO_FATAL_FAILURE(window = open());
         EXPECT_EQ(window->windowTitle(), u"Tar bort en registrerad bana eller runda"_s);
         EXPECT_EQ(shownControls(window), (QStringList{u"Label1"_s, u"Command1"_s, u"Option1"_s, u"L_taboba"_s,
                                                       u"Option2"_s, u"L_taboru"_s, u"Label8"_s}));
@@ -111,8 +107,8 @@ TEST_F(DeletionWindow, RoundModeSetsTheYearBarToTheEarliestYearWithinItsRange)
     for (const Case &c : cases) {
         SCOPED_TRACE(c.labels.join(u'-').toStdString());
         writeToDisk(allBytes({{u"Ek"_s}}, c.rounds));
-        QWidget *window = open();
-        ASSERT_NE(window, nullptr);
+        QWidget *window = nullptr;
+        ASSERT_NO_FATAL_FAILURE(window = open());
         click(window, u"Option2"_s);
         EXPECT_EQ(dateLabels(window), c.labels);
         EXPECT_EQ(
@@ -131,8 +127,8 @@ TEST_F(DeletionWindow, ADateOfUnexpectedLengthClosesTheWindowWithoutWriting)
     const FourFiles before =
         allBytes({{u"Ek"_s}}, {{u"2003-05-01"_s, u"Ek"_s}, {u"2004-8-24"_s, u"Ek"_s}}, LineOne::Quoted);
     writeToDisk(before);
-    QWidget *window = open();
-    ASSERT_NE(window, nullptr);
+    QWidget *window = nullptr;
+    ASSERT_NO_FATAL_FAILURE(window = open());
     click(window, u"Option2"_s);
     settle();
     EXPECT_EQ(openWindow(u"TABORT"_s), nullptr);
@@ -152,8 +148,8 @@ TEST_F(DeletionWindow, RoundModeDeletesEveryRoundOfTheChosenDateFromTheThreeRoun
     });
     const FourFiles before = allBytes(numbered<Course>({{u"Ek"_s}, {u"Björk"_s, 18}}), rounds);
     writeToDisk(before);
-    QWidget *window = open();
-    ASSERT_NE(window, nullptr);
+    QWidget *window = nullptr;
+    ASSERT_NO_FATAL_FAILURE(window = open());
     click(window, u"Option2"_s);
     chooseDate(window, 2004, 8, 24);
     EXPECT_EQ(dateLabels(window), (QStringList{u"2004"_s, u"8"_s, u"24"_s}));
@@ -168,8 +164,8 @@ TEST_F(DeletionWindow, RoundModeDeletesEveryRoundOfTheChosenDateFromTheThreeRoun
 TEST_F(DeletionWindow, CourseModeChoosesByRowAndShowsAnEmptyNamePastTheLastCourse)
 {
     writeToDisk(allBytes(numbered<Course>({{u"Ek"_s}, {u"Björk"_s, 18}}), {}));
-    QWidget *window = open();
-    ASSERT_NE(window, nullptr);
+    QWidget *window = nullptr;
+    ASSERT_NO_FATAL_FAILURE(window = open());
     click(window, u"Option1"_s);
     EXPECT_EQ(shownControls(window),
               (QStringList{u"Label1"_s, u"Command1"_s, u"Option1"_s, u"L_taboba"_s, u"Option2"_s,
@@ -192,8 +188,8 @@ TEST_F(DeletionWindow, CourseModeDeletesTheCourseAsItIsOnDiskAtThePress)
                                                        {u"2004-08-24"_s, u"Ek"_s},
                                                        {u"2004-09-01"_s, u"Björk"_s, 18, u" "_s, true}});
     writeToDisk(allBytes({courses[0], courses[1]}, rounds));
-    QWidget *window = open();
-    ASSERT_NE(window, nullptr);
+    QWidget *window = nullptr;
+    ASSERT_NO_FATAL_FAILURE(window = open());
     click(window, u"Option1"_s);
     setBar(window, u"VScroll1"_s, 1);
     // The course register saves a third course while the window is open.
@@ -210,8 +206,8 @@ TEST_F(DeletionWindow, AnEmptyCourseFileEmptiesTheChosenName)
 {
     const std::vector<Round> rounds = numbered<Round>({{u"2004-08-24"_s, u"Ek"_s}});
     writeToDisk(allBytes(numbered<Course>({{u"Ek"_s}}), rounds));
-    QWidget *window = open();
-    ASSERT_NE(window, nullptr);
+    QWidget *window = nullptr;
+    ASSERT_NO_FATAL_FAILURE(window = open());
     click(window, u"Option1"_s);
     EXPECT_EQ(labelText(window, u"RG21"_s), u"Ek"_s);
     writeFile(u"VEMTORBF"_s, courseBytes({}, LineOne::Quoted));
@@ -248,8 +244,8 @@ TEST_F(DeletionWindow, NothingIsWrittenWhenAFileIsDamagedOrTheRoundFilesDisagree
         for (const char *mode : {"Option1", "Option2"}) {
             SCOPED_TRACE(std::string(c.name) + " " + mode);
             writeToDisk(c.files);
-            QWidget *window = open();
-            ASSERT_NE(window, nullptr);
+            QWidget *window = nullptr;
+            ASSERT_NO_FATAL_FAILURE(window = open());
             click(window, QString::fromLatin1(mode));
             recorder().clear();
             pressDelete(window);
@@ -268,9 +264,8 @@ void deleteThroughTheMenu(const char *mode)
         settle();
     }
     HUVUDMENY mainWindow;
-    triggerMenu(&mainWindow, u"M_DataTabort"_s);
-    QWidget *window = openWindow(u"TABORT"_s);
-    ASSERT_NE(window, nullptr);
+    QWidget *window = nullptr;
+    ASSERT_NO_FATAL_FAILURE(window = openByMenu(&mainWindow, u"M_DataTabort"_s, u"TABORT"_s));
     click(window, QString::fromLatin1(mode));
     if (QString::fromLatin1(mode) == u"Option1"_s) {
         setBar(window, u"VScroll1"_s, 1);

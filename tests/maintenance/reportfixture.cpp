@@ -3,6 +3,8 @@
 #include "kit/datafiles.h"
 #include "store/loading.h"
 
+#include <array>
+
 using namespace Qt::StringLiterals;
 
 namespace fixture {
@@ -29,54 +31,65 @@ QStringList courseLines()
     return lines;
 }
 
-QStringList quoted(const QStringList &items)
+RoundFileLines roundLines()
 {
-    QStringList lines;
-    for (const QString &item : items)
-        lines << u"\"%1\""_s.arg(item);
-    return lines;
-}
-
-QStringList roundLines()
-{
-    return QStringList{u"5"_s} +
-           quoted({u"2003-05-10"_s, u"Björkås"_s,  u"12.3"_s, u"12.4"_s,       u"36"_s,      u"T"_s,
-                   u" "_s,          u"18"_s,       u"14.0"_s, u"2004-06-01"_s, u"Björkås"_s, u"12.4"_s,
-                   u"12.5"_s,       u"30"_s,       u"S"_s,    u"Blåsigt"_s,    u"18"_s,      u"14.1"_s,
-                   u"2004-07-01"_s, u"Sjö/Berg"_s, u"12.5"_s, u"12.5"_s,       u"18"_s,      u"S"_s,
-                   u" "_s,          u"9"_s,        u"14.2"_s, u"2004-07-15"_s, u"björkås"_s, u"12.5"_s,
-                   u"12.5"_s,       u"20"_s,       u"T"_s,    u" "_s,          u"18"_s,      u"14.2"_s,
-                   u"2004-08-24"_s, u"Björkås"_s,  u"12.5"_s, u"12.6"_s,       u"22"_s,      u"X"_s,
-                   u"Regn"_s,       u"9"_s,        u"14.2"_s, u"2005-04-02"_s, u"Björkås"_s, u"12.6"_s,
-                   u"12.6"_s,       u"15"_s,       u"E"_s,    u" "_s,          u"18"_s,      u"14.3"_s});
-}
-
-QStringList strokeLines()
-{
-    return QStringList{u"5"_s} +
-           quoted({// round 0: par everywhere, one stroke on hole 3
-                   u"4"_s, u"4"_s, u"1"_s, u"5"_s, u"4"_s, u"4"_s, u"3"_s, u"4"_s, u"5"_s, //
-                   u"4"_s, u"3"_s, u"5"_s, u"4"_s, u"4"_s, u"3"_s, u"4"_s, u"5"_s, u"4"_s,
-                   // round 1: bogeys, 8 on hole 2, 2 on hole 4
-                   u"5"_s, u"8"_s, u"4"_s, u"2"_s, u"5"_s, u"5"_s, u"4"_s, u"5"_s, u"6"_s, //
-                   u"5"_s, u"4"_s, u"6"_s, u"5"_s, u"5"_s, u"4"_s, u"5"_s, u"6"_s, u"5"_s,
-                   // round 2 (Sjö/Berg): par everywhere
-                   u"3"_s, u"4"_s, u"5"_s, u"3"_s, u"4"_s, u"5"_s, u"3"_s, u"4"_s, u"5"_s,
-                   // round 3 (björkås): ones everywhere
-                   u"1"_s, u"1"_s, u"1"_s, u"1"_s, u"1"_s, u"1"_s, u"1"_s, u"1"_s, u"1"_s, //
-                   u"1"_s, u"1"_s, u"1"_s, u"1"_s, u"1"_s, u"1"_s, u"1"_s, u"1"_s, u"1"_s,
-                   // round 4: double bogeys, 3 on hole 9
-                   u"6"_s, u"6"_s, u"5"_s, u"7"_s, u"6"_s, u"6"_s, u"5"_s, u"6"_s, u"3"_s,
-                   // round 5: triple bogeys, 3 on hole 1, 9 on hole 18
-                   u"3"_s, u"7"_s, u"6"_s, u"8"_s, u"7"_s, u"7"_s, u"6"_s, u"7"_s, u"8"_s, //
-                   u"7"_s, u"6"_s, u"8"_s, u"7"_s, u"7"_s, u"6"_s, u"7"_s, u"8"_s, u"9"_s});
-}
-
-QStringList extendedLines()
-{
-    const QString nine = u"I"_s + u"------"_s.repeated(9);
-    const QString eighteen = u"I"_s + u"------"_s.repeated(18);
-    return QStringList{u"5"_s} + quoted({eighteen, eighteen, nine, eighteen, nine, eighteen});
+    return roundFileLines({
+        // par everywhere, one stroke on hole 3
+        {.date = u"2003-05-10"_s,
+         .course = u"Björkås"_s,
+         .strokes = {4, 4, 1, 5, 4, 4, 3, 4, 5, 4, 3, 5, 4, 4, 3, 4, 5, 4},
+         .hcpFore = u"12.3"_s,
+         .hcpEfter = u"12.4"_s,
+         .points = u"36"_s,
+         .playType = u"T"_s,
+         .slopeHcp = u"14.0"_s},
+        // bogeys, 8 on hole 2, 2 on hole 4
+        {.date = u"2004-06-01"_s,
+         .course = u"Björkås"_s,
+         .strokes = {5, 8, 4, 2, 5, 5, 4, 5, 6, 5, 4, 6, 5, 5, 4, 5, 6, 5},
+         .hcpFore = u"12.4"_s,
+         .hcpEfter = u"12.5"_s,
+         .points = u"30"_s,
+         .playType = u"S"_s,
+         .note = u"Blåsigt"_s,
+         .slopeHcp = u"14.1"_s},
+        // par everywhere
+        {.date = u"2004-07-01"_s,
+         .course = u"Sjö/Berg"_s,
+         .strokes = {3, 4, 5, 3, 4, 5, 3, 4, 5},
+         .hcpFore = u"12.5"_s,
+         .hcpEfter = u"12.5"_s,
+         .points = u"18"_s,
+         .playType = u"S"_s,
+         .slopeHcp = u"14.2"_s},
+        {.date = u"2004-07-15"_s,
+         .course = u"björkås"_s,
+         .strokes = QList<int>(18, 1), // ones everywhere
+         .hcpFore = u"12.5"_s,
+         .hcpEfter = u"12.5"_s,
+         .points = u"20"_s,
+         .playType = u"T"_s,
+         .slopeHcp = u"14.2"_s},
+        // double bogeys, 3 on hole 9
+        {.date = u"2004-08-24"_s,
+         .course = u"Björkås"_s,
+         .strokes = {6, 6, 5, 7, 6, 6, 5, 6, 3},
+         .hcpFore = u"12.5"_s,
+         .hcpEfter = u"12.6"_s,
+         .points = u"22"_s,
+         .playType = u"X"_s,
+         .note = u"Regn"_s,
+         .slopeHcp = u"14.2"_s},
+        // triple bogeys, 3 on hole 1, 9 on hole 18
+        {.date = u"2005-04-02"_s,
+         .course = u"Björkås"_s,
+         .strokes = {3, 7, 6, 8, 7, 7, 6, 7, 8, 7, 6, 8, 7, 7, 6, 7, 8, 9},
+         .hcpFore = u"12.6"_s,
+         .hcpEfter = u"12.6"_s,
+         .points = u"15"_s,
+         .playType = u"E"_s,
+         .slopeHcp = u"14.3"_s},
+    });
 }
 
 QStringList head(const QString &today, const QString &from, const QString &to, const QString &course, int n)
@@ -87,6 +100,21 @@ QStringList head(const QString &today, const QString &from, const QString &to, c
             u" "_s,
             course + u" Antal rundor är  "_s + QString::number(n),
             u" "_s};
+}
+
+// Lines at the columns of the report: the class headings, and one hole's nine counts.
+QString headingLine()
+{
+    return QString(69, u' ') + u"HIO  Albatross  Eagle  Birdie  Par  Bogey  Dubbel  Trippel  Annat"_s;
+}
+
+QString countLine(const std::array<int, 9> &counts)
+{
+    static const int columns[9] = {71, 81, 94, 103, 111, 118, 128, 138, 148};
+    QString line;
+    for (int c = 0; c < 9; ++c)
+        line += QString(columns[c] - 1 - line.size(), u' ') + u' ' + QString::number(counts[c]) + u' ';
+    return line;
 }
 
 QStringList averagesAndHeadings(const QString &average)
@@ -115,33 +143,21 @@ const QString kRound5 =
 void writeReportFiles()
 {
     writeLines(u"VEMTORBF"_s, courseLines());
-    writeLines(u"VERUNDAR"_s, roundLines());
-    writeLines(u"VERUNDAH"_s, strokeLines());
-    writeLines(u"VERUNDAK"_s, extendedLines());
+    const RoundFileLines rounds = roundLines();
+    writeLines(u"VERUNDAR"_s, rounds.rounds);
+    writeLines(u"VERUNDAH"_s, rounds.strokes);
+    writeLines(u"VERUNDAK"_s, rounds.extended);
 }
 
 store::Tables reportTables()
 {
     store::Tables tables;
     store::readCourses(fileBytes(courseLines()), tables, 111);
-    store::readRounds(fileBytes(roundLines()), tables);
-    store::readStrokes(fileBytes(strokeLines()), tables);
-    store::readExtended(fileBytes(extendedLines()), tables);
+    const RoundFileLines rounds = roundLines();
+    store::readRounds(fileBytes(rounds.rounds), tables);
+    store::readStrokes(fileBytes(rounds.strokes), tables);
+    store::readExtended(fileBytes(rounds.extended), tables);
     return tables;
-}
-
-QString headingLine()
-{
-    return QString(69, u' ') + u"HIO  Albatross  Eagle  Birdie  Par  Bogey  Dubbel  Trippel  Annat"_s;
-}
-
-QString countLine(const std::array<int, 9> &counts)
-{
-    static const int columns[9] = {71, 81, 94, 103, 111, 118, 128, 138, 148};
-    QString line;
-    for (int c = 0; c < 9; ++c)
-        line += QString(columns[c] - 1 - line.size(), u' ') + u' ' + QString::number(counts[c]) + u' ';
-    return line;
 }
 
 QStringList bjorkas2004(const QString &today, const QString &from, const QString &to)

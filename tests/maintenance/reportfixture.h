@@ -5,8 +5,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <array>
-
 // Data files for the report tests, and the reports they give, line by line.
 //
 // Courses: row 0 "Björkås" (18 holes, par 72), row 1 "Sjö/Berg" (9 holes), row 2
@@ -31,9 +29,5 @@ store::Tables reportTables();
 QStringList bjorkas2004(const QString &today, const QString &from, const QString &to);
 QStringList bjorkas2003To2005(const QString &today, const QString &from, const QString &to);
 QStringList sjoBerg2004(const QString &today, const QString &from, const QString &to);
-
-// Lines at the columns of the report: the class headings, and one hole's nine counts.
-QString headingLine();
-QString countLine(const std::array<int, 9> &counts);
 
 } // namespace fixture

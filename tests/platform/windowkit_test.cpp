@@ -3,7 +3,6 @@
 #include "kit/gui.h"
 
 #include <QLabel>
-#include <QPushButton>
 #include <QScrollBar>
 
 #include <gtest/gtest.h>

@@ -5,7 +5,6 @@
 #include "kit/gui.h"
 #include "kit/testenv.h"
 
-#include <QListWidget>
 #include <QLocale>
 
 #include <QElapsedTimer>
