@@ -7,7 +7,6 @@
 #include "platform/surface.h"
 #include "store/numbers.h"
 
-#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
