@@ -7,7 +7,6 @@
 #include "platform/surface.h"
 #include "store/numbers.h"
 
-#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -24,14 +23,6 @@ constexpr store::LoadPlan kLoadPlan{.courses = store::WhenEmpty::MessageContinue
                                     .extended = store::WhenEmpty::NotLoaded,
                                     .courseRows = 301,
                                     .afterDamage = store::AfterDamage::ReadOn};
-
-// The course the click chose: the list's current entry, set before its selection when the
-// click handler runs. Empty when there is none.
-QString currentText(const QListWidget *list)
-{
-    const QListWidgetItem *item = list->currentItem();
-    return item ? item->text() : QString();
-}
 
 } // namespace
 
@@ -85,8 +76,7 @@ void VEGRAFIK::VEGRAFIK_L_Bana_Click()
     m_controls.setShown({Label1, Label2, Label3, Label4, Label8, L_Datfrom, L_Dattom, HScroll1, HScroll2,
                          Hcptom, Hcpfrom, C_Visa},
                         true);
-    const QStringList dates =
-        analysis::courseDates(m_state.tables, currentText(m_controls.list(L_Bana)));
+    const QStringList dates = analysis::courseDates(m_state.tables, m_controls.list(L_Bana)->currentText());
     for (const Control list : {L_Datfrom, L_Dattom}) {
         m_controls.list(list)->clear();
         m_controls.list(list)->addItems(dates);
@@ -109,7 +99,7 @@ void VEGRAFIK::VEGRAFIK_C_Visa_Click()
     VEGRAFIK_HScroll2_Change();
     const analysis::GraphicChoice choice{
         analysis::DateChoice{
-            .course = currentText(m_controls.list(L_Bana)),
+            .course = m_controls.list(L_Bana)->currentText(),
             .fromDate = m_controls.list(L_Datfrom)->selectedText(),
             .toDate = m_controls.list(L_Dattom)->selectedText(),
             .toPosition = m_controls.list(L_Dattom)->selectedRow(),

@@ -28,8 +28,6 @@ public:
     // What the surface shows, in drawing order since the last clear.
     const platform::DisplayList &displayList() const;
 
-protected:
-
 private:
     void connectHandlers();
 

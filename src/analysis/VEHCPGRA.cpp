@@ -7,7 +7,6 @@
 #include "store/loading.h"
 #include "store/numbers.h"
 
-#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QResizeEvent>

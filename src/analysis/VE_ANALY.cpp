@@ -83,7 +83,7 @@ void VE_ANALY::VE_ANALY_ve_ban_Click()
     m_controls.setShown(kShownByCourse, true);
     m_controls.setShown(kCellIds, true);
 
-    const QStringList dates = analysis::courseDates(m_state.tables, selectedCourse());
+    const QStringList dates = analysis::courseDates(m_state.tables, m_controls.list(ve_ban)->currentText());
     for (Control list : {l_dat1, l_dat2}) {
         m_controls.list(list)->clear();
         m_controls.list(list)->addItems(dates);
@@ -92,9 +92,9 @@ void VE_ANALY::VE_ANALY_ve_ban_Click()
 
 void VE_ANALY::VE_ANALY_Command1_Click()
 {
-    const analysis::DateChoice choice{selectedCourse(), m_controls.list(l_dat1)->selectedText(),
-                                      m_controls.list(l_dat2)->selectedText(),
-                                      m_controls.list(l_dat2)->selectedRow()};
+    const analysis::DateChoice choice{
+        m_controls.list(ve_ban)->currentText(), m_controls.list(l_dat1)->selectedText(),
+        m_controls.list(l_dat2)->selectedText(), m_controls.list(l_dat2)->selectedRow()};
     const analysis::Analysis result = analysis::analyse(m_state.tables, choice);
     showAnalysis(result);
     switch (result.outcome) {
@@ -132,10 +132,4 @@ void VE_ANALY::showAnalysis(const analysis::Analysis &result)
 void VE_ANALY::VE_ANALY_Command2_Click()
 {
     unload();
-}
-
-QString VE_ANALY::selectedCourse() const
-{
-    const QListWidgetItem *item = m_controls.list(ve_ban)->currentItem();
-    return item ? item->text() : QString();
 }

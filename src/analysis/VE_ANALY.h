@@ -3,8 +3,6 @@
 #include "platform/windowkit.h"
 #include "store/tables.h"
 
-#include <QString>
-
 namespace analysis {
 struct Analysis;
 }
@@ -36,7 +34,6 @@ private:
     void VE_ANALY_Command2_Click();
 
     void showAnalysis(const analysis::Analysis &result);
-    QString selectedCourse() const;
 
     State &m_state;
 };

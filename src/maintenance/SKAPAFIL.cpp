@@ -75,7 +75,7 @@ void SKAPAFIL::SKAPAFIL_L_Bana_Click()
 {
     m_controls.setShown(kYearControls, true);
     const int courseRow = m_controls.list(L_Bana)->currentRow();
-    const QString course = m_controls.list(L_Bana)->currentItem()->text();
+    const QString course = m_controls.list(L_Bana)->currentText();
 
     QScrollBar *from = m_controls.bar(HScroll1);
     QScrollBar *to = m_controls.bar(HScroll2);

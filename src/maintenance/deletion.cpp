@@ -20,19 +20,12 @@ int wholeYear(double year)
     return int(store::wholePart(year));
 }
 
-bool roundFilesAgree(const store::Tables &tables)
-{
-    const int rounds = store::recordCount(tables.sistaRounds);
-    return rounds == store::recordCount(tables.sistaStrokes) &&
-           rounds == store::recordCount(tables.sistaExtended);
-}
-
 // The three round files with the rounds `keep` accepts, in file order. Every file skips the
 // same positions, so the three stay parallel.
 template <class Keep>
 std::optional<std::vector<store::FileContent>> keptRoundFiles(const store::Tables &tables, Keep keep)
 {
-    if (!roundFilesAgree(tables))
+    if (!store::roundFilesAgree(tables))
         return std::nullopt;
     const int count = store::recordCount(tables.sistaRounds);
     assert(std::size_t(count) <= tables.rundtabell.size() && std::size_t(count) <= tables.slagtabell.size() &&

@@ -77,7 +77,7 @@ Report makeReport(const store::Tables &tables, const ReportQuery &query, const P
     Report report;
     report.tally.pars = parsBefore;
     const PerHole pars = coursePars(tables.bantabell.at(query.courseRow));
-    const int rounds = std::min(store::recordCount(tables.sistaRounds), int(tables.rundtabell.size()));
+    const int rounds = store::heldRounds(tables);
     const store::StrokeRow noStrokes;
     double totalStrokes = 0;
     for (int row = 0; row < rounds; ++row) {

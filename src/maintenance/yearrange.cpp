@@ -2,7 +2,6 @@
 
 #include "store/dates.h"
 
-#include <algorithm>
 #include <optional>
 
 namespace report {
@@ -17,7 +16,7 @@ bool yearResetDue(const ReportCounters &counters, int fromBar, int toBar, int co
 YearSpan yearReset(ReportCounters &counters, const store::Tables &tables, const QString &course)
 {
     counters.rapport_raknare = 0;
-    const int rounds = std::min(store::recordCount(tables.sistaRounds), int(tables.rundtabell.size()));
+    const int rounds = store::heldRounds(tables);
     std::optional<YearSpan> found;
     for (int row = 0; row < rounds; ++row) {
         const store::RoundRow &round = tables.rundtabell[row];

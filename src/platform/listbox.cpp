@@ -46,6 +46,12 @@ int ListBox::selectedRow() const
     return selected.isEmpty() ? -1 : row(selected.first());
 }
 
+QString ListBox::currentText() const
+{
+    const QListWidgetItem *item = currentItem();
+    return item ? item->text() : QString();
+}
+
 void ListBox::mousePressEvent(QMouseEvent *event)
 {
     m_movedByPress = false;

@@ -24,6 +24,9 @@ public:
     // when an entry is current without being selected (as the keyboard's focus leaves it).
     QString selectedText() const;
     int selectedRow() const;
+    // The current entry's text, empty when there is none. In the click handler it is the
+    // entry just chosen, which may not be selected yet.
+    QString currentText() const;
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;

@@ -38,8 +38,7 @@ QString coursesTotalText(int courseCount)
 
 int lastCourseRow(const store::Tables &tables)
 {
-    const int rows = static_cast<int>(tables.bantabell.size());
-    return std::min(store::recordCount(tables.sistaCourses), rows) - 1;
+    return store::heldCourses(tables) - 1;
 }
 
 void writeStatusTexts(std::vector<store::CourseRow> &bantabell, int sistaBana)

@@ -21,11 +21,9 @@ constexpr store::LoadPlan kSavePlan{.courses = store::WhenEmpty::NotLoaded,
 // Why the files take no new round, None when they take one at position recordCount.
 Refusal refusalOf(const store::Tables &tables)
 {
-    const int rounds = store::recordCount(tables.sistaRounds);
-    if (rounds != store::recordCount(tables.sistaStrokes) ||
-        rounds != store::recordCount(tables.sistaExtended))
+    if (!store::roundFilesAgree(tables))
         return Refusal::FilesDiffer;
-    if (rounds >= store::kMaxRounds)
+    if (store::recordCount(tables.sistaRounds) >= store::kMaxRounds)
         return Refusal::Full;
     return Refusal::None;
 }

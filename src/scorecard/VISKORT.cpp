@@ -111,7 +111,7 @@ void VISKORT::VISKORT_L_Bana_Click()
     m_controls.list(kDates)->show();
     m_controls.label(kRoundCountCaption)->show();
     m_state.courseRow = m_controls.list(kCourses)->currentRow();
-    m_courseName = m_controls.list(kCourses)->currentItem()->text();
+    m_courseName = m_controls.list(kCourses)->currentText();
     emptyRoundPart();
 
     const scorecard::CourseCard card =
@@ -133,7 +133,7 @@ void VISKORT::VISKORT_L_Dat_Click()
 
     // The course whose dates are listed, so that its rounds never meet another course's pars.
     const std::optional<int> row =
-        scorecard::findRound(m_state.tables, m_courseName, m_controls.list(kDates)->currentItem()->text(),
+        scorecard::findRound(m_state.tables, m_courseName, m_controls.list(kDates)->currentText(),
                              m_controls.list(kDates)->currentRow(), lastRound());
     if (row) {
         showRound(scorecard::roundCard(m_state.tables, m_state.courseRow, m_courseName, *row, lastRound(),

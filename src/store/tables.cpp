@@ -22,6 +22,12 @@ int heldRounds(const Tables &tables)
     return std::min(recordCount(tables.sistaRounds), int(tables.rundtabell.size()));
 }
 
+bool roundFilesAgree(const Tables &tables)
+{
+    const int rounds = recordCount(tables.sistaRounds);
+    return rounds == recordCount(tables.sistaStrokes) && rounds == recordCount(tables.sistaExtended);
+}
+
 std::optional<int> lastCourseNamed(const Tables &tables, const QString &name)
 {
     for (int row = heldCourses(tables) - 1; row >= 0; --row)

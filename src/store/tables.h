@@ -68,6 +68,8 @@ int recordCount(const Held &sistaIndex);
 // The records the course and round indexes announce, bounded by the rows the tables hold.
 int heldCourses(const Tables &tables);
 int heldRounds(const Tables &tables);
+// The round, stroke and extended indexes announce the same number of records.
+bool roundFilesAgree(const Tables &tables);
 
 // The last held row of the course table with this name, compared exactly.
 std::optional<int> lastCourseNamed(const Tables &tables, const QString &name);
