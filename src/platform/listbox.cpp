@@ -1,27 +1,11 @@
 #include "platform/listbox.h"
 
 #include <QMouseEvent>
+#include <QScopedValueRollback>
 
 #include <utility>
 
 namespace platform {
-namespace {
-
-// Sets a flag for the length of one event.
-class Flagged
-{
-public:
-    explicit Flagged(bool &flag) : m_flag(flag), m_before(std::exchange(flag, true)) {}
-    ~Flagged() { m_flag = m_before; }
-    Flagged(const Flagged &) = delete;
-    Flagged &operator=(const Flagged &) = delete;
-
-private:
-    bool &m_flag;
-    bool m_before;
-};
-
-} // namespace
 
 ListBox::ListBox(QWidget *parent) : QListWidget(parent)
 {
@@ -55,26 +39,26 @@ QString ListBox::currentText() const
 void ListBox::mousePressEvent(QMouseEvent *event)
 {
     m_movedByPress = false;
-    Flagged user(m_userInput);
+    const QScopedValueRollback user(m_userInput, true);
     QListWidget::mousePressEvent(event);
 }
 
 void ListBox::mouseMoveEvent(QMouseEvent *event)
 {
-    Flagged user(m_userInput);
+    const QScopedValueRollback user(m_userInput, true);
     QListWidget::mouseMoveEvent(event);
 }
 
 void ListBox::mouseReleaseEvent(QMouseEvent *event)
 {
-    Flagged user(m_userInput);
+    const QScopedValueRollback user(m_userInput, true);
     QListWidget::mouseReleaseEvent(event);
     m_movedByPress = false;
 }
 
 void ListBox::keyPressEvent(QKeyEvent *event)
 {
-    Flagged user(m_userInput);
+    const QScopedValueRollback user(m_userInput, true);
     QListWidget::keyPressEvent(event);
 }
 

@@ -78,11 +78,6 @@ bool guardAllows(store::GuardFiles files)
     return !refusal;
 }
 
-void tellNotSaved(const QString &file)
-{
-    errorMessage(u"Filen %1 kunde inte sparas. Ingenting har ändrats."_s.arg(file));
-}
-
 bool reportSave(const store::SaveResult &result)
 {
     if (!result.saved())

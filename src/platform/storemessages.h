@@ -4,8 +4,6 @@
 #include "store/loading.h"
 #include "store/saveset.h"
 
-#include <vector>
-
 // The window side of the store: the store returns statuses and shows nothing; these
 // functions tell the user what a status means, with the texts, titles and styles the
 // windows have always shown.
@@ -21,8 +19,6 @@ store::LoadResult loadAndTell(store::Tables &tables, const store::LoadPlan &plan
 // store::guard, telling the empty file that keeps the window closed.
 bool guardAllows(store::GuardFiles files);
 
-// "Filen %1 kunde inte sparas. Ingenting har ändrats." for the file a save failed on.
-void tellNotSaved(const QString &file);
 // Tells why a set save failed ("FELMEDDELANDE", style 48): whether the old files remain or
 // the save is left for the next start. True when the new set was saved.
 bool reportSave(const store::SaveResult &result);

@@ -34,11 +34,8 @@ LoadStatus readRecords(ItemReader &reader, Held &sista, Table &table, ReadRecord
 {
     const std::optional<Held> lineOne = reader.nextHeld();
     const std::optional<int> last = lineOne ? sistaIndexOf(*lineOne) : std::nullopt;
-    if (!last) {
-        sista = Held::fromNumber(QStringLiteral("-1"));
-        return LoadStatus::Damaged;
-    }
-    if (*last < -1) { // no file says that: what followed it is not to be lost by a save
+    // Below -1 no file says: what followed it is not to be lost by a save.
+    if (!last || *last < -1) {
         sista = Held::fromNumber(QStringLiteral("-1"));
         return LoadStatus::Damaged;
     }

@@ -2,7 +2,6 @@
 
 #include "store/numbers.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace store {
@@ -55,7 +54,7 @@ Level levelOfRecord(QStringView utokadRad)
 
 int holesOf(QStringView antalHal)
 {
-    return int(std::clamp(std::floor(numericValue(antalHal)), 0.0, double(kMaxHoles)));
+    return clampedWhole(numericValue(antalHal), 0, kMaxHoles);
 }
 
 bool tooManyHoles(QStringView antalHal)

@@ -9,7 +9,6 @@ namespace store {
 
 namespace {
 
-// The hole count a cell spells, limited to what a row holds.
 int rowsToWrite(std::size_t tableRows, int count)
 {
     return std::clamp(count, 0, int(tableRows));
