@@ -37,8 +37,8 @@ void tellRoundLimit();
 // written to) holds no save to protect: the program goes on.
 bool holdDataFolder(store::FolderLock &lock);
 
-// The start-up check with its messages, run only while the data folder is held: an interrupted save is finished or undone first.
-// True when the main window may be shown.
+// The start-up check with its messages, run only while the data folder is held: an
+// interrupted save is finished or undone first. True when the main window may be shown.
 bool startupCheck();
 
 } // namespace platform

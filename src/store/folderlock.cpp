@@ -4,7 +4,8 @@
 
 namespace store {
 
-FolderLock::FolderLock(const QString &directory) : m_file(QDir(directory).filePath(QString::fromUtf16(kFolderLockName)))
+FolderLock::FolderLock(const QString &directory)
+    : m_file(QDir(directory).filePath(QString::fromUtf16(kFolderLockName)))
 {
     // A lock is stale only when the copy that holds it has ended: a copy that runs for hours
     // keeps its folder.

@@ -55,7 +55,8 @@ Entry entryOf(const QString &name, bool existed, std::size_t index, HelperNames 
         return {name, existed, name + kNewSuffix, name + kOldSuffix};
     const QString directory = QFileInfo(name).path();
     const QString number = QString::number(index);
-    return {name, existed, inDirectory(directory, kNewPrefix + number), inDirectory(directory, kOldPrefix + number)};
+    return {name, existed, inDirectory(directory, kNewPrefix + number),
+            inDirectory(directory, kOldPrefix + number)};
 }
 
 // The file a save replaces: a data file's symbolic link is followed to its target.
@@ -75,7 +76,9 @@ struct Set
 
 Set setOf(const std::vector<Entry> &entries, const QString &journalDirectory)
 {
-    Set set{entries, {journalDirectory}, inDirectory(journalDirectory, kJournal),
+    Set set{entries,
+            {journalDirectory},
+            inDirectory(journalDirectory, kJournal),
             inDirectory(journalDirectory, kUndoJournal)};
     for (const Entry &entry : entries) {
         const QString directory = QFileInfo(entry.name).path();
@@ -99,8 +102,9 @@ std::optional<std::vector<Entry>> readJournal(const QString &name)
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
     QList<QByteArray> lines = file.readAll().split('\n');
-    const HelperNames helpers =
-        !lines.isEmpty() && lines.front() == kNumberedJournal ? HelperNames::Numbered : HelperNames::AfterTheFile;
+    const HelperNames helpers = !lines.isEmpty() && lines.front() == kNumberedJournal
+                                    ? HelperNames::Numbered
+                                    : HelperNames::AfterTheFile;
     if (helpers == HelperNames::Numbered)
         lines.removeFirst();
     std::vector<Entry> entries;
@@ -166,7 +170,8 @@ std::optional<StepFailure> finish(FileSystem &fs, const Set &set)
                 return StepFailure{i, FsStep::Rename}; // its new file is gone: the set cannot be finished
             continue;                                  // in place already
         }
-        if (entry.existed && !exists(entry.oldName) && exists(entry.name) && !fs.rename(entry.name, entry.oldName))
+        if (entry.existed && !exists(entry.oldName) && exists(entry.name) &&
+            !fs.rename(entry.name, entry.oldName))
             return StepFailure{i, FsStep::Rename};
         if (!fs.rename(entry.newName, entry.name))
             return StepFailure{i, FsStep::Rename};
@@ -233,14 +238,27 @@ QStringList helperDirectories()
     return directories;
 }
 
+bool isNumberedHelper(const QString &name)
+{
+    for (const QString &prefix : {kNewPrefix, kOldPrefix}) {
+        if (name.size() > prefix.size() && name.startsWith(prefix) &&
+            std::all_of(name.begin() + prefix.size(), name.end(),
+                        [](QChar c) { return c >= u'0' && c <= u'9'; }))
+            return true;
+    }
+    return false;
+}
+
 // Removes the helper files no save needs any more. An old copy named after its file whose
 // file is missing is the only copy left: it is put back.
 void sweep(FileSystem &fs, const QString &directory, QStringList &restored)
 {
     const QDir dir(directory);
     const QDir::Filters files = QDir::Files | QDir::Hidden | QDir::System;
-    for (const QString &stray : dir.entryList({kNewPrefix + u'*', kOldPrefix + u'*', u'*' + kNewSuffix}, files))
-        fs.remove(inDirectory(directory, stray));
+    for (const QString &stray :
+         dir.entryList({kNewPrefix + u'*', kOldPrefix + u'*', u'*' + kNewSuffix}, files))
+        if (stray.endsWith(kNewSuffix) || isNumberedHelper(stray))
+            fs.remove(inDirectory(directory, stray));
     for (const QString &old : dir.entryList({u'*' + kOldSuffix}, files)) {
         const QString name = old.chopped(kOldSuffix.size());
         if (name.isEmpty())

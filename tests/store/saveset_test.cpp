@@ -125,11 +125,12 @@ TEST(SaveSet, AnUndoThatWasCutShortIsUndoneAtTheNextStart)
 
 // Helper files of a killed save, with numbered names and with the names of earlier versions:
 // every one is removed, except an old copy whose file is missing, which is the only copy and
-// is put back. The lock file of the folder stays.
+// is put back. The lock file of the folder and files of other names stay.
 TEST(SaveSet, TheStartRemovesHelperFilesOfAKilledSaveAndPutsBackALoneOldCopy)
 {
     writeEkbacken();
     writeFile(u"vemtor-igang"_s, "the lock file");
+    writeFile(u"vemtor-ny-anteckningar"_s, "a file of the user's");
     const DirectoryBytes before = directoryBytes();
     writeFile(u"vemtor-ny-1"_s, "half a file");
     writeFile(u"vemtor-gammal-0"_s, "an old file");
