@@ -1,5 +1,6 @@
 // VEMTOR: a golfer's record of courses and rounds. The data files live in the current
-// directory; the start-up check makes them when they are missing, then asks for a restart.
+// directory; one copy of the program runs on them at a time. The start-up check makes them
+// when they are missing, then asks for a restart.
 #include "mainwindow/HUVUDMENY.h"
 #include "platform/storemessages.h"
 
@@ -8,7 +9,8 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    if (!platform::startupCheck())
+    store::FolderLock lock; // held until the program ends
+    if (!platform::holdDataFolder(lock) || !platform::startupCheck())
         return 0;
     HUVUDMENY mainWindow;
     mainWindow.show();

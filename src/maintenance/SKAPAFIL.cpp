@@ -122,6 +122,6 @@ void SKAPAFIL::writeReport(const QString &course, int courseRow)
     }
     const QString name = report::reportFileName(course, fromCaption, toCaption);
     const QByteArray bytes = report::reportFileBytes(made, course, fromCaption, toCaption, platform::today());
-    if (platform::reportSave(store::saveSet({{name, bytes}})))
+    if (platform::reportSave(store::saveSet({{name, bytes, store::FileKind::Plain}})))
         platform::message(report::reportWrittenMessage(name), {}, platform::kStyleOkOnly);
 }

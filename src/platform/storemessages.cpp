@@ -100,6 +100,14 @@ void tellRoundLimit()
     errorMessage(u"Du kan inte registrera fler än %1 rundor. Rundan sparades inte."_s.arg(store::kMaxRounds));
 }
 
+bool holdDataFolder(store::FolderLock &lock)
+{
+    if (lock.take() != store::FolderLock::Taken::HeldByAnotherCopy)
+        return true;
+    message(u"VEMTOR är redan igång med filerna i den här mappen."_s, u"INFORMATION"_s, kStyleExclamation);
+    return false;
+}
+
 namespace {
 
 // A save that a process left unfinished is finished or undone before anything else; false
@@ -109,6 +117,8 @@ bool recoverSave()
     const store::RecoveryResult recovery = store::recoverInterruptedSave();
     switch (recovery.outcome) {
     case store::Recovery::NothingPending:
+        if (!recovery.restored.isEmpty())
+            message(store::recoveryText(recovery), u"Information"_s, kStyleOkOnly);
         return true;
     case store::Recovery::Finished:
         message(store::recoveryText(recovery), u"Information"_s, kStyleOkOnly);

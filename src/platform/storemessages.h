@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/folderlock.h"
 #include "store/guard.h"
 #include "store/loading.h"
 #include "store/saveset.h"
@@ -30,8 +31,14 @@ void tellRoundFilesDiffer();
 void tellCourseLimit();
 void tellRoundLimit();
 
-// The start-up check with its messages: an interrupted save is finished or undone first.
-// True when the main window may be shown.
+// Takes the data folder for the whole run. When another copy holds it: "VEMTOR är redan
+// igång med filerna i den här mappen." (title "INFORMATION", style 48), and false: the program
+// ends without reading or writing a file. A folder that takes no lock file (it cannot be
+// written to) holds no save to protect: the program goes on.
+bool holdDataFolder(store::FolderLock &lock);
+
+// The start-up check with its messages, run only while the data folder is held: an
+// interrupted save is finished or undone first. True when the main window may be shown.
 bool startupCheck();
 
 } // namespace platform

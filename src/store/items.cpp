@@ -46,16 +46,45 @@ bool ItemReader::atEnd() const
     return m_pos >= m_bytes.size();
 }
 
+namespace {
+
+// The line that starts bytes, without its line end, and the length it takes with it.
+struct Line
+{
+    QByteArrayView text;
+    qsizetype taken = 0;
+};
+
+Line firstLine(QByteArrayView bytes)
+{
+    const void *feed = std::memchr(bytes.data(), '\n', std::size_t(bytes.size()));
+    QByteArrayView line = feed ? bytes.first(static_cast<const char *>(feed) - bytes.data()) : bytes;
+    const qsizetype taken = feed ? line.size() + 1 : line.size();
+    if (line.endsWith('\r'))
+        line.chop(1);
+    return {line, taken};
+}
+
+} // namespace
+
+bool readableWhole(QByteArrayView bytes)
+{
+    while (!bytes.isEmpty()) {
+        const Line line = firstLine(bytes);
+        if (line.text.size() > kMaxLineLength)
+            return false;
+        bytes = bytes.sliced(line.taken);
+    }
+    return true;
+}
+
 std::optional<ItemReader::Item> ItemReader::nextItem()
 {
     if (atEnd())
         return std::nullopt;
-    const QByteArrayView rest = QByteArrayView(m_bytes).sliced(m_pos);
-    const void *feed = std::memchr(rest.data(), '\n', std::size_t(rest.size()));
-    QByteArrayView line = feed ? rest.first(static_cast<const char *>(feed) - rest.data()) : rest;
-    m_pos += feed ? line.size() + 1 : line.size();
-    if (line.endsWith('\r'))
-        line.chop(1);
+    const Line next = firstLine(QByteArrayView(m_bytes).sliced(m_pos));
+    const QByteArrayView line = next.text;
+    m_pos += next.taken;
     if (line.size() > kMaxLineLength) { // no item is that long: the file ends here for its reader
         m_pos = m_bytes.size();
         return std::nullopt;

@@ -54,6 +54,10 @@ private:
     qsizetype m_pos = 0;
 };
 
+// True when no line of bytes is longer than kMaxLineLength, so that an ItemReader reads every
+// line of them.
+bool readableWhole(QByteArrayView bytes);
+
 // sista_index from line 1: a number item or a text item spelling a whole number.
 // Nothing when the item is not a whole number.
 std::optional<int> sistaIndexOf(const Held &item);

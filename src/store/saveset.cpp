@@ -1,5 +1,8 @@
 #include "store/saveset.h"
 
+#include "store/format.h"
+#include "store/items.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -13,35 +16,54 @@ namespace store {
 
 namespace {
 
+// The helper files of the n-th file of a set, beside the file.
+const QString kNewPrefix = u"vemtor-ny-"_s;
+const QString kOldPrefix = u"vemtor-gammal-"_s;
+// Helper files named after their file: the journal's new file, and the helper files of
+// earlier versions, met only at start-up.
 const QString kNewSuffix = u".vemtor-ny"_s;
 const QString kOldSuffix = u".vemtor-gammal"_s;
 // The journal of a save going forward, and of one being undone.
 const QString kJournal = u"vemtor-sparar"_s;
 const QString kUndoJournal = u"vemtor-angrar"_s;
-
-struct Entry
-{
-    QString name;
-    bool existed = false;
-    QString newName() const { return name + kNewSuffix; }
-    QString oldName() const { return name + kOldSuffix; }
-};
+// The first line of a journal whose helper files are numbered; earlier journals have none.
+const QByteArray kNumberedJournal = "2";
 
 bool exists(const QString &name)
 {
     return QFileInfo::exists(name) || QFileInfo(name).isSymLink();
 }
 
-// The file a save replaces: a symbolic link's target, else the name itself.
-QString resolved(const QString &name)
-{
-    const QFileInfo info(name);
-    return info.isSymLink() ? info.symLinkTarget() : name;
-}
-
 QString inDirectory(const QString &directory, const QString &name)
 {
     return directory == u"."_s ? name : QDir(directory).filePath(name);
+}
+
+enum class HelperNames { Numbered, AfterTheFile };
+
+struct Entry
+{
+    QString name;
+    bool existed = false;
+    QString newName;
+    QString oldName;
+};
+
+Entry entryOf(const QString &name, bool existed, std::size_t index, HelperNames helpers)
+{
+    if (helpers == HelperNames::AfterTheFile)
+        return {name, existed, name + kNewSuffix, name + kOldSuffix};
+    const QString directory = QFileInfo(name).path();
+    const QString number = QString::number(index);
+    return {name, existed, inDirectory(directory, kNewPrefix + number),
+            inDirectory(directory, kOldPrefix + number)};
+}
+
+// The file a save replaces: a data file's symbolic link is followed to its target.
+QString replaced(const FileContent &file)
+{
+    const QFileInfo info(file.name);
+    return file.kind == FileKind::Data && info.isSymLink() ? info.symLinkTarget() : file.name;
 }
 
 struct Set
@@ -54,7 +76,9 @@ struct Set
 
 Set setOf(const std::vector<Entry> &entries, const QString &journalDirectory)
 {
-    Set set{entries, {journalDirectory}, inDirectory(journalDirectory, kJournal),
+    Set set{entries,
+            {journalDirectory},
+            inDirectory(journalDirectory, kJournal),
             inDirectory(journalDirectory, kUndoJournal)};
     for (const Entry &entry : entries) {
         const QString directory = QFileInfo(entry.name).path();
@@ -66,7 +90,7 @@ Set setOf(const std::vector<Entry> &entries, const QString &journalDirectory)
 
 QByteArray journalBytes(const std::vector<Entry> &entries)
 {
-    QByteArray bytes;
+    QByteArray bytes = kNumberedJournal + '\n';
     for (const Entry &entry : entries)
         bytes += (entry.existed ? "1 " : "0 ") + entry.name.toUtf8() + '\n';
     return bytes;
@@ -77,13 +101,19 @@ std::optional<std::vector<Entry>> readJournal(const QString &name)
     QFile file(name);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
+    QList<QByteArray> lines = file.readAll().split('\n');
+    const HelperNames helpers = !lines.isEmpty() && lines.front() == kNumberedJournal
+                                    ? HelperNames::Numbered
+                                    : HelperNames::AfterTheFile;
+    if (helpers == HelperNames::Numbered)
+        lines.removeFirst();
     std::vector<Entry> entries;
-    for (const QByteArray &line : file.readAll().split('\n')) {
+    for (const QByteArray &line : lines) {
         if (line.isEmpty())
             continue;
         if (line.size() < 3 || (line[0] != '0' && line[0] != '1') || line[1] != ' ')
             return std::nullopt;
-        entries.push_back({QString::fromUtf8(line.mid(2)), line[0] == '1'});
+        entries.push_back(entryOf(QString::fromUtf8(line.mid(2)), line[0] == '1', entries.size(), helpers));
     }
     if (entries.empty())
         return std::nullopt;
@@ -118,26 +148,41 @@ void removeIfThere(FileSystem &fs, const QString &name)
         fs.remove(name); // what stays is removed at the next start
 }
 
-// Puts every new file in its place. Safe to run again on a set it left halfway.
-bool finish(FileSystem &fs, const Set &set)
+// The step of a committed set that failed, and the entry it worked on (0 for the journal
+// and the directories).
+struct StepFailure
 {
-    for (const Entry &entry : set.entries) {
-        if (!exists(entry.newName())) {
+    std::size_t entry = 0;
+    FsStep step = FsStep::Rename;
+};
+
+// The steps after the commit point, for a save and for the start-up check alike: the commit
+// made lasting, then every new file put in its place, made lasting, and the journal and the
+// old files removed. Safe to run again on a set it left halfway.
+std::optional<StepFailure> finish(FileSystem &fs, const Set &set)
+{
+    if (!syncAll(fs, set))
+        return StepFailure{0, FsStep::SyncDirectory};
+    for (std::size_t i = 0; i < set.entries.size(); ++i) {
+        const Entry &entry = set.entries[i];
+        if (!exists(entry.newName)) {
             if (!exists(entry.name))
-                return false; // its new file is gone: the set cannot be finished
-            continue;         // in place already
+                return StepFailure{i, FsStep::Rename}; // its new file is gone: the set cannot be finished
+            continue;                                  // in place already
         }
-        if (entry.existed && !exists(entry.oldName()) && exists(entry.name) &&
-            !fs.rename(entry.name, entry.oldName()))
-            return false;
-        if (!fs.rename(entry.newName(), entry.name))
-            return false;
+        if (entry.existed && !exists(entry.oldName) && exists(entry.name) &&
+            !fs.rename(entry.name, entry.oldName))
+            return StepFailure{i, FsStep::Rename};
+        if (!fs.rename(entry.newName, entry.name))
+            return StepFailure{i, FsStep::Rename};
     }
-    if (!syncAll(fs, set) || !fs.remove(set.journal))
-        return false;
+    if (!syncAll(fs, set))
+        return StepFailure{0, FsStep::SyncDirectory};
+    if (!fs.remove(set.journal))
+        return StepFailure{0, FsStep::Remove};
     for (const Entry &entry : set.entries)
-        removeIfThere(fs, entry.oldName());
-    return true;
+        removeIfThere(fs, entry.oldName);
+    return std::nullopt;
 }
 
 // Puts every old file back and removes the new files, from a forward journal renamed to the
@@ -146,10 +191,10 @@ bool finish(FileSystem &fs, const Set &set)
 bool undo(FileSystem &fs, const Set &set)
 {
     for (auto entry = set.entries.rbegin(); entry != set.entries.rend(); ++entry) {
-        if (exists(entry->oldName())) {
-            if (!fs.rename(entry->oldName(), entry->name))
+        if (exists(entry->oldName)) {
+            if (!fs.rename(entry->oldName, entry->name))
                 return false;
-        } else if (!entry->existed && !exists(entry->newName()) && exists(entry->name)) {
+        } else if (!entry->existed && !exists(entry->newName) && exists(entry->name)) {
             if (!fs.remove(entry->name)) // its new file, renamed in
                 return false;
         }
@@ -157,7 +202,7 @@ bool undo(FileSystem &fs, const Set &set)
     if (!syncAll(fs, set) || !fs.remove(set.undoJournal))
         return false;
     for (const Entry &entry : set.entries)
-        removeIfThere(fs, entry.newName());
+        removeIfThere(fs, entry.newName);
     return true;
 }
 
@@ -173,9 +218,58 @@ SaveResult failedBeforeCommit(FileSystem &fs, const QStringList &written, const 
     return {SetOnDisk::Old, file, step};
 }
 
-SaveResult failedAfterCommit(FileSystem &fs, const Set &set, const QString &file, FsStep step)
+// Where a save left helper files: the current directory and the directories of the targets
+// of linked data files.
+QStringList helperDirectories()
 {
-    return {startUndo(fs, set) ? SetOnDisk::Old : SetOnDisk::Interrupted, file, step};
+    QStringList directories{u"."_s};
+    QStringList seen{QDir().canonicalPath()};
+    for (const DataFile file : kAllFiles) {
+        const QFileInfo info(fileName(file));
+        if (!info.isSymLink())
+            continue;
+        const QString directory = QFileInfo(info.symLinkTarget()).path();
+        const QString canonical = QDir(directory).canonicalPath();
+        if (!canonical.isEmpty() && !seen.contains(canonical)) {
+            seen << canonical;
+            directories << directory;
+        }
+    }
+    return directories;
+}
+
+bool isNumberedHelper(const QString &name)
+{
+    for (const QString &prefix : {kNewPrefix, kOldPrefix}) {
+        if (name.size() > prefix.size() && name.startsWith(prefix) &&
+            std::all_of(name.begin() + prefix.size(), name.end(),
+                        [](QChar c) { return c >= u'0' && c <= u'9'; }))
+            return true;
+    }
+    return false;
+}
+
+// Removes the helper files no save needs any more. An old copy named after its file whose
+// file is missing is the only copy left: it is put back.
+void sweep(FileSystem &fs, const QString &directory, QStringList &restored)
+{
+    const QDir dir(directory);
+    const QDir::Filters files = QDir::Files | QDir::Hidden | QDir::System;
+    for (const QString &stray :
+         dir.entryList({kNewPrefix + u'*', kOldPrefix + u'*', u'*' + kNewSuffix}, files))
+        if (stray.endsWith(kNewSuffix) || isNumberedHelper(stray))
+            fs.remove(inDirectory(directory, stray));
+    for (const QString &old : dir.entryList({u'*' + kOldSuffix}, files)) {
+        const QString name = old.chopped(kOldSuffix.size());
+        if (name.isEmpty())
+            continue;
+        if (!exists(inDirectory(directory, name))) {
+            if (fs.rename(inDirectory(directory, old), inDirectory(directory, name)))
+                restored << inDirectory(directory, name);
+        } else {
+            fs.remove(inDirectory(directory, old));
+        }
+    }
 }
 
 QString namesText(const QStringList &names)
@@ -192,10 +286,14 @@ SaveResult saveSet(const std::vector<FileContent> &files)
     FileSystem &fs = fileSystem();
     if (files.empty())
         return {};
+    // A line the loader would not read whole would make the saved file damaged.
+    for (const FileContent &file : files)
+        if (file.kind == FileKind::Data && !readableWhole(file.bytes))
+            return {SetOnDisk::Old, file.name, FsStep::Write};
     std::vector<Entry> entries;
     for (const FileContent &file : files) {
-        const QString name = resolved(file.name);
-        entries.push_back({name, exists(name)});
+        const QString name = replaced(file);
+        entries.push_back(entryOf(name, exists(name), entries.size(), HelperNames::Numbered));
     }
     const Set set = setOf(entries, QFileInfo(files.front().name).path());
     const QString &first = files.front().name;
@@ -204,12 +302,12 @@ SaveResult saveSet(const std::vector<FileContent> &files)
 
     // An old file an earlier save could not remove would be put back by an undo.
     for (std::size_t i = 0; i < files.size(); ++i)
-        if (exists(entries[i].oldName()) && !fs.remove(entries[i].oldName()))
+        if (exists(entries[i].oldName) && !fs.remove(entries[i].oldName))
             return {SetOnDisk::Old, files[i].name, FsStep::Remove};
     QStringList written;
     for (std::size_t i = 0; i < files.size(); ++i) {
-        written << entries[i].newName();
-        if (const std::optional<FsStep> failed = writeWhole(fs, entries[i].newName(), files[i].bytes))
+        written << entries[i].newName;
+        if (const std::optional<FsStep> failed = writeWhole(fs, entries[i].newName, files[i].bytes))
             return failedBeforeCommit(fs, written, files[i].name, *failed);
     }
     const QString journalNew = set.journal + kNewSuffix;
@@ -222,19 +320,9 @@ SaveResult saveSet(const std::vector<FileContent> &files)
         return failedBeforeCommit(fs, written, first, FsStep::Rename);
 
     // Committed: from here the set is finished or undone.
-    if (!syncAll(fs, set))
-        return failedAfterCommit(fs, set, first, FsStep::SyncDirectory);
-    for (std::size_t i = 0; i < files.size(); ++i) {
-        const Entry &entry = entries[i];
-        if ((entry.existed && !fs.rename(entry.name, entry.oldName())) || !fs.rename(entry.newName(), entry.name))
-            return failedAfterCommit(fs, set, files[i].name, FsStep::Rename);
-    }
-    if (!syncAll(fs, set))
-        return failedAfterCommit(fs, set, first, FsStep::SyncDirectory);
-    if (!fs.remove(set.journal))
-        return failedAfterCommit(fs, set, first, FsStep::Remove);
-    for (const Entry &entry : entries)
-        removeIfThere(fs, entry.oldName());
+    if (const std::optional<StepFailure> failed = finish(fs, set))
+        return {startUndo(fs, set) ? SetOnDisk::Old : SetOnDisk::Interrupted, files[failed->entry].name,
+                failed->step};
     return {};
 }
 
@@ -246,23 +334,21 @@ RecoveryResult recoverInterruptedSave()
     if (undoing || exists(kJournal)) {
         const std::optional<std::vector<Entry>> entries = readJournal(undoing ? kUndoJournal : kJournal);
         if (!entries)
-            return {Recovery::Failed, {undoing ? kUndoJournal : kJournal}};
+            return {Recovery::Failed, {undoing ? kUndoJournal : kJournal}, {}};
         for (const Entry &entry : *entries)
             result.files << entry.name;
         const Set set = setOf(*entries, u"."_s);
         if (undoing)
             result.outcome = undo(fs, set) ? Recovery::Undone : Recovery::Failed;
-        else if (finish(fs, set))
+        else if (!finish(fs, set))
             result.outcome = Recovery::Finished;
         else
             result.outcome = startUndo(fs, set) ? Recovery::Undone : Recovery::Failed;
         if (result.outcome == Recovery::Failed)
             return result;
     }
-    const QStringList strays = QDir().entryList({u"*"_s + kNewSuffix, u"*"_s + kOldSuffix},
-                                                QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString &stray : strays)
-        fs.remove(stray);
+    for (const QString &directory : helperDirectories())
+        sweep(fs, directory, result.restored);
     return result;
 }
 
@@ -274,7 +360,9 @@ QString saveFailureText(const SaveResult &result)
     return u"Filen %1 kunde inte sparas. Ingenting har ändrats."_s.arg(result.file);
 }
 
-QString recoveryText(const RecoveryResult &result)
+namespace {
+
+QString outcomeText(const RecoveryResult &result)
 {
     const QString names = namesText(result.files);
     switch (result.outcome) {
@@ -290,6 +378,18 @@ QString recoveryText(const RecoveryResult &result)
                u"avslutas."_s.arg(names);
     }
     return QString();
+}
+
+} // namespace
+
+QString recoveryText(const RecoveryResult &result)
+{
+    QStringList sentences;
+    if (const QString outcome = outcomeText(result); !outcome.isEmpty())
+        sentences << outcome;
+    for (const QString &name : result.restored)
+        sentences << u"Filen %1 saknades och har lagts tillbaka från sin gamla kopia."_s.arg(name);
+    return sentences.join(u' ');
 }
 
 } // namespace store

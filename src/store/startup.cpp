@@ -93,7 +93,7 @@ Creation createMissingSet(const StartupFinding &finding)
     std::vector<FileContent> made;
     for (const FileContent &content : finding.keep) {
         creation.backups.push_back({content.name, freeBackupName(content.name)});
-        made.push_back({creation.backups.back().copy, content.bytes});
+        made.push_back({creation.backups.back().copy, content.bytes, FileKind::Plain}); // kept as it is
     }
     const bool courses = finding.missing == DataFile::Courses;
     const QByteArray empty = emptyDataFile(courses ? LineOneForm::Number : LineOneForm::Text);

@@ -114,3 +114,17 @@ QByteArray withLineReplaced(const QByteArray &bytes, int lineIndex, const QByteA
     all[lineIndex] = line + kLineEnd;
     return all.join();
 }
+
+std::vector<LongItem> longItems()
+{
+    const auto bare = [](const char *what, qsizetype length, bool writable) {
+        return LongItem{what, QByteArray(length, 'x'), QString(length, u'x'), writable};
+    };
+    const auto unclosed = [](const char *what, qsizetype length, bool writable) {
+        return LongItem{what, '"' + QByteArray(length, 'x'), QString(length, u'x'), writable};
+    };
+    return {bare("bare, 32765 characters", 32765, true), bare("bare, 32766 characters", 32766, false),
+            bare("bare, 32767 characters", 32767, false),
+            unclosed("without its closing quote, 32765 characters", 32765, true),
+            unclosed("without its closing quote, 32766 characters", 32766, false)};
+}

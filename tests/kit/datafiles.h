@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <vector>
+
 // Data files for tests, written and read in the current directory.
 //
 // writeLines() takes the lines as they stand in the file (UTF-8 in the test source),
@@ -50,3 +52,15 @@ private:
 // Damage good bytes for the error paths: drop the last lines, or replace one line.
 QByteArray withoutLastLines(const QByteArray &bytes, int lines);
 QByteArray withLineReplaced(const QByteArray &bytes, int lineIndex, const QByteArray &line);
+
+// Lines at the loader's limit of 32767 characters that it reads whole, as an item a file may
+// hold (bare, or opened by a quote never closed), with the text read from each and whether
+// the writer, which quotes every text, can write it back whole.
+struct LongItem
+{
+    const char *what;
+    QByteArray line;
+    QString text;
+    bool writable;
+};
+std::vector<LongItem> longItems();

@@ -139,7 +139,7 @@ int stepOf(const std::vector<QString> &actions, const QString &action)
 
 bool isHelperFile(const QString &name)
 {
-    return name.endsWith(u".vemtor-ny"_s) || name.endsWith(u".vemtor-gammal"_s) ||
+    return name.startsWith(u"vemtor-ny-"_s) || name.startsWith(u"vemtor-gammal-"_s) ||
            name.startsWith(u"vemtor-sparar"_s) || name.startsWith(u"vemtor-angrar"_s);
 }
 
@@ -147,16 +147,6 @@ DirectoryBytes withoutHelperFiles(DirectoryBytes files)
 {
     std::erase_if(files, [](const auto &file) { return isHelperFile(file.first); });
     return files;
-}
-
-// The file of the set that a step works on; the first for the journal and the directory.
-QString fileOfStep(const QString &action, const QStringList &names)
-{
-    const QString path = action.section(u' ', 1, 1);
-    for (const QString &name : names)
-        if (path == name || path.startsWith(name + u'.'))
-            return name;
-    return names.first();
 }
 
 QString namesText(const QStringList &names)
@@ -167,6 +157,21 @@ QString namesText(const QStringList &names)
 }
 
 } // namespace
+
+QString fileOfStep(const QString &action, const QStringList &names)
+{
+    const QString path = action.section(u' ', 1, 1);
+    for (const QString &prefix : {u"vemtor-ny-"_s, u"vemtor-gammal-"_s}) {
+        bool isNumber = false;
+        const int n = path.startsWith(prefix) ? path.mid(prefix.size()).toInt(&isNumber) : -1;
+        if (isNumber && n < names.size())
+            return names[n];
+    }
+    for (const QString &name : names)
+        if (path == name)
+            return name;
+    return names.first();
+}
 
 void expectOldOrNewSet(const WalkStep &walk, bool died, const DirectoryBytes &old, const DirectoryBytes &saved,
                        const QStringList &names)

@@ -63,6 +63,10 @@ struct WalkStep
 void walkEveryStep(const std::function<void()> &prepare, const std::function<void()> &save,
                    const std::function<void(const WalkStep &, bool died)> &check);
 
+// The file of the set `names` (in the set's order, as its helper files are numbered) that a
+// step of the walk works on; the first for the journal and the directory.
+QString fileOfStep(const QString &action, const QStringList &names);
+
 // The check of one walk step of a save through store::saveSet with its message shown by
 // platform::reportSave, in a directory whose four data files exist: right after the fault
 // the set named is the complete old set (with the save's message naming the file whose step

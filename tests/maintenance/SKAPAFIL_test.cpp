@@ -8,7 +8,10 @@
 #include "reportfixture.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QScrollBar>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -259,6 +262,37 @@ TEST_F(ReportWindow, ReportThatCannotBeSavedIsTold)
                                         u"FELMEDDELANDE"_s, 48}}));
     EXPECT_EQ(filesHere(), kDataFiles);
     EXPECT_EQ(openWindowCount(u"SKAPAFIL"_s), 1);
+}
+
+// Any report name the file system takes is saved: here 255 bytes, of a course name of 233.
+TEST_F(ReportWindow, ReportOfTheLongestNameTheFileSystemTakesIsSaved)
+{
+    const QString longName(233, u'L');
+    writeCoursesWithOneRound({longName});
+    ASSERT_NO_FATAL_FAILURE(openReport());
+    clickListRow(window, u"L_Bana"_s, 0);
+    const QString name = longName + u"  from  2004 tom  2004"_s;
+    ASSERT_EQ(name.size(), 255);
+    EXPECT_EQ(recorder().messages, std::vector<RecordedMessage>{written(name)});
+    EXPECT_EQ(filesHere(), kDataFiles + QStringList{name});
+}
+
+// A link that has the report's name is replaced by the report; what it pointed to, here
+// outside the folder, is left as it was.
+TEST_F(ReportWindow, ReportReplacesALinkOfItsNameAndWritesNothingWhereItPointed)
+{
+    fixture::writeReportFiles();
+    const QString name = u"Björkås  from  2003 tom  2005"_s;
+    const QTemporaryDir outside;
+    const QString target = outside.filePath(u"target"_s);
+    writeFile(target, "not a report");
+    ASSERT_TRUE(QFile::link(target, name));
+    ASSERT_NO_FATAL_FAILURE(openReport());
+    clickListRow(window, u"L_Bana"_s, fixture::kBjorkasRow);
+    EXPECT_EQ(recorder().messages, std::vector<RecordedMessage>{written(name)});
+    EXPECT_FALSE(QFileInfo(name).isSymLink());
+    EXPECT_EQ(readFile(name), fileBytes(fixture::bjorkas2003To2005(u"08-24-2004"_s, u" 2003"_s, u" 2005"_s)));
+    EXPECT_EQ(readFile(target), QByteArray("not a report"));
 }
 
 // An older report of the same name stays whole when the new one cannot be written.

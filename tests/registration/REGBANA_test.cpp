@@ -5,6 +5,7 @@
 #include "kit/gui.h"
 #include "kit/registers.h"
 #include "kit/testenv.h"
+#include "store/loading.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -457,6 +458,34 @@ TEST_F(RegisterTest, CourseFileNotReadWholeIsNeverWritten)
         EXPECT_EQ(recorder().messages.size(), 1u);
         EXPECT_TRUE(registerOpen());
         m_window->close();
+    }
+}
+
+// A course name as long as the loader takes: saved so that it reads back whole, or not saved.
+TEST_F(RegisterTest, ALongCourseNameIsWrittenBackWholeOrNothingIsWritten)
+{
+    for (const LongItem &item : longItems()) {
+        SCOPED_TRACE(item.what);
+        recorder().clear();
+        writeFile(kCourseFile, withLineReplaced(fileBytes(courseFile({u"A"_s})), 1, item.line));
+        const QByteArray before = readFile(kCourseFile);
+        ASSERT_NO_FATAL_FAILURE(open());
+        startNewCourse(m_window, u"Ekbacken"_s);
+        ASSERT_NO_FATAL_FAILURE(enterCourseHoles(m_window, ekbackenCourseHoles()));
+        click(m_window, u"RB_KLAR"_s);
+        if (item.writable) {
+            store::Tables tables;
+            EXPECT_EQ(store::readCourses(readFile(kCourseFile), tables, store::kMaxCourses), store::LoadStatus::Ok);
+            EXPECT_EQ(tables.bantabell.at(0)[0], item.text);
+            EXPECT_EQ(tables.bantabell.at(1)[0], u"Ekbacken"_s);
+            EXPECT_TRUE(recorder().messages.empty());
+        } else {
+            EXPECT_EQ(readFile(kCourseFile), before);
+            EXPECT_EQ(recorder().messageTexts(),
+                      QStringList{u"Filen VEMTORBF kunde inte sparas. Ingenting har ändrats."_s});
+        }
+        if (registerOpen())
+            m_window->close();
     }
 }
 

@@ -4,6 +4,7 @@
 #include "kit/datafiles.h"
 #include "kit/faultyfs.h"
 #include "kit/testenv.h"
+#include "store/loading.h"
 
 #include <QFile>
 
@@ -246,6 +247,31 @@ TEST(RoundSave, RefusesRoundFilesOfDifferentLengths)
               (RecordedMessage{
                   u"Filerna VERUNDAR, VERUNDAH och VERUNDAK har olika antal rundor. Ingenting har sparats."_s,
                   u"FELMEDDELANDE"_s, 48}));
+}
+
+// A text as long as the loader takes: saved so that it reads back whole, or not saved at all.
+TEST(RoundSave, WritesALongTextBackWholeOrWritesNothing)
+{
+    for (const LongItem &item : longItems()) {
+        SCOPED_TRACE(item.what);
+        recorder().clear();
+        writeRounds({kMay});
+        writeFile(u"VERUNDAR"_s, withLineReplaced(readFile(u"VERUNDAR"_s), 7, item.line)); // its rundinfo
+        const RoundFiles before = filesOnDisk();
+        if (item.writable) {
+            EXPECT_EQ(save({u"2004"_s, u"7"_s, u"1"_s}), registration::SaveOutcome::Saved);
+            store::Tables tables;
+            EXPECT_FALSE(store::load(tables, {.rounds = store::WhenEmpty::Silent}).failed);
+            EXPECT_EQ(tables.rundtabell.at(0)[store::kRundinfo], item.text);
+            EXPECT_EQ(tables.rundtabell.at(1)[store::kDatum], u"2004-07-01"_s);
+            EXPECT_TRUE(recorder().messages.empty());
+        } else {
+            EXPECT_EQ(save({u"2004"_s, u"7"_s, u"1"_s}), registration::SaveOutcome::NotSaved);
+            EXPECT_EQ(filesOnDisk(), before);
+            EXPECT_EQ(recorder().messageTexts(),
+                      QStringList{u"Filen VERUNDAR kunde inte sparas. Ingenting har ändrats."_s});
+        }
+    }
 }
 
 TEST(RoundSave, RefusesA2002ndRound)

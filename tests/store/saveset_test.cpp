@@ -79,7 +79,7 @@ TEST(SaveSet, ASaveNeitherFinishedNorUndoneIsFinishedAtTheNextStart)
 {
     writeEkbacken();
     const DirectoryBytes before = directoryBytes();
-    const int step = stepOf(u"rename VERUNDAH VERUNDAH.vemtor-gammal"_s);
+    const int step = stepOf(u"rename VERUNDAH vemtor-gammal-1"_s);
     ASSERT_GT(step, 0);
     {
         FaultyFileSystem fs;
@@ -104,7 +104,7 @@ TEST(SaveSet, AnUndoThatWasCutShortIsUndoneAtTheNextStart)
 {
     writeEkbacken();
     const DirectoryBytes before = directoryBytes();
-    const int step = stepOf(u"rename VERUNDAK.vemtor-ny VERUNDAK"_s);
+    const int step = stepOf(u"rename vemtor-ny-2 VERUNDAK"_s);
     ASSERT_GT(step, 0);
     {
         FaultyFileSystem fs;
@@ -113,7 +113,7 @@ TEST(SaveSet, AnUndoThatWasCutShortIsUndoneAtTheNextStart)
         // file; VERUNDAH is back, VERUNDAR not yet.
         fs.dieAt = step + 5;
         EXPECT_THROW(store::saveSet(newContents()), SimulatedDeath);
-        EXPECT_EQ(fs.log.back(), u"rename VERUNDAR.vemtor-gammal VERUNDAR"_s);
+        EXPECT_EQ(fs.log.back(), u"rename vemtor-gammal-0 VERUNDAR"_s);
     }
     EXPECT_TRUE(platform::startupCheck());
     EXPECT_EQ(directoryBytes(), before);
@@ -123,49 +123,187 @@ TEST(SaveSet, AnUndoThatWasCutShortIsUndoneAtTheNextStart)
                   u"har nu ångrats, och filerna är som före sparandet."_s)}));
 }
 
-TEST(SaveSet, TheStartRemovesTemporaryFilesOfAKilledSave)
+// Helper files of a killed save, with numbered names and with the names of earlier versions:
+// every one is removed, except an old copy whose file is missing, which is the only copy and
+// is put back. The lock file of the folder and files of other names stay.
+TEST(SaveSet, TheStartRemovesHelperFilesOfAKilledSaveAndPutsBackALoneOldCopy)
 {
     writeEkbacken();
+    writeFile(u"vemtor-igang"_s, "the lock file");
+    writeFile(u"vemtor-ny-anteckningar"_s, "a file of the user's");
     const DirectoryBytes before = directoryBytes();
+    writeFile(u"vemtor-ny-1"_s, "half a file");
+    writeFile(u"vemtor-gammal-0"_s, "an old file");
     writeFile(u"VERUNDAH.vemtor-ny"_s, "half a file");
     writeFile(u"vemtor-sparar.vemtor-ny"_s, "1 VERUN");
     writeFile(u"VERUNDAR.vemtor-gammal"_s, "an old file");
     EXPECT_TRUE(platform::startupCheck());
     EXPECT_EQ(directoryBytes(), before);
     EXPECT_TRUE(recorder().messages.empty());
+
+    ASSERT_TRUE(QFile::rename(u"VERUNDAK"_s, u"VERUNDAK.vemtor-gammal"_s));
+    EXPECT_TRUE(platform::startupCheck());
+    EXPECT_EQ(directoryBytes(), before);
+    EXPECT_EQ(recorder().messages,
+              (std::vector<RecordedMessage>{
+                  {u"Filen VERUNDAK saknades och har lagts tillbaka från sin gamla kopia."_s, u"Information"_s, 0}}));
 }
 
-TEST(SaveSet, ALinkedFileIsReplacedAtItsTarget)
+// The order that makes a set whole: every new file and the journal on the disk, and the
+// directory's entries of them too, before the commit rename; then the replacements.
+TEST(SaveSet, TakesItsStepsInTheOrderThatKeepsTheSetWhole)
+{
+    writeEkbacken();
+    FaultyFileSystem fs;
+    ASSERT_TRUE(store::saveSet(newContents()).saved());
+    std::vector<QString> expected;
+    const auto writeWhole = [&expected](const QString &name) {
+        for (const char16_t *step : {u"create ", u"write ", u"flush ", u"close "})
+            expected.push_back(QString::fromUtf16(step) + name);
+    };
+    for (int i = 0; i < 4; ++i)
+        writeWhole(u"vemtor-ny-%1"_s.arg(i));
+    writeWhole(u"vemtor-sparar.vemtor-ny"_s);
+    expected.push_back(u"sync ."_s);
+    expected.push_back(u"rename vemtor-sparar.vemtor-ny vemtor-sparar"_s);
+    expected.push_back(u"sync ."_s);
+    for (int i = 0; i < 4; ++i) {
+        if (i < 3) // RAPPORT.TXT is new
+            expected.push_back(u"rename %1 vemtor-gammal-%2"_s.arg(kSet[i]).arg(i));
+        expected.push_back(u"rename vemtor-ny-%1 %2"_s.arg(i).arg(kSet[i]));
+    }
+    expected.push_back(u"sync ."_s);
+    expected.push_back(u"remove vemtor-sparar"_s);
+    for (int i = 0; i < 3; ++i)
+        expected.push_back(u"remove vemtor-gammal-%1"_s.arg(i));
+    EXPECT_EQ(fs.log, expected);
+}
+
+// elsewhere/VERUNDAR with the link VERUNDAR to it, and RAPPORT.TXT a link to elsewhere/RAPPORT.TXT.
+void writeLinkedFiles()
 {
     writeEkbacken();
     ASSERT_TRUE(QDir().mkdir(u"elsewhere"_s));
     ASSERT_TRUE(QFile::rename(u"VERUNDAR"_s, u"elsewhere/VERUNDAR"_s));
     ASSERT_TRUE(QFile::link(u"elsewhere/VERUNDAR"_s, u"VERUNDAR"_s));
-    ASSERT_TRUE(store::saveSet({{u"VERUNDAR"_s, "-1\r\n"}}).saved());
+    writeFile(u"elsewhere/RAPPORT.TXT"_s, "not a report");
+    ASSERT_TRUE(QFile::link(u"elsewhere/RAPPORT.TXT"_s, u"RAPPORT.TXT"_s));
+}
+
+// A data file's link is followed, its helper files beside the target; a report's link is
+// replaced itself, so a report never writes outside the folder.
+TEST(SaveSet, ADataFileFollowsItsLinkAndAReportReplacesItsLink)
+{
+    ASSERT_NO_FATAL_FAILURE(writeLinkedFiles());
+    FaultyFileSystem fs;
+    ASSERT_TRUE(store::saveSet({{u"VERUNDAR"_s, "-1\r\n"}, {u"RAPPORT.TXT"_s, "a report\r\n", store::FileKind::Plain}})
+                    .saved());
     EXPECT_TRUE(QFileInfo(u"VERUNDAR"_s).isSymLink());
     EXPECT_EQ(readFile(u"elsewhere/VERUNDAR"_s), QByteArray("-1\r\n"));
+    EXPECT_FALSE(QFileInfo(u"RAPPORT.TXT"_s).isSymLink());
+    EXPECT_EQ(readFile(u"RAPPORT.TXT"_s), QByteArray("a report\r\n"));
+    EXPECT_EQ(readFile(u"elsewhere/RAPPORT.TXT"_s), QByteArray("not a report"));
+    const QString target = QFileInfo(u"VERUNDAR"_s).symLinkTarget();
+    const QString elsewhere = QFileInfo(target).path();
+    for (const QString &step : {u"rename %1/vemtor-ny-0 %2"_s.arg(elsewhere, target), u"sync "_s + elsewhere})
+        EXPECT_NE(std::find(fs.log.begin(), fs.log.end(), step), fs.log.end()) << step.toStdString();
+}
+
+// A save killed before its commit point leaves its new file beside a linked file's target;
+// the next start removes it there too, with the helper files of earlier versions.
+TEST(SaveSet, TheStartRemovesHelperFilesBesideTheTargetOfALinkedFile)
+{
+    ASSERT_NO_FATAL_FAILURE(writeLinkedFiles());
+    const DirectoryBytes before = directoryBytes();
+    const QByteArray target = readFile(u"elsewhere/VERUNDAR"_s);
+    {
+        FaultyFileSystem fs;
+        fs.dieAt = 3; // the flush of the new file
+        EXPECT_THROW(store::saveSet({{u"VERUNDAR"_s, "-1\r\n"}}), SimulatedDeath);
+    }
+    ASSERT_TRUE(fileExists(u"elsewhere/vemtor-ny-0"_s));
+    writeFile(u"elsewhere/VERUNDAR.vemtor-ny"_s, "half a file");
+    EXPECT_TRUE(platform::startupCheck());
+    EXPECT_EQ(directoryBytes(), before);
+    EXPECT_EQ(QDir(u"elsewhere"_s).entryList(QDir::Files), (QStringList{u"RAPPORT.TXT"_s, u"VERUNDAR"_s}));
+    EXPECT_EQ(readFile(u"elsewhere/VERUNDAR"_s), target);
+    EXPECT_TRUE(recorder().messages.empty());
+}
+
+// The helper names do not grow with the file's: a name as long as the file system takes saves.
+TEST(SaveSet, SavesAFileWhoseNameIsAsLongAsTheFileSystemTakes)
+{
+    const QString longest(255, u'r');
+    ASSERT_TRUE(store::saveSet({{longest, "a report\r\n", store::FileKind::Plain}}).saved());
+    EXPECT_EQ(readFile(longest), QByteArray("a report\r\n"));
+    EXPECT_EQ(directoryBytes().size(), 1u);
+}
+
+// A data file whose line the loader would not read whole is not written, nor is any other
+// file of its set.
+TEST(SaveSet, RefusesADataFileTheLoaderWouldNotReadWholeBeforeWriting)
+{
+    writeEkbacken();
+    const DirectoryBytes before = directoryBytes();
+    const QByteArray tooLong = "0\r\n\"" + QByteArray(32766, 'x') + "\"\r\n";
+    FaultyFileSystem fs;
+    EXPECT_FALSE(platform::reportSave(store::saveSet({{u"VERUNDAR"_s, "0\r\n\"new\"\r\n"}, {u"VERUNDAH"_s, tooLong}})));
+    EXPECT_TRUE(fs.log.empty());
+    EXPECT_EQ(directoryBytes(), before);
+    EXPECT_EQ(recorder().messageTexts(), QStringList{u"Filen VERUNDAH kunde inte sparas. Ingenting har ändrats."_s});
+    EXPECT_TRUE(store::saveSet({{u"RAPPORT.TXT"_s, tooLong, store::FileKind::Plain}}).saved());
 }
 
 } // namespace
 
 namespace {
 
-// A journal naming a file that is neither in place nor waiting as a new file (removed by
-// hand, or lost by the disk): the save cannot be finished, and the old file kept beside it
-// is put back rather than removed.
-TEST(SaveSet, AJournalWhoseNewFileIsGoneIsUndoneNotFinished)
+// A save killed after its commit point, as this version leaves it and as earlier versions
+// (helper files named after their file) left it. Where the journal names a file that is
+// neither in place nor waiting as a new file (removed by hand, or lost by the disk), the save
+// cannot be finished, and the old file kept beside it is put back rather than removed.
+TEST(SaveSet, AJournalLeftByAKilledSaveIsFinishedOrUndone)
 {
-    writeEkbacken();
-    const DirectoryBytes before = directoryBytes();
-    ASSERT_TRUE(QFile::rename(u"VERUNDAR"_s, u"VERUNDAR.vemtor-gammal"_s));
-    writeFile(u"vemtor-sparar"_s, "1 VERUNDAR\n1 VERUNDAH\n");
-    writeFile(u"VERUNDAH.vemtor-ny"_s, "0\r\n\"new strokes\"\r\n");
-    EXPECT_TRUE(platform::startupCheck());
-    EXPECT_EQ(directoryBytes(), before);
-    EXPECT_EQ(recorder().messages,
-              (std::vector<RecordedMessage>{errorMessage(
-                  u"Sparandet av VERUNDAR och VERUNDAH avbröts innan det var klart. Det har nu ångrats, och "
-                  u"filerna är som före sparandet."_s)}));
+    struct Case
+    {
+        const char *journal;
+        QString oldRounds;
+        QString newStrokes;
+        QString newRounds; // empty: lost
+    };
+    const Case cases[] = {
+        {"2\n1 VERUNDAR\n1 VERUNDAH\n", u"vemtor-gammal-0"_s, u"vemtor-ny-1"_s, u"vemtor-ny-0"_s},
+        {"2\n1 VERUNDAR\n1 VERUNDAH\n", u"vemtor-gammal-0"_s, u"vemtor-ny-1"_s, {}},
+        {"1 VERUNDAR\n1 VERUNDAH\n", u"VERUNDAR.vemtor-gammal"_s, u"VERUNDAH.vemtor-ny"_s, u"VERUNDAR.vemtor-ny"_s},
+        {"1 VERUNDAR\n1 VERUNDAH\n", u"VERUNDAR.vemtor-gammal"_s, u"VERUNDAH.vemtor-ny"_s, {}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.journal + c.newRounds.toStdString());
+        ScopedDataDir dir;
+        writeEkbacken();
+        const DirectoryBytes before = directoryBytes();
+        DirectoryBytes saved = before;
+        saved[u"VERUNDAR"_s] = "0\r\n\"new rounds\"\r\n";
+        saved[u"VERUNDAH"_s] = "0\r\n\"new strokes\"\r\n";
+        ASSERT_TRUE(QFile::rename(u"VERUNDAR"_s, c.oldRounds));
+        writeFile(u"vemtor-sparar"_s, c.journal);
+        writeFile(c.newStrokes, saved[u"VERUNDAH"_s]);
+        if (!c.newRounds.isEmpty())
+            writeFile(c.newRounds, saved[u"VERUNDAR"_s]);
+        EXPECT_TRUE(platform::startupCheck());
+        const QString text = u"Sparandet av VERUNDAR och VERUNDAH avbröts innan det var klart. "_s;
+        if (c.newRounds.isEmpty()) {
+            EXPECT_EQ(directoryBytes(), before);
+            EXPECT_EQ(recorder().messages,
+                      (std::vector<RecordedMessage>{
+                          errorMessage(text + u"Det har nu ångrats, och filerna är som före sparandet."_s)}));
+        } else {
+            EXPECT_EQ(directoryBytes(), saved);
+            EXPECT_EQ(recorder().messages, (std::vector<RecordedMessage>{
+                                               {text + u"Det har nu gjorts klart."_s, u"Information"_s, 0}}));
+        }
+        recorder().clear();
+    }
 }
 
 } // namespace
@@ -179,9 +317,9 @@ TEST(SaveSet, AnUndoNeverPutsBackAnOldFileLeftByAnEarlierSave)
 {
     const auto prepare = [] {
         writeEkbacken();
-        writeFile(u"VERUNDAK.vemtor-gammal"_s, "0\r\n\"extended before the last save\"\r\n");
+        writeFile(u"vemtor-gammal-2"_s, "0\r\n\"extended before the last save\"\r\n");
     };
-    const QString failingStep = u"rename VERUNDAH.vemtor-ny VERUNDAH"_s;
+    const QString failingStep = u"rename vemtor-ny-1 VERUNDAH"_s;
     int step = 0;
     {
         ScopedDataDir counting;
@@ -193,7 +331,7 @@ TEST(SaveSet, AnUndoNeverPutsBackAnOldFileLeftByAnEarlierSave)
     }
     prepare();
     DirectoryBytes before = directoryBytes();
-    before.erase(u"VERUNDAK.vemtor-gammal"_s);
+    before.erase(u"vemtor-gammal-2"_s);
     {
         FaultyFileSystem fs;
         fs.failing = {step};

@@ -232,11 +232,7 @@ TEST(Startup, CreationIsWholeWhereverItFailsOrStops)
                                                        u"rename vemtor-sparar.vemtor-ny vemtor-sparar"_s) -
                                              walk.actions.begin()) + 1;
                       const bool madeBeforeTheFault = walk.step > done;
-                      const QString path = walk.action.section(u' ', 1, 1);
-                      const auto named = std::find_if(set.begin(), set.end(), [&path](const QString &name) {
-                          return path == name || path.startsWith(name + u'.');
-                      });
-                      const QString failed = named == set.end() ? set.first() : *named;
+                      const QString failed = fileOfStep(walk.action, set);
                       std::vector<RecordedMessage> told{roundFirst(u"VERUNDAK"_s)};
                       if (!died && madeBeforeTheFault)
                           told = success;
@@ -260,6 +256,30 @@ TEST(Startup, CreationIsWholeWhereverItFailsOrStops)
                               toldAtStart << message.text;
                       EXPECT_EQ(recorder().messageTexts(), toldAtStart);
                   });
+}
+
+} // namespace
+
+namespace {
+
+// A second copy on a folder that a copy holds says so and goes no further; a copy on another
+// folder starts.
+TEST(Startup, ASecondCopyOnTheSameFolderOnlyTells)
+{
+    store::FolderLock first;
+    ASSERT_TRUE(platform::holdDataFolder(first));
+    EXPECT_TRUE(recorder().messages.empty());
+    store::FolderLock second;
+    EXPECT_FALSE(platform::holdDataFolder(second));
+    EXPECT_EQ(recorder().messages,
+              (std::vector<RecordedMessage>{
+                  {u"VEMTOR är redan igång med filerna i den här mappen."_s, u"INFORMATION"_s, 48}}));
+
+    recorder().clear();
+    ScopedDataDir otherFolder;
+    store::FolderLock elsewhere;
+    EXPECT_TRUE(platform::holdDataFolder(elsewhere));
+    EXPECT_TRUE(recorder().messages.empty());
 }
 
 } // namespace

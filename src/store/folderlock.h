@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QLockFile>
+#include <QString>
+
+// One copy of the program per data folder: a copy holds the folder for its whole run, so no
+// other copy takes its live save for an interrupted one or saves over what it saves.
+namespace store {
+
+// The lock file in the data folder, beside the data files; no save or sweep touches it.
+inline constexpr char16_t kFolderLockName[] = u"vemtor-igang";
+
+class FolderLock
+{
+public:
+    enum class Taken { Held, HeldByAnotherCopy, NotPossible };
+
+    explicit FolderLock(const QString &directory = QStringLiteral("."));
+    // Takes the folder; a lock left by a copy that ended without giving it back (killed) is
+    // taken over. NotPossible: the folder takes no lock file (it cannot be written to).
+    Taken take();
+
+private:
+    QLockFile m_file;
+};
+
+} // namespace store

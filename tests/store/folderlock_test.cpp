@@ -1,0 +1,60 @@
+#include "store/folderlock.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+using Taken = store::FolderLock::Taken;
+
+TEST(FolderLock, OneHolderPerFolderAndAnotherFolderIsFree)
+{
+    QTemporaryDir one;
+    QTemporaryDir other;
+    store::FolderLock first(one.path());
+    ASSERT_EQ(first.take(), Taken::Held);
+    store::FolderLock second(one.path());
+    EXPECT_EQ(second.take(), Taken::HeldByAnotherCopy);
+    store::FolderLock elsewhere(other.path());
+    EXPECT_EQ(elsewhere.take(), Taken::Held);
+}
+
+// Another process holds the folder until it is killed; the lock it leaves does not block.
+TEST(FolderLock, AnotherProcessHoldsTheFolderUntilItIsKilled)
+{
+    QTemporaryDir folder;
+    int held[2];
+    int never[2];
+    ASSERT_EQ(::pipe(held), 0);
+    ASSERT_EQ(::pipe(never), 0);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        store::FolderLock lock(folder.path());
+        const char taken = lock.take() == Taken::Held ? 'y' : 'n';
+        [[maybe_unused]] const ssize_t told = ::write(held[1], &taken, 1);
+        char wait;
+        [[maybe_unused]] const ssize_t read = ::read(never[0], &wait, 1); // until killed
+        ::_exit(0);
+    }
+    char taken = 0;
+    ASSERT_EQ(::read(held[0], &taken, 1), 1);
+    ASSERT_EQ(taken, 'y');
+    store::FolderLock mine(folder.path());
+    EXPECT_EQ(mine.take(), Taken::HeldByAnotherCopy);
+
+    ASSERT_EQ(::kill(child, SIGKILL), 0);
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_EQ(mine.take(), Taken::Held);
+    for (const int fd : {held[0], held[1], never[0], never[1]})
+        ::close(fd);
+}
+
+} // namespace
