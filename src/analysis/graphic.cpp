@@ -135,7 +135,8 @@ std::optional<GraphCourse> findGraphCourse(const store::Tables &tables, const QS
     if (!row)
         return std::nullopt;
     const store::Pars pars = store::parsOf(tables, *row);
-    return GraphCourse{*row, store::holesOf(tables.bantabell[*row][1]), std::accumulate(pars.begin(), pars.end(), 0.0)};
+    return GraphCourse{*row, store::holesOf(tables.bantabell[*row][1]),
+                       std::accumulate(pars.begin(), pars.end(), 0.0)};
 }
 
 TotalsGraph drawTotalsGraph(const store::Tables &tables, const GraphCourse &course,

@@ -101,8 +101,7 @@ std::vector<int> roundsOfCourse(const store::Tables &tables, const QString &cour
     return rows;
 }
 
-BestWorst bestAndWorst(const store::Tables &tables, const std::vector<int> &rounds,
-                       QStringView decimalPoint)
+BestWorst bestAndWorst(const store::Tables &tables, const std::vector<int> &rounds, QStringView decimalPoint)
 {
     BestWorst result;
     // A course without rounds has nothing to show.

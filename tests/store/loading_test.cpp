@@ -156,18 +156,20 @@ TEST(Loading, AccessorsShowWhatAFreshLoadOfTheSameFilesShows)
     const struct
     {
         const char *what;
+        std::array<int, 4> held;           // courses, rounds, strokes, extended
         QMap<QString, QByteArray> changed; // an empty text: the file is removed
-        int courses, rounds, strokes, extended;
     } cases[] = {
         {"stroke and extended files one record shorter",
-         {{u"VERUNDAH"_s, oneStroke}, {u"VERUNDAK"_s, oneExtended}}, 1, 2, 1, 1},
-        {"stroke file missing", {{u"VERUNDAH"_s, {}}}, 1, 2, 0, 0},
-        {"extended file emptied", {{u"VERUNDAK"_s, kEmpty}}, 1, 2, 2, 0},
-        {"round file one record shorter", {{u"VERUNDAR"_s, oneRound}}, 1, 1, 2, 2},
-        {"round file emptied: nothing after it is read", {{u"VERUNDAR"_s, kEmpty}}, 1, 0, 0, 0},
+         {1, 2, 1, 1},
+         {{u"VERUNDAH"_s, oneStroke}, {u"VERUNDAK"_s, oneExtended}}},
+        {"stroke file missing", {1, 2, 0, 0}, {{u"VERUNDAH"_s, {}}}},
+        {"extended file emptied", {1, 2, 2, 0}, {{u"VERUNDAK"_s, kEmpty}}},
+        {"round file one record shorter", {1, 1, 2, 2}, {{u"VERUNDAR"_s, oneRound}}},
+        {"round file emptied: nothing after it is read", {1, 0, 0, 0}, {{u"VERUNDAR"_s, kEmpty}}},
         {"stroke file cut inside its second record",
-         {{u"VERUNDAH"_s, withoutLastLines(twoRoundFiles().value(u"VERUNDAH"_s), 1)}}, 1, 2, 1, 2},
-        {"course file missing", {{u"VEMTORBF"_s, {}}}, 0, 0, 0, 0},
+         {1, 2, 1, 2},
+         {{u"VERUNDAH"_s, withoutLastLines(twoRoundFiles().value(u"VERUNDAH"_s), 1)}}},
+        {"course file missing", {0, 0, 0, 0}, {{u"VEMTORBF"_s, {}}}},
     };
     const LoadPlan showing{.courses = WhenEmpty::Silent,
                            .rounds = WhenEmpty::MessageStop,
@@ -196,7 +198,7 @@ TEST(Loading, AccessorsShowWhatAFreshLoadOfTheSameFilesShows)
 
         EXPECT_EQ((std::array{store::heldCourses(reloaded), store::heldRounds(reloaded),
                               store::heldStrokes(reloaded), store::heldExtended(reloaded)}),
-                  (std::array{c.courses, c.rounds, c.strokes, c.extended}));
+                  c.held);
         for (int row = -1; row <= 2; ++row) {
             SCOPED_TRACE(row);
             EXPECT_EQ(store::courseOf(reloaded, row), store::courseOf(fresh, row));
@@ -204,8 +206,8 @@ TEST(Loading, AccessorsShowWhatAFreshLoadOfTheSameFilesShows)
             EXPECT_EQ(store::strokesOf(reloaded, row), store::strokesOf(fresh, row));
             EXPECT_EQ(store::extendedOf(reloaded, row), store::extendedOf(fresh, row));
         }
-        EXPECT_EQ(store::strokesOf(reloaded, c.strokes), store::StrokeRow{});
-        EXPECT_TRUE(store::extendedOf(reloaded, c.extended).isEmpty());
+        EXPECT_EQ(store::strokesOf(reloaded, c.held[2]), store::StrokeRow{});
+        EXPECT_TRUE(store::extendedOf(reloaded, c.held[3]).isEmpty());
     }
 }
 
