@@ -57,12 +57,14 @@ void VEGRAFIK::VEGRAFIK_Form_Paint()
         m_courseListFilled = true;
     }
     // With no round there is no latest handicap to preset from.
-    const int rounds = store::recordCount(tables.sistaRounds);
+    const int rounds = store::heldRounds(tables);
     if (rounds == 0)
         return;
-    const int preset = analysis::handicapFromPreset(tables.rundtabell[rounds - 1][store::kHcpEfter]);
+    QScrollBar *from = m_controls.bar(HScroll1);
+    const int preset = analysis::handicapFromPreset(tables.rundtabell[rounds - 1][store::kHcpEfter],
+                                                    from->minimum(), from->maximum());
     m_controls.label(Hcpfrom)->setText(store::numberText(preset));
-    m_controls.bar(HScroll1)->setValue(preset);
+    from->setValue(preset);
     m_controls.label(Hcptom)->setText(u"54"_s);
     m_controls.bar(HScroll2)->setValue(54);
 }

@@ -82,6 +82,8 @@ void VEHCPGRA::VEHCPGRA_Form_Paint()
     m_controls.label(Hcpf)->setText(store::numberText(presets->lower));
     m_controls.label(arfran)->setText(store::numberText(presets->firstYear));
     m_controls.label(artom)->setText(store::numberText(presets->lastYear));
+    // A graph drawn for other ranges would no longer match the bars beside it.
+    m_controls.surface(Surface)->edit().clear();
 }
 
 void VEHCPGRA::VEHCPGRA_HScroll1_Change()

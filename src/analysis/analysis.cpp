@@ -20,10 +20,8 @@ Course courseNamed(const store::Tables &tables, const QString &name)
     const std::optional<int> row = store::lastCourseNamed(tables, name);
     if (!row)
         return course;
-    const store::CourseRow &found = tables.bantabell[*row];
-    course.holes = store::holesOf(found[1]);
-    for (int h = 1; h <= course.holes; ++h)
-        course.pars[h - 1] = store::numericValue(found[store::parCell(h)]);
+    course.holes = store::holesOf(tables.bantabell[*row][1]);
+    course.pars = store::parsOf(tables, *row);
     return course;
 }
 
@@ -100,13 +98,9 @@ Analysis analyse(const store::Tables &tables, const DateChoice &choice)
     const Course course = courseNamed(tables, choice.course);
     HoleTally tally;
     ExtendedCounts counts;
-    static const store::StrokeRow noStrokes{};
     for (int row : selection.rows) {
-        const bool hasStrokes = row < int(tables.slagtabell.size());
-        tallyHoles(tally, hasStrokes ? tables.slagtabell[row] : noStrokes, course);
-        const bool hasExtended = row < int(tables.utokad_tabell.size());
-        countRound(counts, hasExtended ? QStringView(tables.utokad_tabell[row]) : QStringView(), course.pars,
-                   course.holes);
+        tallyHoles(tally, store::strokesOf(tables, row), course);
+        countRound(counts, store::extendedOf(tables, row), course.pars, course.holes);
     }
 
     const int taken = int(selection.rows.size());

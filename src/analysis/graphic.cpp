@@ -3,6 +3,7 @@
 #include "store/numbers.h"
 
 #include <cmath>
+#include <numeric>
 
 namespace analysis {
 
@@ -59,18 +60,11 @@ void drawScale(DisplayList &list, double par, double base)
     }
 }
 
-// The round's stroke row; a round the stroke file did not reach (the file is missing or
-// shorter) has empty cells, which count 0.
-const store::StrokeRow &strokesOf(const store::Tables &tables, int row)
-{
-    static const store::StrokeRow noStrokes{};
-    return row < int(tables.slagtabell.size()) ? tables.slagtabell[row] : noStrokes;
-}
-
 double roundTotal(const store::Tables &tables, int row)
 {
     const int holes = store::holesOf(tables.rundtabell[row][store::kAntalHal]);
-    const store::StrokeRow &strokes = strokesOf(tables, row);
+    // A round the stroke file did not reach (it is missing or shorter) counts no strokes.
+    const store::StrokeRow &strokes = store::strokesOf(tables, row);
     double total = 0;
     for (int h = 0; h < holes; ++h)
         total += store::numericValue(strokes[h].text);
@@ -140,11 +134,9 @@ std::optional<GraphCourse> findGraphCourse(const store::Tables &tables, const QS
     const std::optional<int> row = store::lastCourseNamed(tables, name);
     if (!row)
         return std::nullopt;
-    const store::CourseRow &course = tables.bantabell[*row];
-    GraphCourse found{*row, store::holesOf(course[1]), 0};
-    for (int h = 1; h <= found.holes; ++h)
-        found.par += store::numericValue(course[store::parCell(h)]);
-    return found;
+    const store::Pars pars = store::parsOf(tables, *row);
+    return GraphCourse{*row, store::holesOf(tables.bantabell[*row][1]),
+                       std::accumulate(pars.begin(), pars.end(), 0.0)};
 }
 
 TotalsGraph drawTotalsGraph(const store::Tables &tables, const GraphCourse &course,
@@ -182,10 +174,10 @@ QString drawHoleGraph(const store::Tables &tables, const GraphCourse &course, st
     double total = 0;
     if (!round)
         return store::numberText(total);
-    const store::CourseRow &pars = tables.bantabell[course.row];
-    const store::StrokeRow &strokes = strokesOf(tables, *round);
+    const store::Pars pars = store::parsOf(tables, course.row);
+    const store::StrokeRow &strokes = store::strokesOf(tables, *round);
     for (int h = 1; h <= course.holes; ++h) {
-        const double par = store::numericValue(pars[store::parCell(h)]);
+        const double par = pars[h - 1];
         const double played = store::numericValue(strokes[h - 1].text);
         total += played;
         drawHole(list, kHoleWidth * h, par, played);
@@ -193,9 +185,9 @@ QString drawHoleGraph(const store::Tables &tables, const GraphCourse &course, st
     return store::numberText(total);
 }
 
-int handicapFromPreset(const QString &hcpEfter)
+int handicapFromPreset(const QString &hcpEfter, int low, int high)
 {
-    return int(std::floor(store::numericValue(hcpEfter) + 0.5)) - 1;
+    return store::clampedWhole(store::numericValue(hcpEfter) + 0.5, low + 1, high + 1) - 1;
 }
 
 } // namespace analysis

@@ -51,7 +51,7 @@ QString drawHoleGraph(const store::Tables &tables, const GraphCourse &course, st
                       platform::DisplayList &list);
 
 // The preset of the lower handicap bar: hcp_efter rounded half up to a whole number,
-// minus 1 (12.4 gives 11, 0.0 gives -1).
-int handicapFromPreset(const QString &hcpEfter);
+// minus 1 (12.4 gives 11, 0.0 gives -1), held within the bar's range low..high.
+int handicapFromPreset(const QString &hcpEfter, int low, int high);
 
 } // namespace analysis

@@ -136,12 +136,10 @@ void TABORT::showBarValue(Control bar, Control label)
     m_controls.label(label)->setText(store::numberText(m_controls.bar(bar)->value()));
 }
 
-// A row the table has never held shows the empty name, as an emptied row does.
+// A row past the courses of the file shows the empty name.
 void TABORT::showCourseOfRow(int row)
 {
-    const auto &courses = m_state.tables.bantabell;
-    m_controls.label(RG21)->setText(std::size_t(row) < courses.size() ? courses[std::size_t(row)][0]
-                                                                      : QString());
+    m_controls.label(RG21)->setText(store::courseOf(m_state.tables, row)[0]);
 }
 
 // No confirmation and no message on success: the window closes after every press.

@@ -6,7 +6,6 @@
 #include "store/writing.h"
 
 #include <algorithm>
-#include <cassert>
 
 namespace maintenance {
 
@@ -17,7 +16,7 @@ constexpr qsizetype kShortDate = 8; // 04-08-24, a year of the 1900s
 
 int wholeYear(double year)
 {
-    return int(store::wholePart(year));
+    return store::clampedWhole(year);
 }
 
 // The three round files with the rounds `keep` accepts, in file order. Every file skips the
@@ -27,9 +26,8 @@ std::optional<std::vector<store::FileContent>> keptRoundFiles(const store::Table
 {
     if (!store::roundFilesAgree(tables))
         return std::nullopt;
-    const int count = store::recordCount(tables.sistaRounds);
-    assert(std::size_t(count) <= tables.rundtabell.size() && std::size_t(count) <= tables.slagtabell.size() &&
-           std::size_t(count) <= tables.utokad_tabell.size());
+    // The three files held the same number of rounds, so each table holds all of them.
+    const int count = store::heldRounds(tables);
     std::vector<int> kept;
     kept.reserve(std::size_t(count));
     for (int r = 0; r < count; ++r)
@@ -48,7 +46,7 @@ std::optional<std::vector<store::FileContent>> keptRoundFiles(const store::Table
 std::optional<int> earliestYear(const store::Tables &tables)
 {
     int earliest = kLastYear;
-    const int count = store::recordCount(tables.sistaRounds);
+    const int count = store::heldRounds(tables);
     for (std::size_t r = 0; r < std::size_t(count); ++r) {
         const QString &datum = tables.rundtabell[r][store::kDatum];
         int year = 0;
@@ -89,10 +87,9 @@ std::optional<std::vector<store::FileContent>> deleteCourse(const store::Tables 
         keptRoundFiles(tables, [&](const store::RoundRow &round) { return round[store::kBannamn] != name; });
     if (!files)
         return std::nullopt;
-    const int count = store::recordCount(tables.sistaCourses);
+    const int count = store::heldCourses(tables);
     std::vector<store::CourseRow> kept;
     kept.reserve(std::size_t(count));
-    assert(std::size_t(count) <= tables.bantabell.size());
     for (std::size_t r = 0; r < std::size_t(count); ++r)
         if (tables.bantabell[r][0] != name)
             kept.push_back(tables.bantabell[r]);

@@ -1,7 +1,5 @@
 #include "maintenance/holeclass.h"
 
-#include "store/numbers.h"
-
 #include <cmath>
 
 namespace report {
@@ -23,14 +21,6 @@ std::optional<HoleClass> holeClass(double strokes, double par)
 int talliedHoles(int roundHoles)
 {
     return roundHoles == store::kMaxHoles ? store::kMaxHoles : 9;
-}
-
-PerHole coursePars(const store::CourseRow &course)
-{
-    PerHole pars{};
-    for (int hole = 1; hole <= store::kMaxHoles; ++hole)
-        pars[hole - 1] = store::numericValue(course[store::parCell(hole)]);
-    return pars;
 }
 
 void tallyRound(HoleTally &tally, int roundHoles, const PerHole &strokes, const PerHole &pars)

@@ -37,9 +37,6 @@ struct HoleTally
 // course's own hole count is not consulted; the course row only gives the pars.
 int talliedHoles(int roundHoles);
 
-// The numbers of a course row's par cells, hole 1 first.
-PerHole coursePars(const store::CourseRow &course);
-
 // Adds one round to the tally: its strokes per hole (as numbers) against the course's pars.
 void tallyRound(HoleTally &tally, int roundHoles, const PerHole &strokes, const PerHole &pars);
 

@@ -52,7 +52,7 @@ QString roundLine(const store::RoundRow &round, double strokes)
 namespace {
 
 // The strokes of the holes that the round's sum or its tally reads.
-PerHole strokesOf(const store::StrokeRow &row, int roundHoles)
+PerHole strokeNumbers(const store::StrokeRow &row, int roundHoles)
 {
     PerHole strokes{};
     const int read = std::max(roundHoles, talliedHoles(roundHoles));
@@ -76,9 +76,8 @@ Report makeReport(const store::Tables &tables, const ReportQuery &query, const P
 {
     Report report;
     report.tally.pars = parsBefore;
-    const PerHole pars = coursePars(tables.bantabell.at(query.courseRow));
+    const PerHole pars = store::parsOf(tables, query.courseRow);
     const int rounds = store::heldRounds(tables);
-    const store::StrokeRow noStrokes;
     double totalStrokes = 0;
     for (int row = 0; row < rounds; ++row) {
         const store::RoundRow &round = tables.rundtabell[row];
@@ -88,10 +87,8 @@ Report makeReport(const store::Tables &tables, const ReportQuery &query, const P
         if (year < query.fromYear || year > query.toYear)
             continue;
         // A round past the end of a shorter stroke file has no strokes.
-        const store::StrokeRow &strokeRow =
-            row < int(tables.slagtabell.size()) ? tables.slagtabell[row] : noStrokes;
         const int holes = store::holesOf(round[store::kAntalHal]);
-        const PerHole strokes = strokesOf(strokeRow, holes);
+        const PerHole strokes = strokeNumbers(store::strokesOf(tables, row), holes);
         const double roundStrokes = std::accumulate(strokes.begin(), strokes.begin() + holes, 0.0);
         totalStrokes += roundStrokes;
         report.lastRoundHoles = holes;

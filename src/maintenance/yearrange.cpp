@@ -1,6 +1,7 @@
 #include "maintenance/yearrange.h"
 
 #include "store/dates.h"
+#include "store/numbers.h"
 
 #include <optional>
 
@@ -22,7 +23,7 @@ YearSpan yearReset(ReportCounters &counters, const store::Tables &tables, const 
         const store::RoundRow &round = tables.rundtabell[row];
         if (round[store::kBannamn] != course)
             continue;
-        const int year = int(store::readDate(round[store::kDatum]).year);
+        const int year = store::clampedWhole(store::readDate(round[store::kDatum]).year);
         if (!found)
             found = YearSpan{year, year};
         found->last = year;

@@ -1,6 +1,7 @@
 #include "platform/surface.h"
 
 #include "platform/geometry.h"
+#include "store/numbers.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -11,9 +12,13 @@ namespace platform {
 
 namespace {
 
+// A graph drawn from a file's numbers may reach far off the surface, or to infinity: its
+// pixels are held where the painter still works with them.
+constexpr int kFarPixels = 1 << 20;
+
 int px(double twips)
 {
-    return static_cast<int>(std::lround(twips / 15.0));
+    return store::clampedWhole(std::round(twips / 15.0), -kFarPixels, kFarPixels);
 }
 
 QPoint at(double x, double y)

@@ -16,8 +16,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-#include <algorithm>
-
 using namespace Qt::StringLiterals;
 using namespace regbana;
 
@@ -39,8 +37,7 @@ constexpr HoleValue kHoleValues[] = {
 // A cell's number as a bar value; a value outside the bar's range goes to its nearest end.
 int barValueOf(const QScrollBar *bar, const QString &text)
 {
-    const double value = store::wholePart(store::numericValue(text));
-    return static_cast<int>(std::clamp(value, double(bar->minimum()), double(bar->maximum())));
+    return store::clampedWhole(store::numericValue(text), bar->minimum(), bar->maximum());
 }
 
 } // namespace

@@ -137,8 +137,8 @@ void REGRUNDA::setValueDefaults(bool roundsRead)
 {
     // Handicaps and slope come from the latest round, the last of the date-sorted file.
     const store::Tables &tables = m_state.tables;
-    const int rounds = roundsRead ? store::recordCount(tables.sistaRounds) : 0;
-    const bool latest = rounds > 0 && size_t(rounds) <= tables.rundtabell.size();
+    const int rounds = roundsRead ? store::heldRounds(tables) : 0;
+    const bool latest = rounds > 0;
     const store::RoundRow none{};
     const store::RoundRow &last = latest ? tables.rundtabell[rounds - 1] : none;
     const registration::HandicapParts after = registration::handicapParts(last[store::kHcpEfter]);

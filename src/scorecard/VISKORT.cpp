@@ -237,5 +237,5 @@ QString VISKORT::text(Control single) const
 
 int VISKORT::lastRound() const
 {
-    return store::recordCount(m_state.tables.sistaRounds) - 1;
+    return store::heldRounds(m_state.tables) - 1;
 }

@@ -20,19 +20,6 @@ double value(QStringView text)
     return store::numericValue(text);
 }
 
-const store::CourseRow &courseRowOf(const store::Tables &tables, int courseRow)
-{
-    static const store::CourseRow kNoCourse{};
-    return courseRow >= 0 && courseRow < int(tables.bantabell.size()) ? tables.bantabell[courseRow]
-                                                                      : kNoCourse;
-}
-
-const store::StrokeRow &strokeRowOf(const std::vector<store::StrokeRow> &slagtabell, int row)
-{
-    static const store::StrokeRow kNoStrokes{};
-    return row >= 0 && row < int(slagtabell.size()) ? slagtabell[row] : kNoStrokes;
-}
-
 // A "Min" or "Max" cell while the rounds are scanned: its caption and the caption's value.
 struct Cell
 {
@@ -65,19 +52,19 @@ void showLoneRound(const store::StrokeRow &strokes, std::array<Cell, store::kMax
 }
 
 // Each round paired with the next: a cell takes the text of the round whose value beats it.
-void scanPairs(const std::vector<store::StrokeRow> &slagtabell, const std::vector<int> &rounds,
+void scanPairs(const store::Tables &tables, const std::vector<int> &rounds,
                std::array<Cell, store::kMaxHoles> &fewest, std::array<Cell, store::kMaxHoles> &most)
 {
     // Each round's values are read once, though it takes part in two pairs.
     std::vector<std::array<double, store::kMaxHoles>> values(rounds.size());
     for (std::size_t k = 0; k < rounds.size(); ++k) {
-        const store::StrokeRow &strokes = strokeRowOf(slagtabell, rounds[k]);
+        const store::StrokeRow &strokes = store::strokesOf(tables, rounds[k]);
         for (int hole = 0; hole < store::kMaxHoles; ++hole)
             values[k][hole] = value(strokes[hole].text);
     }
     for (std::size_t k = 0; k + 1 < rounds.size(); ++k) {
-        const store::StrokeRow &r = strokeRowOf(slagtabell, rounds[k]);
-        const store::StrokeRow &n = strokeRowOf(slagtabell, rounds[k + 1]);
+        const store::StrokeRow &r = store::strokesOf(tables, rounds[k]);
+        const store::StrokeRow &n = store::strokesOf(tables, rounds[k + 1]);
         for (int hole = 0; hole < store::kMaxHoles; ++hole) {
             const double a = values[k][hole];
             const double b = values[k + 1][hole];
@@ -114,8 +101,7 @@ std::vector<int> roundsOfCourse(const store::Tables &tables, const QString &cour
     return rows;
 }
 
-BestWorst bestAndWorst(const std::vector<store::StrokeRow> &slagtabell, const std::vector<int> &rounds,
-                       QStringView decimalPoint)
+BestWorst bestAndWorst(const store::Tables &tables, const std::vector<int> &rounds, QStringView decimalPoint)
 {
     BestWorst result;
     // A course without rounds has nothing to show.
@@ -127,9 +113,9 @@ BestWorst bestAndWorst(const std::vector<store::StrokeRow> &slagtabell, const st
     fewest.fill({u"100"_s, 100});
     most.fill({u"-100"_s, -100});
     if (rounds.size() == 1)
-        showLoneRound(strokeRowOf(slagtabell, rounds.front()), fewest, most, decimalPoint);
+        showLoneRound(store::strokesOf(tables, rounds.front()), fewest, most, decimalPoint);
     else
-        scanPairs(slagtabell, rounds, fewest, most);
+        scanPairs(tables, rounds, fewest, most);
 
     const Sums low = sumsOf(fewest);
     const Sums high = sumsOf(most);
@@ -165,7 +151,7 @@ CourseCard courseCard(const store::Tables &tables, int courseRow, const QString 
                       QStringView decimalPoint)
 {
     CourseCard card;
-    const store::CourseRow &course = courseRowOf(tables, courseRow);
+    const store::CourseRow &course = store::courseOf(tables, courseRow);
     double metres = 0;
     double pars = 0;
     for (int hole = 1; hole <= store::kMaxHoles; ++hole) {
@@ -179,7 +165,7 @@ CourseCard courseCard(const store::Tables &tables, int courseRow, const QString 
     card.totalPar = cardNumber(pars, decimalPoint);
 
     const std::vector<int> rounds = roundsOfCourse(tables, courseName, lastRow);
-    card.bestWorst = bestAndWorst(tables.slagtabell, rounds, decimalPoint);
+    card.bestWorst = bestAndWorst(tables, rounds, decimalPoint);
     // Over all years the second-nine sums are blanked when they come to 0.
     for (QString *sum : {&card.bestWorst.mostBack, &card.bestWorst.fewestBack})
         if (value(*sum) == 0)
@@ -251,11 +237,11 @@ RoundCard roundCard(const store::Tables &tables, int courseRow, const QString &c
     const double year = yearOf(round);
     std::vector<int> sameYear = roundsOfCourse(tables, courseName, lastRow);
     std::erase_if(sameYear, [&](int r) { return yearOf(tables.rundtabell[r]) != year; });
-    card.bestWorst = bestAndWorst(tables.slagtabell, sameYear, decimalPoint);
+    card.bestWorst = bestAndWorst(tables, sameYear, decimalPoint);
 
     const double slopeHcp = value(round[store::kSlopeHcp]);
     const int holes = store::holesOf(round[store::kAntalHal]);
-    fillHoles(card, courseRowOf(tables, courseRow), strokeRowOf(tables.slagtabell, row), holes, slopeHcp,
+    fillHoles(card, store::courseOf(tables, courseRow), store::strokesOf(tables, row), holes, slopeHcp,
               decimalPoint);
 
     card.note = round[store::kRundinfo];
@@ -264,8 +250,7 @@ RoundCard roundCard(const store::Tables &tables, int courseRow, const QString &c
     card.slopeHcp = cardNumber(slopeHcp, decimalPoint);
     card.playType = store::playTypeWord(round[store::kSpeltyp]);
 
-    const QString utokadRad = row < int(tables.utokad_tabell.size()) ? tables.utokad_tabell[row] : QString();
-    card.extended = extendedCard(utokadRad, holes);
+    card.extended = extendedCard(store::extendedOf(tables, row), holes);
     return card;
 }
 

@@ -39,8 +39,7 @@ struct BestWorst
 // next one and a cell takes the stroke text of the smaller (larger) value; a lone round
 // shows its values as number texts; no round leaves every cell and sum empty. Holes 10-18
 // of both columns are emptied when the fewest strokes of hole 10 count 0.
-BestWorst bestAndWorst(const std::vector<store::StrokeRow> &slagtabell, const std::vector<int> &rounds,
-                       QStringView decimalPoint);
+BestWorst bestAndWorst(const store::Tables &tables, const std::vector<int> &rounds, QStringView decimalPoint);
 
 // Strokes a hole receives from the slope handicap, rounded half up to a whole number R:
 // every hole gets the whole eighteens of R (at most three), and the holes whose stroke

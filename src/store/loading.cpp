@@ -99,6 +99,9 @@ LoadStatus readRounds(const QByteArray &bytes, Tables &tables)
 LoadStatus readStrokes(const QByteArray &bytes, Tables &tables)
 {
     growTo(tables.slagtabell, kMaxRounds);
+    // A round row past what the round file held is empty, whatever an earlier load left.
+    const int rounds = heldRounds(tables);
+    static const QString kNoRound;
     ItemReader reader(bytes);
     return readRecords(reader, tables.sistaStrokes, tables.slagtabell, [&](int r) {
         // A stroke record takes its length from the round at its place: with no round row
@@ -107,7 +110,7 @@ LoadStatus readStrokes(const QByteArray &bytes, Tables &tables)
         const std::size_t row = std::size_t(r);
         if (row >= tables.rundtabell.size())
             return false;
-        const QString &antalHal = tables.rundtabell[row][kAntalHal];
+        const QString &antalHal = r < rounds ? tables.rundtabell[row][kAntalHal] : kNoRound;
         if (tooManyHoles(antalHal))
             return false;
         const int holes = holesOf(antalHal);
@@ -139,6 +142,13 @@ WhenEmpty planFor(const LoadPlan &plan, DataFile file)
     return plans[int(file)];
 }
 
+Held &sistaOf(Tables &tables, DataFile file)
+{
+    Held *const counts[] = {&tables.sistaCourses, &tables.sistaRounds, &tables.sistaStrokes,
+                            &tables.sistaExtended};
+    return *counts[int(file)];
+}
+
 LoadStatus readFile(DataFile file, const QByteArray &bytes, Tables &tables, int courseRows)
 {
     switch (file) {
@@ -158,6 +168,10 @@ LoadStatus readFile(DataFile file, const QByteArray &bytes, Tables &tables, int 
 
 LoadResult load(Tables &tables, const LoadPlan &plan, const FileSource &source)
 {
+    // A file that turns out missing, or is not reached, holds no record now.
+    for (const DataFile file : kAllFiles)
+        if (planFor(plan, file) != WhenEmpty::NotLoaded)
+            sistaOf(tables, file) = Held{};
     LoadResult result;
     const auto note = [&](DataFile file, LoadStatus status, bool tell) {
         result.files.push_back({file, status});

@@ -92,7 +92,7 @@ LoadResult load(Tables &tables, const LoadPlan &plan, const FileSource &source =
 // whole stay, and the stored sista_index counts only those.
 LoadStatus readCourses(const QByteArray &bytes, Tables &tables, int courseRows);
 LoadStatus readRounds(const QByteArray &bytes, Tables &tables);
-LoadStatus readStrokes(const QByteArray &bytes, Tables &tables); // needs rundtabell
+LoadStatus readStrokes(const QByteArray &bytes, Tables &tables); // after readRounds
 LoadStatus readExtended(const QByteArray &bytes, Tables &tables);
 
 // banlista: the course names of rows 0 .. k-1, k being the lowest row of the first

@@ -78,7 +78,8 @@ double wholePart(double x)
 
 int clampedWhole(double value, int low, int high)
 {
-    return static_cast<int>(std::clamp(wholePart(value), double(low), double(high)));
+    const double whole = std::isnan(value) ? 0 : wholePart(value);
+    return static_cast<int>(std::clamp(whole, double(low), double(high)));
 }
 
 double roundOneDecimal(double x)

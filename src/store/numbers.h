@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <limits>
+
 // Numbers read from texts and numbers written as texts, the same way in every window.
 namespace store {
 
@@ -12,8 +14,11 @@ double numericValue(QStringView text);
 
 // Int(): the largest whole number not above x.
 double wholePart(double x);
-// Int(value) held within low..high; clamps before converting, so no text can overflow an int.
-int clampedWhole(double value, int low, int high);
+// Int(value) held within low..high, by default the range of an int: every number from a
+// file becomes an integer through this, so that no value (1e23, infinity, or a NaN that
+// arithmetic on them gives, which counts as 0) can overflow the conversion.
+int clampedWhole(double value, int low = std::numeric_limits<int>::min(),
+                 int high = std::numeric_limits<int>::max());
 // Half up to one decimal: Int(x * 10 + 0.5) / 10; to two decimals likewise with 100.
 double roundOneDecimal(double x);
 double roundTwoDecimals(double x);

@@ -48,7 +48,10 @@ using StrokeRow = std::array<Held, kMaxHoles>;
 
 // The tables of a window and the sista_index it read from each file. The counts, not
 // the sizes, say which rows are valid: rows 0 .. sista_index. The tables never shrink:
-// they hold at least the window's fixed number of rows, and every record of a longer file.
+// they hold at least the window's fixed number of rows, and every record of a longer file,
+// so a row past what a file holds now may still hold what an earlier load put there. The
+// loader sets the sista_index of every file it is asked to read, also of one it could not
+// read (then no record), so the counts always say what the files held at the last load.
 struct Tables
 {
     std::vector<CourseRow> bantabell;
@@ -65,11 +68,24 @@ struct Tables
 // The number of records a sista_index announces (0 for -1 or anything unreadable).
 int recordCount(const Held &sistaIndex);
 
-// The records the course and round indexes announce, bounded by the rows the tables hold.
+// The records each file held at its last load, bounded by the rows its table holds.
 int heldCourses(const Tables &tables);
 int heldRounds(const Tables &tables);
-// The round, stroke and extended indexes announce the same number of records.
+int heldStrokes(const Tables &tables);
+int heldExtended(const Tables &tables);
+// The three round files held the same number of records.
 bool roundFilesAgree(const Tables &tables);
+
+// A row as its file held it at the last load, and the empty row for any row past that
+// (or below 0): no window ever shows a row an earlier load left in the table.
+const CourseRow &courseOf(const Tables &tables, int courseRow);
+const StrokeRow &strokesOf(const Tables &tables, int round);
+const QString &extendedOf(const Tables &tables, int round);
+
+// The numbers of a course row's par cells, hole h at index h - 1; a hole the course does
+// not have, and every hole of a row past the course file, counts 0.
+using Pars = std::array<double, kMaxHoles>;
+Pars parsOf(const Tables &tables, int courseRow);
 
 // The last held row of the course table with this name, compared exactly.
 std::optional<int> lastCourseNamed(const Tables &tables, const QString &name);

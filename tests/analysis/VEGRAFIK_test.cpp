@@ -379,6 +379,44 @@ TEST_F(GraphicWindow, MissingStrokeFileIsToldAndTheRoundsCountNoStrokes)
     EXPECT_EQ(labelText(window, u"Label5"_s), u"0"_s);
 }
 
+// A reload shows what the files hold now: after the stroke file lost its last round, or
+// went missing, the window shows what a fresh start with the same files shows, never the
+// strokes an earlier load left in the table.
+TEST_F(GraphicWindow, ReloadShowsWhatAFreshStartWithTheSameFilesShows)
+{
+    const struct
+    {
+        const char *what;
+        bool missing;
+        QString average;
+    } cases[] = {
+        {"the last round's strokes gone: 41, 38 and 0", false, u"26.3"_s},
+        {"no stroke file", true, u"0"_s},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        writeThreeRounds();
+        const auto captions = [](HUVUDMENY &mainWindow) {
+            QWidget *window = openByMenu(&mainWindow, u"M_GraVis"_s, u"VEGRAFIK"_s);
+            show(qobject_cast<VEGRAFIK *>(window), 0, 0, 2);
+            const QStringList shown{labelText(window, u"Label5"_s), labelText(window, u"Label8"_s)};
+            click(window, u"C_Tillb"_s);
+            settle();
+            return shown;
+        };
+        HUVUDMENY mainWindow;
+        ASSERT_EQ(captions(mainWindow), (QStringList{u"36"_s, u"38.3"_s}));
+        if (c.missing)
+            ASSERT_TRUE(QFile::remove(u"VERUNDAH"_s));
+        else
+            writeFile(u"VERUNDAH"_s, withLineReplaced(withoutLastLines(readFile(u"VERUNDAH"_s), 9), 0, "2"));
+
+        EXPECT_EQ(captions(mainWindow), (QStringList{u"0"_s, c.average}));
+        HUVUDMENY freshStart;
+        EXPECT_EQ(captions(freshStart), (QStringList{u"0"_s, c.average}));
+    }
+}
+
 // The keyboard's focus makes an entry current without selecting it: with no date selected
 // every round is later than the empty to-date.
 TEST_F(GraphicWindow, ADateListWithAFocusedButUnselectedEntryGivesNoDate)

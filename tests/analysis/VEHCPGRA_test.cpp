@@ -106,7 +106,7 @@ TEST(VEHCPGRA, SurfaceLiesUnderTheControlsAndFollowsAnEnlargedWindow)
     EXPECT_EQ(surface->geometry(), window->rect());
 }
 
-TEST(VEHCPGRA, RestoredFromMinimisedLoadsAndPresetsAgain)
+TEST(VEHCPGRA, RestoredFromMinimisedLoadsAndPresetsAgainAndClearsTheGraph)
 {
     writeSpreadRounds();
     HUVUDMENY mainWindow;
@@ -114,6 +114,8 @@ TEST(VEHCPGRA, RestoredFromMinimisedLoadsAndPresetsAgain)
     ASSERT_TRUE(window);
     setBar(window, u"HScroll2"_s, 40);
     setBar(window, u"HScroll3"_s, 2006);
+    click(window, u"Command1"_s);
+    ASSERT_GT(window->displayList().ops().size(), 1u);
     writeRounds({{u"2005-05-01"_s, u"10.0"_s, u"9.5"_s}});
 
     window->setWindowState(Qt::WindowMinimized);
@@ -122,6 +124,9 @@ TEST(VEHCPGRA, RestoredFromMinimisedLoadsAndPresetsAgain)
     settle(); // the loading runs once the restoring is done
     EXPECT_EQ(ranges(window), (QStringList{u"11"_s, u"9"_s, u"2005"_s, u"2005"_s}));
     EXPECT_EQ(barValues(window), (QList<int>{11, 9, 2005, 2005}));
+    // The graph drawn for the earlier ranges is cleared with them.
+    ASSERT_EQ(window->displayList().ops().size(), 1u);
+    EXPECT_EQ(window->displayList().ops()[0].kind, platform::DrawKind::Clear);
 }
 
 // The menu's guard keeps the window shut on an empty round file; a file emptied while the

@@ -264,7 +264,18 @@ TEST(GraphicWindowData, DateListsAndHandicapPreset)
               (QStringList{QStringLiteral("2005-05-01"), QStringLiteral("2005-05-01")}));
     EXPECT_TRUE(analysis::courseDates(fixture.tables, QStringLiteral("Ingen")).isEmpty());
 
-    for (const auto &[hcp, preset] :
-         {std::pair{"12.4", 11}, {"12.5", 12}, {"0.0", -1}, {"54.0", 53}, {"", -1}})
-        EXPECT_EQ(analysis::handicapFromPreset(QString::fromLatin1(hcp)), preset) << hcp;
+    // Held within the bar's range -3 .. 54, however far out the stored handicap lies.
+    for (const auto &[hcp, preset] : {std::pair{"12.4", 11},
+                                      {"12.5", 12},
+                                      {"0.0", -1},
+                                      {"54.0", 53},
+                                      {"", -1},
+                                      {"99", 54},
+                                      {"100000000000000000000000", 54},
+                                      {"-100000000000000000000000", -3},
+                                      {"1e23", 0},
+                                      {"nan", -1},
+                                      {"inf", -1}})
+        EXPECT_EQ(analysis::handicapFromPreset(QString::fromLatin1(hcp), -3, 54), preset) << hcp;
+    EXPECT_EQ(analysis::handicapFromPreset(QString(400, u'9'), -3, 54), 54);
 }

@@ -37,7 +37,8 @@ public:
             row[h] = store::Held::fromText(QString::number(strokes[h]));
         m_tables.slagtabell.push_back(row);
         m_tables.utokad_tabell.push_back(utokadRad);
-        m_tables.sistaRounds = store::Held::fromNumber(QString::number(m_tables.rundtabell.size() - 1));
+        m_tables.sistaRounds = m_tables.sistaStrokes = m_tables.sistaExtended =
+            store::Held::fromNumber(QString::number(m_tables.rundtabell.size() - 1));
     }
 
     const store::Tables &tables() const { return m_tables; }

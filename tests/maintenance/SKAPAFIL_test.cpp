@@ -86,6 +86,17 @@ void writeCoursesWithOneRound(const QStringList &names)
                       .slopeHcp = u"10.0"_s}});
 }
 
+// One nine-hole course of par 3 and two rounds on it, of 36 and 45 strokes.
+QList<RoundRecord> twoRoundsOnVallen()
+{
+    writeLines(u"VEMTORBF"_s, fileLines({courseRecordLines(u"Vallen"_s, QList<CourseHole>(9, {100, 1, 3}))}));
+    const QList<RoundRecord> rounds{
+        {.date = u"2004-05-01"_s, .course = u"Vallen"_s, .strokes = QList<int>(9, 4)},
+        {.date = u"2004-06-01"_s, .course = u"Vallen"_s, .strokes = QList<int>(9, 5)}};
+    writeRoundFiles(rounds);
+    return rounds;
+}
+
 // The report window opened through the main window's menu, on the files the test wrote.
 class ReportWindow : public ::testing::Test
 {
@@ -233,6 +244,34 @@ TEST_F(ReportWindow, DamagedRoundFileIsToldAndItsWholeRoundsAreReported)
     clickListRow(window, u"L_Bana"_s, fixture::kBjorkasRow);
     EXPECT_EQ(years(window), (Years{2003, 2004, 2003, 2004, u" 2003"_s, u" 2004"_s}));
     EXPECT_EQ(recorder().messages, std::vector<RecordedMessage>{written(u"Björkås  from  2003 tom  2004"_s)});
+}
+
+// A reload shows what the files hold now: the stroke and extended files lost the second
+// round, so it counts no strokes, as on a fresh start, not the 45 of the earlier load.
+TEST_F(ReportWindow, ReloadReportsWhatAFreshStartWithTheSameFilesReports)
+{
+    const QList<RoundRecord> rounds = twoRoundsOnVallen();
+    ASSERT_NO_FATAL_FAILURE(openReport());
+    click(window, u"Command1"_s);
+    settle();
+    const RoundFileLines first = roundFileLines(rounds.mid(0, 1));
+    writeLines(u"VERUNDAH"_s, first.strokes);
+    writeLines(u"VERUNDAK"_s, first.extended);
+
+    const QString name = u"Vallen  from  2004 tom  2004"_s;
+    ASSERT_NO_FATAL_FAILURE(openReport());
+    clickListRow(window, u"L_Bana"_s, 0);
+    const QByteArray reloaded = readFile(name);
+    EXPECT_TRUE(reloaded.contains("\r\n2004-06-01    0   "));
+    EXPECT_TRUE(reloaded.contains(fileBytes({u"Genomsnittet antalet slag per runda är   18"_s})));
+    click(window, u"Command1"_s);
+    settle();
+
+    ASSERT_TRUE(QFile::remove(name));
+    HUVUDMENY freshStart;
+    ASSERT_NO_FATAL_FAILURE(window = openByMenu(&freshStart, u"M_SkapaFil"_s, u"SKAPAFIL"_s));
+    clickListRow(window, u"L_Bana"_s, 0);
+    EXPECT_EQ(readFile(name), reloaded);
 }
 
 // The list is not cut at 60 courses, nor at the table's 111 rows.

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -49,6 +51,15 @@ store::StrokeRow strokeRow(const QString &holeOne, const QString &others = u"5"_
     return row;
 }
 
+// Tables holding these stroke rows as a loaded stroke file does.
+store::Tables strokeTables(std::vector<store::StrokeRow> slag)
+{
+    store::Tables tables;
+    tables.sistaStrokes = store::Held::fromNumber(QString::number(int(slag.size()) - 1));
+    tables.slagtabell = std::move(slag);
+    return tables;
+}
+
 TEST(BestAndWorst, FindTheExtremesInAnyOrderOfTheRounds)
 {
     std::vector<QString> holeOne{u"4"_s, u"5"_s, u"6"_s};
@@ -56,7 +67,7 @@ TEST(BestAndWorst, FindTheExtremesInAnyOrderOfTheRounds)
         std::vector<store::StrokeRow> slag;
         for (const QString &s : holeOne)
             slag.push_back(strokeRow(s));
-        const scorecard::BestWorst result = scorecard::bestAndWorst(slag, {0, 1, 2}, u".");
+        const scorecard::BestWorst result = scorecard::bestAndWorst(strokeTables(slag), {0, 1, 2}, u".");
         EXPECT_EQ(result.fewest[0], u"4"_s) << holeOne[0].toStdString() << holeOne[1].toStdString();
         EXPECT_EQ(result.most[0], u"6"_s) << holeOne[0].toStdString() << holeOne[1].toStdString();
         EXPECT_EQ(result.fewestTotal, u"89"_s);
@@ -66,7 +77,7 @@ TEST(BestAndWorst, FindTheExtremesInAnyOrderOfTheRounds)
 
 TEST(BestAndWorst, ShowStrokeTextsAfterAPairAndNumberTextsForALoneRound)
 {
-    const std::vector<store::StrokeRow> slag{strokeRow(u"04"_s), strokeRow(u"6x"_s)};
+    const store::Tables slag = strokeTables({strokeRow(u"04"_s), strokeRow(u"6x"_s)});
     const scorecard::BestWorst pair = scorecard::bestAndWorst(slag, {0, 1}, u".");
     EXPECT_EQ(pair.fewest[0], u"04"_s);
     EXPECT_EQ(pair.most[0], u"6x"_s);
@@ -121,6 +132,8 @@ TEST(RoundCard, NineHoleWorkedExample)
     round[store::kSlopeHcp] = u"21.6"_s;
     round[store::kHcpEfter] = u"18.0"_s;
     round[store::kSpeltyp] = u"E"_s;
+    tables.sistaCourses = tables.sistaRounds = tables.sistaStrokes = tables.sistaExtended =
+        store::Held::fromNumber(u"0"_s);
 
     const scorecard::RoundCard card = scorecard::roundCard(tables, 0, u"Ekbacken"_s, 0, 0, u",");
     const QString none;

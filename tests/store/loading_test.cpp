@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 using namespace Qt::StringLiterals;
 using store::Held;
 using store::LoadPlan;
@@ -131,11 +133,105 @@ TEST(Loading, ReloadReplacesCellsAndLeavesEarlierCopiesAlone)
     EXPECT_EQ(extended, u"M-J---2-N---2-J---1-N---3-J---2-J---2-N---2-J---2-J---1"_s);
 }
 
+// The worked example's files with its round twice, and those files changed as a user's
+// files may change between two loads of one window.
+QMap<QString, QByteArray> twoRoundFiles()
+{
+    const auto twice = [](const QStringList &lines) {
+        return fileBytes(QStringList{u"1"_s} + lines.mid(1) + lines.mid(1));
+    };
+    return {{u"VEMTORBF"_s, fileBytes(ekbackenCourseLines())},
+            {u"VERUNDAR"_s, twice(ekbackenRoundLines())},
+            {u"VERUNDAH"_s, twice(ekbackenStrokeLines())},
+            {u"VERUNDAK"_s, twice(ekbackenExtendedLines())}};
+}
+
+// After any load the accessors give what a load of the same files into fresh tables gives:
+// rows past what a file holds now are empty, whatever an earlier load left in them.
+TEST(Loading, AccessorsShowWhatAFreshLoadOfTheSameFilesShows)
+{
+    const QByteArray oneRound = fileBytes(ekbackenRoundLines());
+    const QByteArray oneStroke = fileBytes(ekbackenStrokeLines());
+    const QByteArray oneExtended = fileBytes(ekbackenExtendedLines());
+    const struct
+    {
+        const char *what;
+        std::array<int, 4> held;           // courses, rounds, strokes, extended
+        QMap<QString, QByteArray> changed; // an empty text: the file is removed
+    } cases[] = {
+        {"stroke and extended files one record shorter",
+         {1, 2, 1, 1},
+         {{u"VERUNDAH"_s, oneStroke}, {u"VERUNDAK"_s, oneExtended}}},
+        {"stroke file missing", {1, 2, 0, 0}, {{u"VERUNDAH"_s, {}}}},
+        {"extended file emptied", {1, 2, 2, 0}, {{u"VERUNDAK"_s, kEmpty}}},
+        {"round file one record shorter", {1, 1, 2, 2}, {{u"VERUNDAR"_s, oneRound}}},
+        {"round file emptied: nothing after it is read", {1, 0, 0, 0}, {{u"VERUNDAR"_s, kEmpty}}},
+        {"stroke file cut inside its second record",
+         {1, 2, 1, 2},
+         {{u"VERUNDAH"_s, withoutLastLines(twoRoundFiles().value(u"VERUNDAH"_s), 1)}}},
+        {"course file missing", {0, 0, 0, 0}, {{u"VEMTORBF"_s, {}}}},
+    };
+    const LoadPlan showing{.courses = WhenEmpty::Silent,
+                           .rounds = WhenEmpty::MessageStop,
+                           .strokes = WhenEmpty::Silent,
+                           .extended = WhenEmpty::Silent,
+                           .afterDamage = store::AfterDamage::ReadOn};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        FakeFiles first(twoRoundFiles());
+        store::Tables reloaded;
+        ASSERT_TRUE(store::load(reloaded, showing, first.source()).complete);
+        ASSERT_EQ(store::heldStrokes(reloaded), 2);
+
+        QMap<QString, QByteArray> now = twoRoundFiles();
+        for (auto change = c.changed.cbegin(); change != c.changed.cend(); ++change) {
+            if (change.value().isEmpty())
+                now.remove(change.key());
+            else
+                now[change.key()] = change.value();
+        }
+        FakeFiles second(now);
+        store::load(reloaded, showing, second.source());
+        FakeFiles again(now);
+        store::Tables fresh;
+        store::load(fresh, showing, again.source());
+
+        EXPECT_EQ((std::array{store::heldCourses(reloaded), store::heldRounds(reloaded),
+                              store::heldStrokes(reloaded), store::heldExtended(reloaded)}),
+                  c.held);
+        for (int row = -1; row <= 2; ++row) {
+            SCOPED_TRACE(row);
+            EXPECT_EQ(store::courseOf(reloaded, row), store::courseOf(fresh, row));
+            EXPECT_EQ(store::parsOf(reloaded, row), store::parsOf(fresh, row));
+            EXPECT_EQ(store::strokesOf(reloaded, row), store::strokesOf(fresh, row));
+            EXPECT_EQ(store::extendedOf(reloaded, row), store::extendedOf(fresh, row));
+        }
+        EXPECT_EQ(store::strokesOf(reloaded, c.held[2]), store::StrokeRow{});
+        EXPECT_TRUE(store::extendedOf(reloaded, c.held[3]).isEmpty());
+    }
+}
+
+// The accessors over what a file held: the pars as numbers of the course's own holes.
+TEST(Loading, AccessorsGiveTheHeldRowsAndTheParsOfACourse)
+{
+    store::Tables tables;
+    FakeFiles files(twoRoundFiles());
+    ASSERT_TRUE(store::load(tables, kScorecardPlan, files.source()).complete);
+    EXPECT_EQ(store::parsOf(tables, 0), (store::Pars{4, 3, 5, 4, 4, 3, 5, 4, 4}));
+    EXPECT_EQ(store::parsOf(tables, 1), store::Pars{});
+    EXPECT_EQ(store::courseOf(tables, 0)[0], u"Ekbacken"_s);
+    EXPECT_EQ(store::strokesOf(tables, 1)[0], Held::fromText(u"5"_s));
+    EXPECT_EQ(store::extendedOf(tables, 1), tables.utokad_tabell[0]);
+    EXPECT_EQ(store::strokesOf(tables, store::kMaxRounds + 5), store::StrokeRow{});
+    EXPECT_TRUE(store::courseOf(tables, -1)[0].isEmpty());
+}
+
 TEST(Loading, ReaderToleratesLoneLfBlanksAndJunkAndIgnoresRecordsAfterTheLast)
 {
     store::Tables tables;
     tables.rundtabell.assign(1, {});
     tables.rundtabell[0][store::kAntalHal] = u"3"_s;
+    tables.sistaRounds = Held::fromNumber(u"0"_s);
     EXPECT_EQ(store::readStrokes(" \"0\" junk\n \"5\"\t\n 4 \r\n\r\n\"9\"\r\n", tables), LoadStatus::Ok);
     EXPECT_EQ(tables.sistaStrokes, Held::fromText(u"0"_s));
     EXPECT_EQ(tables.slagtabell[0][0], Held::fromText(u"5"_s));

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -92,6 +93,47 @@ TEST(Rounding, HalfUpIsFloorOfShiftedValuePlusHalf)
     EXPECT_EQ(store::roundTwoDecimals(-0.125), -0.12);
     EXPECT_EQ(store::wholePart(-0.5), -1);
     EXPECT_EQ(store::wholePart(9.99), 9);
+}
+
+// A number from a file far out of range, or not a number at all, still becomes an integer
+// without overflow: held within the range asked for, or the range of an int.
+TEST(ClampedWhole, HoldsEveryValueWithinTheRangeBeforeConverting)
+{
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    constexpr int intMin = std::numeric_limits<int>::min();
+    constexpr int intMax = std::numeric_limits<int>::max();
+    const struct
+    {
+        double value;
+        int bar;   // within -3 .. 54
+        int whole; // within the range of an int
+    } cases[] = {
+        {1e23, 54, intMax},
+        {-1e23, -3, intMin},
+        {inf, 54, intMax},
+        {-inf, -3, intMin},
+        {std::numeric_limits<double>::quiet_NaN(), 0, 0},
+        {2147483648.0, 54, intMax},
+        {-2147483649.0, -3, intMin},
+        {12.7, 12, 12},
+        {-0.5, -1, -1},
+        {60, 54, 60},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.value);
+        EXPECT_EQ(store::clampedWhole(c.value, -3, 54), c.bar);
+        EXPECT_EQ(store::clampedWhole(c.value), c.whole);
+    }
+    // The texts as a file may hold them.
+    for (const auto &[text, whole] : {std::pair{u"100000000000000000000000"_s, intMax},
+                                      {u"-100000000000000000000000"_s, intMin},
+                                      {u"1e23"_s, 1},
+                                      {u"nan"_s, 0},
+                                      {u"inf"_s, 0},
+                                      {QString(400, u'9'), intMax}}) {
+        SCOPED_TRACE(text.left(30).toStdString());
+        EXPECT_EQ(store::clampedWhole(store::numericValue(text)), whole);
+    }
 }
 
 } // namespace
