@@ -21,10 +21,19 @@ namespace {
 
 // The style outlines a bar's thumb and arrow buttons in a shade of the window colour.
 constexpr QColor kBarOutline(32, 32, 32);
-// A focused bar is framed and its thumb filled in this blue, which stands out from the
-// light groove and from every window colour around it.
+// A focused bar is framed and its thumb filled in this blue, and a focused button framed:
+// it stands out from the light groove and button face and from every window colour.
 constexpr QColor kFocusMark(0, 84, 227);
 constexpr int kFocusFrameWidth = 2;
+
+void drawFocusFrame(QPainter &painter, const QRect &rect)
+{
+    const int w = kFocusFrameWidth;
+    painter.fillRect(rect.left(), rect.top(), rect.width(), w, kFocusMark);
+    painter.fillRect(rect.left(), rect.bottom() + 1 - w, rect.width(), w, kFocusMark);
+    painter.fillRect(rect.left(), rect.top(), w, rect.height(), kFocusMark);
+    painter.fillRect(rect.right() + 1 - w, rect.top(), w, rect.height(), kFocusMark);
+}
 
 // The style draws no focus on a bar: a focused one gets a frame and a filled thumb.
 class ValueBar : public QScrollBar
@@ -77,15 +86,12 @@ protected:
             style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, this);
         QPainter painter(this);
         painter.fillRect(thumb.adjusted(2, 2, -2, -2), kFocusMark);
-        const int w = kFocusFrameWidth;
-        painter.fillRect(0, 0, width(), w, kFocusMark);
-        painter.fillRect(0, height() - w, width(), w, kFocusMark);
-        painter.fillRect(0, 0, w, height(), kFocusMark);
-        painter.fillRect(width() - w, 0, w, height(), kFocusMark);
+        drawFocusFrame(painter, rect());
     }
 };
 
-// Enter clicks a focused button as Space does, in every window (Qt does so only in dialogs).
+// Enter clicks a focused button as Space does, in every window (Qt does so only in dialogs);
+// the style's faint focus line gets the bars' frame, drawn inside the button's edge.
 class CommandButton : public QPushButton
 {
 public:
@@ -99,6 +105,15 @@ protected:
             return;
         }
         QPushButton::keyPressEvent(event);
+    }
+
+    void paintEvent(QPaintEvent *event) override
+    {
+        QPushButton::paintEvent(event);
+        if (!hasFocus())
+            return;
+        QPainter painter(this);
+        drawFocusFrame(painter, rect().adjusted(2, 2, -2, -2));
     }
 };
 

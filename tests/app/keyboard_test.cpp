@@ -210,6 +210,18 @@ TEST_F(Keyboard, OptionButtonsAreOneStopAndArrowsChooseBetweenThem)
     EXPECT_EQ(tabCycle(window).join(u' ').toStdString(), "Option1 VScroll1 Command2 Command1");
 }
 
+// A course chosen in the report window's list by arrow shows the year bars, which Tab
+// reaches after the list and the button, as the window's tab order has it.
+TEST_F(Keyboard, ReportWindowReachesItsYearBarsAfterACourseIsChosen)
+{
+    QWidget *window = nullptr;
+    ASSERT_NO_FATAL_FAILURE(window = open("M_SkapaFil", "SKAPAFIL"));
+    ASSERT_EQ(focusedControl(window), u"L_Bana"_s);
+    pressKey(window, Qt::Key_Down);
+    ASSERT_EQ(recorder().messages.size(), 1u);
+    EXPECT_EQ(tabCycle(window).join(u' ').toStdString(), "L_Bana Command1 HScroll1 HScroll2");
+}
+
 // The round of the worked example deleted with the keyboard alone.
 TEST_F(Keyboard, ARoundIsDeletedWithTheKeyboardAlone)
 {
