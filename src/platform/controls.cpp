@@ -100,7 +100,7 @@ public:
 protected:
     void keyPressEvent(QKeyEvent *event) override
     {
-        if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
             click();
             return;
         }
