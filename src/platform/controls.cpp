@@ -5,11 +5,14 @@
 #include "platform/optionbutton.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QPalette>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
+#include <QStyleOptionSlider>
 
 #include <algorithm>
 
@@ -18,6 +21,101 @@ namespace {
 
 // The style outlines a bar's thumb and arrow buttons in a shade of the window colour.
 constexpr QColor kBarOutline(32, 32, 32);
+// A focused bar is framed and its thumb filled in this blue, and a focused button framed:
+// it stands out from the light groove and button face and from every window colour.
+constexpr QColor kFocusMark(0, 84, 227);
+constexpr int kFocusFrameWidth = 2;
+
+void drawFocusFrame(QPainter &painter, const QRect &rect)
+{
+    const int w = kFocusFrameWidth;
+    painter.fillRect(rect.left(), rect.top(), rect.width(), w, kFocusMark);
+    painter.fillRect(rect.left(), rect.bottom() + 1 - w, rect.width(), w, kFocusMark);
+    painter.fillRect(rect.left(), rect.top(), w, rect.height(), kFocusMark);
+    painter.fillRect(rect.right() + 1 - w, rect.top(), w, rect.height(), kFocusMark);
+}
+
+// The style draws no focus on a bar: a focused one gets a frame and a filled thumb.
+class ValueBar : public QScrollBar
+{
+public:
+    ValueBar(Qt::Orientation orientation, QWidget *parent) : QScrollBar(orientation, parent)
+    {
+        setFocusPolicy(Qt::StrongFocus);
+    }
+
+protected:
+    // Left and Up step down, Right and Down up, on either orientation (Qt turns Left and
+    // Right round on a horizontal bar).
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        switch (event->key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Up:
+            triggerAction(SliderSingleStepSub);
+            break;
+        case Qt::Key_Right:
+        case Qt::Key_Down:
+            triggerAction(SliderSingleStepAdd);
+            break;
+        case Qt::Key_PageUp:
+            triggerAction(SliderPageStepSub);
+            break;
+        case Qt::Key_PageDown:
+            triggerAction(SliderPageStepAdd);
+            break;
+        case Qt::Key_Home:
+            triggerAction(SliderToMinimum);
+            break;
+        case Qt::Key_End:
+            triggerAction(SliderToMaximum);
+            break;
+        default:
+            QScrollBar::keyPressEvent(event);
+        }
+    }
+
+    void paintEvent(QPaintEvent *event) override
+    {
+        QScrollBar::paintEvent(event);
+        if (!hasFocus())
+            return;
+        QStyleOptionSlider option;
+        initStyleOption(&option);
+        const QRect thumb =
+            style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, this);
+        QPainter painter(this);
+        painter.fillRect(thumb.adjusted(2, 2, -2, -2), kFocusMark);
+        drawFocusFrame(painter, rect());
+    }
+};
+
+// Enter clicks a focused button as Space does, in every window (Qt does so only in dialogs);
+// the style's faint focus line gets the bars' frame, drawn inside the button's edge.
+class CommandButton : public QPushButton
+{
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+            click();
+            return;
+        }
+        QPushButton::keyPressEvent(event);
+    }
+
+    void paintEvent(QPaintEvent *event) override
+    {
+        QPushButton::paintEvent(event);
+        if (!hasFocus())
+            return;
+        QPainter painter(this);
+        drawFocusFrame(painter, rect().adjusted(2, 2, -2, -2));
+    }
+};
 
 template <class T> T *named(T *control, QStringView name, Twips rect)
 {
@@ -41,7 +139,7 @@ QLabel *makeLabel(QWidget *parent, QStringView name, Twips rect, QStringView tex
 
 QPushButton *makeButton(QWidget *parent, QStringView name, Twips rect, QStringView text)
 {
-    auto *button = named(new QPushButton(parent), name, rect);
+    auto *button = named(new CommandButton(parent), name, rect);
     button->setText(text.toString());
     return button;
 }
@@ -68,7 +166,7 @@ OptionButton *makeOptionButton(QWidget *parent, QStringView name, Twips rect, QS
 QScrollBar *makeValueBar(QWidget *parent, QStringView name, Qt::Orientation orientation, Twips rect,
                          int minimum, int maximum, int value)
 {
-    auto *bar = named(new QScrollBar(orientation, parent), name, rect);
+    auto *bar = named(new ValueBar(orientation, parent), name, rect);
     // The change handler runs once when a drag ends, not at every step of it.
     bar->setTracking(false);
     // A bar would take the window's colours (white text on purple, say), which the style
@@ -78,8 +176,9 @@ QScrollBar *makeValueBar(QWidget *parent, QStringView name, Qt::Orientation orie
     palette.setColor(QPalette::Window, kBarOutline);
     bar->setPalette(palette);
     bar->setRange(minimum, std::max(minimum, maximum));
+    // A bar's large step is 1: Page Up and Down move it as an arrow does.
     bar->setSingleStep(1);
-    bar->setPageStep(std::max(1, (bar->maximum() - minimum) / 10));
+    bar->setPageStep(1);
     bar->setValue(value);
     return bar;
 }

@@ -26,9 +26,13 @@ KeyTextBox *makeTextBox(QWidget *parent, QStringView name, Twips rect, QStringVi
 ListBox *makeListBox(QWidget *parent, QStringView name, Twips rect);
 OptionButton *makeOptionButton(QWidget *parent, QStringView name, Twips rect, QStringView text);
 
+// A command button is clicked by Enter and by Space while it has the focus, which a blue
+// frame shows.
 // A value bar: its change handler (valueChanged) runs once when a drag ends, at once
 // for clicks, keys and setValue, never for an unchanged value, and when a lower maximum
 // moves the value. Its arrows and thumb are drawn dark on light grey on every window colour.
+// It is a tab stop and shows the focus by a blue frame and thumb; arrows and Page Up/Down
+// move it by 1, Home and End to its minimum and maximum.
 QScrollBar *makeValueBar(QWidget *parent, QStringView name, Qt::Orientation orientation, Twips rect,
                          int minimum, int maximum, int value);
 // Sets a bar's maximum, never below its minimum.

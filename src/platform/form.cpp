@@ -19,8 +19,12 @@ void Form::loadAndShow()
     formLoad();
     if (!m_unloaded)
         formPaint();
-    if (!m_unloaded)
-        show();
+    if (m_unloaded)
+        return;
+    show();
+    // The first tab stop has the focus when the window opens.
+    if (!focusWidget())
+        focusNextPrevChild(true);
 }
 
 void Form::changeEvent(QEvent *event)

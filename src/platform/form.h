@@ -17,7 +17,8 @@ class Form : public QWidget
     Q_OBJECT
 
 public:
-    // Runs the load handler; shows the window unless the handler closed it.
+    // Runs the load handler; shows the window unless the handler closed it, the focus on
+    // its first tab stop.
     void loadAndShow();
     // Closes the window and discards its controls (its instance keeps the window's data).
     void unload();

@@ -3,6 +3,9 @@
 #include <QRadioButton>
 
 // An option button that stays chosen when it is clicked again; only code clears it.
+// The option buttons of one parent are one group: choosing one clears the others, the
+// group is one tab stop (the chosen button, else the first) and the arrow keys move to the
+// previous or next button of the group, round the end, and choose it as a click does.
 namespace platform {
 
 class OptionButton : public QRadioButton
@@ -14,6 +17,12 @@ public:
 
 protected:
     void nextCheckState() override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    QList<OptionButton *> group() const;
+    void chosenChanged(bool chosen);
+    void setTabStop() const;
 };
 
 } // namespace platform

@@ -171,6 +171,34 @@ void typeKey(QWidget *window, const QString &boxName, Qt::Key key)
         QTest::keyClick(box, key);
 }
 
+void pressKey(QWidget *window, Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    if (testing::Test::HasFatalFailure())
+        return;
+    if (!window)
+        return failFatally("no window for a key press");
+    QWidget *focused = window->focusWidget();
+    QTest::keyClick(focused ? focused : window, key, modifiers);
+}
+
+QString focusedControl(QWidget *window)
+{
+    QWidget *focused = window ? window->focusWidget() : nullptr;
+    return focused ? focused->objectName() : QString();
+}
+
+QStringList tabCycle(QWidget *window)
+{
+    QStringList met{focusedControl(window)};
+    for (int press = 0; press < 100; ++press) {
+        pressKey(window, Qt::Key_Tab);
+        if (focusedControl(window) == met.first())
+            break;
+        met << focusedControl(window);
+    }
+    return met;
+}
+
 void clickListRow(QWidget *window, const QString &listName, int row)
 {
     auto *list = control<QListWidget>(window, listName);

@@ -60,6 +60,14 @@ void click(QWidget *window, const QString &buttonName);
 // Types each character through the key handler, as key presses.
 void typeText(QWidget *window, const QString &boxName, const QString &text);
 void typeKey(QWidget *window, const QString &boxName, Qt::Key key);
+// The keyboard alone: a key pressed in the window goes to its focused control (to the
+// window when none has the focus); focusedControl is that control's objectName, empty
+// when none.
+void pressKey(QWidget *window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+QString focusedControl(QWidget *window);
+// The objectNames met by pressing Tab from the focused control until the focus comes
+// back to it (at most 100 presses), that control first.
+QStringList tabCycle(QWidget *window);
 // Clicks the list entry at row (a click on the chosen entry repeats its handler).
 void clickListRow(QWidget *window, const QString &listName, int row);
 QStringList listItems(QWidget *window, const QString &listName);

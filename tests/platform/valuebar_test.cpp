@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QScrollBar>
+#include <QTest>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -34,7 +35,8 @@ TEST_F(BarFixture, IsNamedAndStartsAtItsDesignedValue)
     EXPECT_EQ(bar->maximum(), 18);
     EXPECT_EQ(bar->value(), 1);
     EXPECT_EQ(bar->singleStep(), 1);
-    EXPECT_GE(bar->pageStep(), 1);
+    EXPECT_EQ(bar->pageStep(), 1);
+    EXPECT_EQ(bar->focusPolicy(), Qt::StrongFocus);
 }
 
 TEST_F(BarFixture, HandlerRunsOnlyWhenTheValueDiffers)
@@ -113,5 +115,40 @@ TEST(ValueBar, ArrowsAndThumbShowOnEveryWindowColour)
             for (int x = 0; x < image.width(); ++x)
                 dark += QColor(image.pixel(x, y)).lightness() < 100;
         EXPECT_GT(dark, 40); // the two arrows and the outlines of the thumb and the arrow buttons
+    }
+}
+
+// A focused bar is framed and its thumb filled in blue; an unfocused one shows no such blue,
+// whatever the window's colour.
+TEST(ValueBar, FocusShowsPlainlyOnEveryWindowColour)
+{
+    const QColor windowColours[] = {platform::kPurple, QColor(255, 224, 192), QColor(240, 240, 240),
+                                    platform::kCyan};
+    for (const QColor &colour : windowColours) {
+        SCOPED_TRACE(colour.name().toStdString());
+        QWidget window;
+        platform::setColours(&window, colour, platform::kWhite);
+        window.resize(200, 40);
+        QScrollBar *bar =
+            platform::makeValueBar(&window, u"HScroll1", Qt::Horizontal, {0, 0, 1935, 255}, 1, 18, 9);
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        const auto bluePixels = [&] {
+            const QImage image = bar->grab().toImage();
+            int blue = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x) {
+                    const QColor pixel(image.pixel(x, y));
+                    blue += pixel.blue() > 180 && pixel.red() < 60 && pixel.green() < 140;
+                }
+            return blue;
+        };
+        bar->clearFocus(); // the window gave its only tab stop the focus
+        EXPECT_EQ(bluePixels(), 0);
+        bar->setFocus();
+        ASSERT_TRUE(bar->hasFocus());
+        // The whole edge twice over and more: a frame round the bar and its filled thumb.
+        EXPECT_GT(bluePixels(), 4 * (bar->width() + bar->height()));
     }
 }
