@@ -67,6 +67,8 @@ void VEGRAFIK::VEGRAFIK_Form_Paint()
     from->setValue(preset);
     m_controls.label(Hcptom)->setText(u"54"_s);
     m_controls.bar(HScroll2)->setValue(54);
+    // A graph drawn for another handicap range would no longer match the bars beside it.
+    m_controls.surface(Surface)->edit().clear();
 }
 
 void VEGRAFIK::VEGRAFIK_L_Bana_Click()
