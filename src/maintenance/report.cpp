@@ -11,22 +11,6 @@ using namespace Qt::StringLiterals;
 
 namespace report {
 
-namespace {
-
-// The report names the types of play with words of its own.
-constexpr store::PlayType kReportPlayTypes[] = {
-    {u'T', u"Tävling"}, {u'S', u"Sällskapspel"}, {u'E', u"Ensamspel"}};
-
-} // namespace
-
-QStringView playTypeWord(const QString &speltyp)
-{
-    for (const store::PlayType &type : kReportPlayTypes)
-        if (speltyp.size() == 1 && speltyp[0] == type.code)
-            return type.word;
-    return speltyp;
-}
-
 QString roundLine(const store::RoundRow &round, double strokes)
 {
     QString line;
@@ -35,7 +19,7 @@ QString roundLine(const store::RoundRow &round, double strokes)
     line += u"   ";
     line += store::numberTextWithBlank(strokes);
     line += u"   ";
-    line += playTypeWord(round[store::kSpeltyp]);
+    line += store::playTypeWord(round[store::kSpeltyp], store::PlayTypeWords::Report);
     line += u" HCP ";
     line += round[store::kHcpFore];
     line += u" HCP Slope ";

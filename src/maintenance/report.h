@@ -31,11 +31,9 @@ struct Report
     int reportedHoles() const { return lastRoundHoles == 9 ? 9 : store::kMaxHoles; }
 };
 
-// The word of a speltyp on a round line; a code that is none of S, T and E as stored.
-QStringView playTypeWord(const QString &speltyp);
-
-// The round line: datum, the round's strokes with a leading blank, the type of play, the
-// handicaps, the points and, after one blank, the note, each field as stored.
+// The round line: datum, the round's strokes with a leading blank, the type of play in the
+// report's words (an unknown code as stored), the handicaps, the points and, after one
+// blank, the note, each field as stored.
 QString roundLine(const store::RoundRow &round, double strokes);
 
 // Makes the report from the tables' rounds 0 .. sista_index of the round file. The

@@ -14,11 +14,11 @@ QString playTypeCode(const QString &word)
     return word;
 }
 
-QString playTypeWord(const QString &code)
+QString playTypeWord(const QString &code, PlayTypeWords words)
 {
     for (const PlayType &type : kPlayTypes)
         if (code.size() == 1 && code[0] == QChar(type.code))
-            return type.word.toString();
+            return (words == PlayTypeWords::Report ? type.reportWord : type.word).toString();
     return code;
 }
 

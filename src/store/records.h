@@ -12,18 +12,25 @@
 // limits of what a user can add are kMaxCourses and kMaxRounds (store/format.h).
 namespace store {
 
-// Type of play: the one-letter code stored in speltyp and the word the windows show.
+// Type of play: the one-letter code stored in speltyp, the word the windows show and the
+// word of the course report's round lines.
 struct PlayType
 {
     char16_t code;
     QStringView word;
+    QStringView reportWord;
 };
-inline constexpr PlayType kPlayTypes[] = {{u'T', u"Tävling"}, {u'S', u"Sällskap"}, {u'E', u"Ensam"}};
+inline constexpr PlayType kPlayTypes[] = {
+    {u'T', u"Tävling", u"Tävling"}, {u'S', u"Sällskap", u"Sällskapspel"}, {u'E', u"Ensam", u"Ensamspel"}};
 
-// The code of a word ("Sällskap" -> "S"); a text that is no word is stored as it stands.
+// Which of a type's words a text shows.
+enum class PlayTypeWords { Window, Report };
+
+// The code of a window's word ("Sällskap" -> "S"); a text that is no word is stored as it stands.
 QString playTypeCode(const QString &word);
-// The word of a code ("S" -> "Sällskap"); an unknown code is shown as stored.
-QString playTypeWord(const QString &code);
+// The word of a code ("S" -> "Sällskap", on a report "Sällskapspel"); an unknown code is
+// shown as stored.
+QString playTypeWord(const QString &code, PlayTypeWords words = PlayTypeWords::Window);
 
 // The level of an extended registration: the first letter of utokad_rad and the name the
 // round register shows. Every hole after the letter takes kExtendedCharsPerHole characters.

@@ -14,18 +14,10 @@ using namespace Qt::StringLiterals;
 
 namespace store {
 
+using namespace savenames;
+
 namespace {
 
-// The helper files of the n-th file of a set, beside the file.
-const QString kNewPrefix = u"vemtor-ny-"_s;
-const QString kOldPrefix = u"vemtor-gammal-"_s;
-// Helper files named after their file: the journal's new file, and the helper files of
-// earlier versions, met only at start-up.
-const QString kNewSuffix = u".vemtor-ny"_s;
-const QString kOldSuffix = u".vemtor-gammal"_s;
-// The journal of a save going forward, and of one being undone.
-const QString kJournal = u"vemtor-sparar"_s;
-const QString kUndoJournal = u"vemtor-angrar"_s;
 // The first line of a journal whose helper files are numbered; earlier journals have none.
 const QByteArray kNumberedJournal = "2";
 

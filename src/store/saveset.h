@@ -23,6 +23,19 @@
 // (folderlock.h), so it never takes a live save of another copy for an interrupted one.
 namespace store {
 
+// The names of the helper files above: kNewPrefix + n and kOldPrefix + n beside the n-th
+// file, the journal kJournal (written as kJournal + kNewSuffix) and, while a save is undone,
+// kUndoJournal. The helper files of earlier versions, which the start-up check still meets,
+// are named after their file: name + kNewSuffix, name + kOldSuffix.
+namespace savenames {
+inline const QString kNewPrefix = QStringLiteral("vemtor-ny-");
+inline const QString kOldPrefix = QStringLiteral("vemtor-gammal-");
+inline const QString kNewSuffix = QStringLiteral(".vemtor-ny");
+inline const QString kOldSuffix = QStringLiteral(".vemtor-gammal");
+inline const QString kJournal = QStringLiteral("vemtor-sparar");
+inline const QString kUndoJournal = QStringLiteral("vemtor-angrar");
+} // namespace savenames
+
 enum class FileKind {
     // A data file: a symbolic link is followed (its target is replaced), and every line must
     // be one the loader reads whole, else the set is not saved.

@@ -32,34 +32,29 @@ QStringList courseRecord(const QString &name, const std::vector<int> &pars)
     return courseRecordLines(name, holes);
 }
 
-struct Round
+// A round of the graph: its handicap before the round is also its slope handicap.
+RoundRecord graphRound(const QString &datum, const QString &course, const QString &hcpFore,
+                       const QString &hcpEfter, const QList<int> &strokes)
 {
-    QString datum;
-    QString course;
-    QString hcpFore;
-    QString hcpEfter;
-    std::vector<int> strokes;
-};
+    return {.date = datum,
+            .course = course,
+            .strokes = strokes,
+            .hcpFore = hcpFore,
+            .hcpEfter = hcpEfter,
+            .points = u"20"_s,
+            .playType = u"S"_s,
+            .slopeHcp = hcpFore};
+}
 
 // Writes the course file and the three round files.
 void writeGraphFiles(const std::vector<std::pair<QString, std::vector<int>>> &courses,
-                     const std::vector<Round> &rounds)
+                     const QList<RoundRecord> &rounds)
 {
     QList<QStringList> courseRecords;
     for (const auto &[name, pars] : courses)
         courseRecords << courseRecord(name, pars);
     writeLines(u"VEMTORBF"_s, fileLines(courseRecords));
-    QList<RoundRecord> records;
-    for (const Round &r : rounds)
-        records.append({.date = r.datum,
-                        .course = r.course,
-                        .strokes = QList<int>(r.strokes.begin(), r.strokes.end()),
-                        .hcpFore = r.hcpFore,
-                        .hcpEfter = r.hcpEfter,
-                        .points = u"20"_s,
-                        .playType = u"S"_s,
-                        .slopeHcp = r.hcpFore});
-    writeRoundFiles(records);
+    writeRoundFiles(rounds);
 }
 
 const QString kEkbacken = u"Ekbacken"_s;
@@ -70,13 +65,14 @@ const std::vector<int> kLindenPars = {4, 4, 3, 5, 4, 4, 3, 5, 4, 4, 4, 3, 5, 4, 
 // Three rounds on the 9-hole course, one on the 18-hole course between them.
 void writeThreeRounds()
 {
-    writeGraphFiles({{kEkbacken, kEkbackenPars}, {kLinden, kLindenPars}},
-                    {
-                        {u"2004-05-01"_s, kEkbacken, u"12.3"_s, u"12.5"_s, {5, 3, 6, 4, 5, 4, 5, 4, 5}}, // 41
-                        {u"2004-06-12"_s, kEkbacken, u"14.0"_s, u"13.8"_s, {4, 4, 5, 4, 4, 3, 6, 4, 4}}, // 38
-                        {u"2004-06-20"_s, kLinden, u"13.8"_s, u"13.7"_s, std::vector<int>(18, 5)},       // 90
-                        {u"2004-07-03"_s, kEkbacken, u"20.5"_s, u"12.4"_s, {4, 3, 7, 2, 4, 3, 5, 4, 4}}, // 36
-                    });
+    writeGraphFiles(
+        {{kEkbacken, kEkbackenPars}, {kLinden, kLindenPars}},
+        {
+            graphRound(u"2004-05-01"_s, kEkbacken, u"12.3"_s, u"12.5"_s, {5, 3, 6, 4, 5, 4, 5, 4, 5}), // 41
+            graphRound(u"2004-06-12"_s, kEkbacken, u"14.0"_s, u"13.8"_s, {4, 4, 5, 4, 4, 3, 6, 4, 4}), // 38
+            graphRound(u"2004-06-20"_s, kLinden, u"13.8"_s, u"13.7"_s, QList<int>(18, 5)),             // 90
+            graphRound(u"2004-07-03"_s, kEkbacken, u"20.5"_s, u"12.4"_s, {4, 3, 7, 2, 4, 3, 5, 4, 4}), // 36
+        });
 }
 
 class GraphicWindow : public testing::Test
@@ -340,7 +336,7 @@ TEST_F(GraphicWindow, EmptiedRoundFileSkipsPresetsAndAGoneCourseDrawsNothing)
     EXPECT_EQ(labelText(window, u"Hcpfrom"_s), u"5"_s);
 
     writeGraphFiles({{kLinden, kLindenPars}},
-                    {{u"2004-06-20"_s, kLinden, u"13.8"_s, u"13.7"_s, std::vector<int>(18, 5)}});
+                    {graphRound(u"2004-06-20"_s, kLinden, u"13.8"_s, u"13.7"_s, QList<int>(18, 5))});
     window->showMinimized();
     window->showNormal();
     settle();

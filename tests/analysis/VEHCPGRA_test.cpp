@@ -16,20 +16,10 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // The worked example's course and stroke files, and a round file of these rounds on it.
-void writeRounds(const std::vector<Round> &rounds)
+void writeRounds(const QList<RoundRecord> &rounds)
 {
     writeEkbacken();
-    QList<RoundRecord> records;
-    for (const Round &r : rounds)
-        records.append({.date = r.datum,
-                        .course = u"Ekbacken"_s,
-                        .strokes = QList<int>(9, 5),
-                        .hcpFore = r.fore,
-                        .hcpEfter = r.after,
-                        .points = u"19"_s,
-                        .playType = u"S"_s,
-                        .slopeHcp = u"11.0"_s});
-    const RoundFileLines lines = roundFileLines(records);
+    const RoundFileLines lines = roundFileLines(rounds);
     writeLines(u"VERUNDAR"_s, lines.rounds);
     writeLines(u"VERUNDAH"_s, lines.strokes);
 }
@@ -37,7 +27,8 @@ void writeRounds(const std::vector<Round> &rounds)
 // Handicaps from 8.4 to 20.0, rounds from 2004 to 2009.
 void writeSpreadRounds()
 {
-    writeRounds({{u"2004-05-01"_s, u"20.0"_s, u"18.5"_s}, {u"2009-09-30"_s, u"9.1"_s, u"8.4"_s}});
+    writeRounds(
+        {hcpRound(u"2004-05-01"_s, u"20.0"_s, u"18.5"_s), hcpRound(u"2009-09-30"_s, u"9.1"_s, u"8.4"_s)});
 }
 
 // The four value labels: upper and lower limit, first and last year.
@@ -78,7 +69,7 @@ TEST(VEHCPGRA, PresetsAtEveryShowingWhateverTheBarsHeld)
     EXPECT_EQ(openWindowCount(u"VEHCPGRA"_s), 0);
 
     // The next showing reads the files again.
-    writeRounds({{u"2011-05-01"_s, u"30.2"_s, u"31.0"_s}});
+    writeRounds({hcpRound(u"2011-05-01"_s, u"30.2"_s, u"31.0"_s)});
     window = openThroughMenu(mainWindow);
     ASSERT_TRUE(window);
     EXPECT_EQ(ranges(window), (QStringList{u"32"_s, u"30"_s, u"2011"_s, u"2011"_s}));
@@ -116,7 +107,7 @@ TEST(VEHCPGRA, RestoredFromMinimisedLoadsAndPresetsAgainAndClearsTheGraph)
     setBar(window, u"HScroll3"_s, 2006);
     click(window, u"Command1"_s);
     ASSERT_GT(window->displayList().ops().size(), 1u);
-    writeRounds({{u"2005-05-01"_s, u"10.0"_s, u"9.5"_s}});
+    writeRounds({hcpRound(u"2005-05-01"_s, u"10.0"_s, u"9.5"_s)});
 
     window->setWindowState(Qt::WindowMinimized);
     EXPECT_EQ(ranges(window), (QStringList{u"40"_s, u"8"_s, u"2006"_s, u"2009"_s}));
@@ -190,44 +181,38 @@ TEST(VEHCPGRA, VisaDrawsABoxForEachChangeInTheRanges)
     struct Case
     {
         const char *name;
-        std::vector<Round> rounds;
+        QList<RoundRecord> rounds;
         std::vector<std::pair<const char *, int>> bars;
         std::vector<QString> days;
     };
     // Forty changes on days 10 to 49: the first 25 fit.
-    std::vector<Round> forty;
+    QList<RoundRecord> forty;
     std::vector<QString> firstTwentyFive;
     for (int i = 0; i < 40; ++i) {
-        forty.push_back(
-            {u"2004-01-"_s + QString::number(i + 10), u"20.0"_s, QString::number(10 + i % 2) + u".0"_s});
+        forty.push_back(hcpRound(u"2004-01-"_s + QString::number(i + 10), u"20.0"_s,
+                                 QString::number(10 + i % 2) + u".0"_s));
         if (i < 25)
             firstTwentyFive.push_back(QString::number(i + 10));
     }
     const Case cases[] = {
         {"first round in the years compared by number with the round before",
-         {{u"2003-12-01"_s, u"13.0"_s, u"12.0"_s},
-          {u"2004-01-02"_s, u"11.0"_s, u"12"_s},
-          {u"2004-01-03"_s, u"12"_s, u"11.5"_s}},
+         {hcpRound(u"2003-12-01"_s, u"13.0"_s, u"12.0"_s), hcpRound(u"2004-01-02"_s, u"11.0"_s, u"12"_s),
+          hcpRound(u"2004-01-03"_s, u"12"_s, u"11.5"_s)},
          {{"HScroll3", 2004}},
          {u"03"_s}},
         {"equal texts draw no box, texts that differ only in form do",
-         {{u"2004-01-01"_s, u"13.0"_s, u"12.0"_s},
-          {u"2004-01-02"_s, u"12.0"_s, u"12.0"_s},
-          {u"2004-01-03"_s, u"12.0"_s, u"12"_s}},
+         {hcpRound(u"2004-01-01"_s, u"13.0"_s, u"12.0"_s), hcpRound(u"2004-01-02"_s, u"12.0"_s, u"12.0"_s),
+          hcpRound(u"2004-01-03"_s, u"12.0"_s, u"12"_s)},
          {},
          {u"01"_s, u"03"_s}},
         {"year limits included",
-         {{u"2003-12-31"_s, u"14.0"_s, u"13.0"_s},
-          {u"2004-01-01"_s, u"13.0"_s, u"12.0"_s},
-          {u"2006-12-02"_s, u"12.0"_s, u"11.0"_s},
-          {u"2007-01-03"_s, u"11.0"_s, u"10.0"_s}},
+         {hcpRound(u"2003-12-31"_s, u"14.0"_s, u"13.0"_s), hcpRound(u"2004-01-01"_s, u"13.0"_s, u"12.0"_s),
+          hcpRound(u"2006-12-02"_s, u"12.0"_s, u"11.0"_s), hcpRound(u"2007-01-03"_s, u"11.0"_s, u"10.0"_s)},
          {{"HScroll3", 2004}, {"HScroll4", 2006}},
          {u"01"_s, u"02"_s}},
         {"handicap limits included",
-         {{u"2004-01-01"_s, u"10.0"_s, u"9.9"_s},
-          {u"2004-01-02"_s, u"9.9"_s, u"10.0"_s},
-          {u"2004-01-03"_s, u"10.0"_s, u"20.0"_s},
-          {u"2004-01-04"_s, u"20.0"_s, u"20.1"_s}},
+         {hcpRound(u"2004-01-01"_s, u"10.0"_s, u"9.9"_s), hcpRound(u"2004-01-02"_s, u"9.9"_s, u"10.0"_s),
+          hcpRound(u"2004-01-03"_s, u"10.0"_s, u"20.0"_s), hcpRound(u"2004-01-04"_s, u"20.0"_s, u"20.1"_s)},
          {{"HScroll2", 20}, {"HScroll1", 10}},
          {u"02"_s, u"03"_s}},
         {"twenty-five boxes at most", forty, {}, firstTwentyFive},

@@ -33,14 +33,6 @@ QStringList courseLines(const QString &name, const QList<int> &pars)
     return courseRecordLines(name, holes);
 }
 
-struct Round
-{
-    QString date;
-    QString course;
-    QList<int> strokes;
-    QString utokadRad;
-};
-
 // Hole in one, two eagles, a birdie, a double bogey, four over and three under on the
 // first seven holes of the 18-hole course; par on the rest.
 QList<int> everyClass()
@@ -57,17 +49,25 @@ void writeCourseFiles()
 {
     writeLines(u"VEMTORBF"_s, QStringList{u"2"_s} + courseLines(u"Ek"_s, kEighteenPars) +
                                   courseLines(u"Bok"_s, kNinePars) + courseLines(u"Tall"_s, kNinePars));
-    const QList<Round> rounds{
-        {u"2004-05-01"_s, u"Ek"_s, plus(kEighteenPars, 1), u"I"_s + QString(108, u'-')},
-        {u"2004-05-10"_s, u"Bok"_s, {5, 3, 5, 4, 4, 3, 4, 5, 4}, u"F"_s + u"JN0102"_s.repeated(9)},
-        {u"2004-06-01"_s, u"Ek"_s, kEighteenPars, u"M"_s + u"-J--02"_s.repeated(18)},
-        {u"2004-06-01"_s, u"Ek"_s, everyClass(), u"F"_s + u"JJ1011"_s.repeated(18)},
-        {u"2004-07-01"_s, u"Ek"_s, plus(kEighteenPars, 2), u"F"_s + u"NN0002"_s.repeated(18)},
-    };
-    QList<RoundRecord> records;
-    for (const Round &r : rounds)
-        records.append({.date = r.date, .course = r.course, .strokes = r.strokes, .extended = r.utokadRad});
-    writeRoundFiles(records);
+    writeRoundFiles({
+        {.date = u"2004-05-01"_s, .course = u"Ek"_s, .strokes = plus(kEighteenPars, 1)},
+        {.date = u"2004-05-10"_s,
+         .course = u"Bok"_s,
+         .strokes = {5, 3, 5, 4, 4, 3, 4, 5, 4},
+         .extended = u"F"_s + u"JN0102"_s.repeated(9)},
+        {.date = u"2004-06-01"_s,
+         .course = u"Ek"_s,
+         .strokes = kEighteenPars,
+         .extended = u"M"_s + u"-J--02"_s.repeated(18)},
+        {.date = u"2004-06-01"_s,
+         .course = u"Ek"_s,
+         .strokes = everyClass(),
+         .extended = u"F"_s + u"JJ1011"_s.repeated(18)},
+        {.date = u"2004-07-01"_s,
+         .course = u"Ek"_s,
+         .strokes = plus(kEighteenPars, 2),
+         .extended = u"F"_s + u"NN0002"_s.repeated(18)},
+    });
 }
 
 const QStringList kSummaryLabels{

@@ -1,18 +1,25 @@
 #pragma once
 
+#include "kit/builders.h"
 #include "platform/displaylist.h"
 
 #include <QString>
 
 #include <vector>
 
-// A round as the handicap graph reads it: its date, and its handicap before and after.
-struct Round
+// A round as the handicap graph reads it: its date, and its handicap before and after. It
+// is played on the worked example's course, 5 strokes on each of its 9 holes.
+inline RoundRecord hcpRound(const QString &datum, const QString &fore, const QString &after)
 {
-    QString datum;
-    QString fore;
-    QString after;
-};
+    return {.date = datum,
+            .course = QStringLiteral("Ekbacken"),
+            .strokes = QList<int>(9, 5),
+            .hcpFore = fore,
+            .hcpEfter = after,
+            .points = QStringLiteral("19"),
+            .playType = QStringLiteral("S"),
+            .slopeHcp = QStringLiteral("11.0")};
+}
 
 // A box read back from the list: found by its white inner line, which its top, right side
 // and the four texts under it follow.

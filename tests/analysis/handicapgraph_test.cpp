@@ -11,15 +11,15 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // A round table holding the rounds in rows 0.., with sista_index counting them.
-store::Tables roundTable(std::initializer_list<Round> rounds)
+store::Tables roundTable(std::initializer_list<RoundRecord> rounds)
 {
     store::Tables tables;
-    for (const Round &r : rounds) {
+    for (const RoundRecord &r : rounds) {
         store::RoundRow row;
-        row[store::kDatum] = r.datum;
-        row[store::kBannamn] = u"Ekbacken"_s;
-        row[store::kHcpFore] = r.fore;
-        row[store::kHcpEfter] = r.after;
+        row[store::kDatum] = r.date;
+        row[store::kBannamn] = r.course;
+        row[store::kHcpFore] = r.hcpFore;
+        row[store::kHcpEfter] = r.hcpEfter;
         tables.rundtabell.push_back(row);
     }
     tables.sistaRounds = store::Held::fromNumber(QString::number(int(rounds.size()) - 1));
@@ -56,18 +56,21 @@ TEST(Presets, SpanEveryRoundsHandicapsAndYears)
     };
     const Case cases[] = {
         {"8.4 to 20.0",
-         roundTable({{u"2004-05-01"_s, u"20.0"_s, u"18.5"_s}, {u"2009-09-30"_s, u"9.1"_s, u"8.4"_s}}),
+         roundTable({hcpRound(u"2004-05-01"_s, u"20.0"_s, u"18.5"_s),
+                     hcpRound(u"2009-09-30"_s, u"9.1"_s, u"8.4"_s)}),
          {8, 21, 2004, 2009}},
-        {"all at 12.3", roundTable({{u"2006-01-01"_s, u"12.3"_s, u"12.3"_s}}), {12, 13, 2006, 2006}},
+        {"all at 12.3", roundTable({hcpRound(u"2006-01-01"_s, u"12.3"_s, u"12.3"_s)}), {12, 13, 2006, 2006}},
         {"years out of file order",
-         roundTable({{u"2008-01-01"_s, u"5.0"_s, u"5.0"_s}, {u"2001-01-01"_s, u"5.0"_s, u"5.0"_s}}),
+         roundTable(
+             {hcpRound(u"2008-01-01"_s, u"5.0"_s, u"5.0"_s), hcpRound(u"2001-01-01"_s, u"5.0"_s, u"5.0"_s)}),
          {5, 6, 2001, 2008}},
-        {"54.0 and 0.0", roundTable({{u"2006-01-01"_s, u"54.0"_s, u"0.0"_s}}), {0, 55, 2006, 2006}},
+        {"54.0 and 0.0", roundTable({hcpRound(u"2006-01-01"_s, u"54.0"_s, u"0.0"_s)}), {0, 55, 2006, 2006}},
         // Beyond what the bars hold: taken to the nearest end, the upper limit kept above.
-        {"56 and more", roundTable({{u"2006-01-01"_s, u"60"_s, u"57.5"_s}}), {55, 56, 2006, 2006}},
-        {"negative", roundTable({{u"2006-01-01"_s, u"-2.0"_s, u"-3"_s}}), {0, 1, 2006, 2006}},
+        {"56 and more", roundTable({hcpRound(u"2006-01-01"_s, u"60"_s, u"57.5"_s)}), {55, 56, 2006, 2006}},
+        {"negative", roundTable({hcpRound(u"2006-01-01"_s, u"-2.0"_s, u"-3"_s)}), {0, 1, 2006, 2006}},
         {"years outside 1990 to 2100",
-         roundTable({{u"1985-01-01"_s, u"10.0"_s, u"10.0"_s}, {u"2150-01-01"_s, u"10.0"_s, u"10.0"_s}}),
+         roundTable({hcpRound(u"1985-01-01"_s, u"10.0"_s, u"10.0"_s),
+                     hcpRound(u"2150-01-01"_s, u"10.0"_s, u"10.0"_s)}),
          {10, 11, 1990, 2100}},
     };
     for (const Case &c : cases) {
@@ -80,8 +83,8 @@ TEST(Presets, SpanEveryRoundsHandicapsAndYears)
 
 TEST(Presets, ReadOnlyTheRowsTheRoundFileCounts)
 {
-    store::Tables tables =
-        roundTable({{u"2004-05-01"_s, u"10.0"_s, u"10.0"_s}, {u"2012-01-01"_s, u"40.0"_s, u"40.0"_s}});
+    store::Tables tables = roundTable(
+        {hcpRound(u"2004-05-01"_s, u"10.0"_s, u"10.0"_s), hcpRound(u"2012-01-01"_s, u"40.0"_s, u"40.0"_s)});
     tables.sistaRounds = store::Held::fromNumber(u"0"_s); // row 1 is left from an earlier load
     EXPECT_EQ(handicapgraph::presets(tables), (handicapgraph::Ranges{10, 11, 2004, 2004}));
 
@@ -128,7 +131,7 @@ TEST(OrderingRules, KeepTheUpperLimitAboveTheLowerAndTheYearsInOrder)
 // The worked scale of 8 to 21 and one box at 14.5, every operation in order.
 TEST(Graph, DrawsScaleLegendAndBoxOperationByOperation)
 {
-    const store::Tables tables = roundTable({{u"2004-08-24"_s, u"15.0"_s, u"14.5"_s}});
+    const store::Tables tables = roundTable({hcpRound(u"2004-08-24"_s, u"15.0"_s, u"14.5"_s)});
     std::vector<platform::DrawOp> expected{platform::clearOp(platform::bgrColour::purple)};
     const auto gridLine = [&expected](double y) {
         expected.push_back(platform::lineOp(200, y, 12000, y, {}));
@@ -170,9 +173,9 @@ TEST(Graph, PrintsTheOuterCaptionsAsTheyStand)
 
 TEST(Graph, BoxHeightsFollowTheScaleAndHandicapTextsAlternateRows)
 {
-    const store::Tables tables = roundTable({{u"2004-09-01"_s, u"14.5"_s, u"21"_s},
-                                             {u"2004-09-02"_s, u"21"_s, u"8.0"_s},
-                                             {u"2004-09-03"_s, u"8.0"_s, u"8.1"_s}});
+    const store::Tables tables = roundTable({hcpRound(u"2004-09-01"_s, u"14.5"_s, u"21"_s),
+                                             hcpRound(u"2004-09-02"_s, u"21"_s, u"8.0"_s),
+                                             hcpRound(u"2004-09-03"_s, u"8.0"_s, u"8.1"_s)});
     const std::vector<DrawnBox> boxes = boxesOf(drawn(tables, captions(8, 9, 2004, 2004)));
     ASSERT_EQ(boxes.size(), 2u); // 21 lies above the range
     // The lower limit gives no height; one unit spans 2700 twips, so 0.1 is 270.
@@ -203,59 +206,63 @@ TEST(Graph, ChoosesTheRoundsWhereTheHandicapChanged)
     };
     const Case cases[] = {
         {"the file's first round is drawn even without a change",
-         roundTable({{u"2004-01-01"_s, u"12.0"_s, u"12.0"_s}, {u"2004-01-02"_s, u"12.0"_s, u"11.5"_s}}),
+         roundTable({hcpRound(u"2004-01-01"_s, u"12.0"_s, u"12.0"_s),
+                     hcpRound(u"2004-01-02"_s, u"12.0"_s, u"11.5"_s)}),
          captions(0, 56, 2004, 2004),
          {u"01"_s, u"02"_s}},
         {"first round in the years compared by number with the round before",
-         roundTable({{u"2003-12-01"_s, u"13.0"_s, u"12.0"_s},
-                     {u"2004-01-02"_s, u"11.0"_s, u"12"_s},
-                     {u"2004-01-03"_s, u"12"_s, u"11.5"_s}}),
+         roundTable({hcpRound(u"2003-12-01"_s, u"13.0"_s, u"12.0"_s),
+                     hcpRound(u"2004-01-02"_s, u"11.0"_s, u"12"_s),
+                     hcpRound(u"2004-01-03"_s, u"12"_s, u"11.5"_s)}),
          captions(0, 56, 2004, 2004),
          {u"03"_s}},
         {"first round in the years drawn on a change from the round before, whatever its own texts",
-         roundTable({{u"2003-12-01"_s, u"13.0"_s, u"12.0"_s}, {u"2004-01-02"_s, u"11.5"_s, u"11.5"_s}}),
+         roundTable({hcpRound(u"2003-12-01"_s, u"13.0"_s, u"12.0"_s),
+                     hcpRound(u"2004-01-02"_s, u"11.5"_s, u"11.5"_s)}),
          captions(0, 56, 2004, 2004),
          {u"02"_s}},
         {"the round before is compared whatever its handicap range",
-         roundTable({{u"2004-01-01"_s, u"30.0"_s, u"30.0"_s}, {u"2004-01-02"_s, u"30.0"_s, u"12.0"_s}}),
+         roundTable({hcpRound(u"2004-01-01"_s, u"30.0"_s, u"30.0"_s),
+                     hcpRound(u"2004-01-02"_s, u"30.0"_s, u"12.0"_s)}),
          captions(10, 20, 2004, 2004),
          {u"02"_s}},
         {"equal texts draw no box, texts that differ only in form do",
-         roundTable({{u"2004-01-01"_s, u"13.0"_s, u"12.0"_s},
-                     {u"2004-01-02"_s, u"12.0"_s, u"12.0"_s},
-                     {u"2004-01-03"_s, u"12.0"_s, u"12"_s},
-                     {u"2004-01-04"_s, u"12"_s, u"12"_s}}),
+         roundTable({hcpRound(u"2004-01-01"_s, u"13.0"_s, u"12.0"_s),
+                     hcpRound(u"2004-01-02"_s, u"12.0"_s, u"12.0"_s),
+                     hcpRound(u"2004-01-03"_s, u"12.0"_s, u"12"_s),
+                     hcpRound(u"2004-01-04"_s, u"12"_s, u"12"_s)}),
          captions(0, 56, 2004, 2004),
          {u"01"_s, u"03"_s}},
         {"a later round is not compared with the round before it",
-         roundTable({{u"2004-01-01"_s, u"13.0"_s, u"12.0"_s}, {u"2004-01-02"_s, u"11.9"_s, u"12.0"_s}}),
+         roundTable({hcpRound(u"2004-01-01"_s, u"13.0"_s, u"12.0"_s),
+                     hcpRound(u"2004-01-02"_s, u"11.9"_s, u"12.0"_s)}),
          captions(0, 56, 2004, 2004),
          {u"01"_s, u"02"_s}},
         {"year limits included",
-         roundTable({{u"2003-12-31"_s, u"14.0"_s, u"13.0"_s},
-                     {u"2004-01-01"_s, u"13.0"_s, u"12.0"_s},
-                     {u"2006-12-02"_s, u"12.0"_s, u"11.0"_s},
-                     {u"2007-01-03"_s, u"11.0"_s, u"10.0"_s}}),
+         roundTable({hcpRound(u"2003-12-31"_s, u"14.0"_s, u"13.0"_s),
+                     hcpRound(u"2004-01-01"_s, u"13.0"_s, u"12.0"_s),
+                     hcpRound(u"2006-12-02"_s, u"12.0"_s, u"11.0"_s),
+                     hcpRound(u"2007-01-03"_s, u"11.0"_s, u"10.0"_s)}),
          captions(0, 56, 2004, 2006),
          {u"01"_s, u"02"_s}},
         {"handicap limits included",
-         roundTable({{u"2004-01-01"_s, u"10.0"_s, u"9.9"_s},
-                     {u"2004-01-02"_s, u"9.9"_s, u"10.0"_s},
-                     {u"2004-01-03"_s, u"10.0"_s, u"20.0"_s},
-                     {u"2004-01-04"_s, u"20.0"_s, u"20.1"_s}}),
+         roundTable({hcpRound(u"2004-01-01"_s, u"10.0"_s, u"9.9"_s),
+                     hcpRound(u"2004-01-02"_s, u"9.9"_s, u"10.0"_s),
+                     hcpRound(u"2004-01-03"_s, u"10.0"_s, u"20.0"_s),
+                     hcpRound(u"2004-01-04"_s, u"20.0"_s, u"20.1"_s)}),
          captions(10, 20, 2004, 2004),
          {u"02"_s, u"03"_s}},
         {"rows past the file's count are not read",
          [] {
-             store::Tables t = roundTable(
-                 {{u"2004-01-01"_s, u"13.0"_s, u"12.0"_s}, {u"2004-01-02"_s, u"12.0"_s, u"11.0"_s}});
+             store::Tables t = roundTable({hcpRound(u"2004-01-01"_s, u"13.0"_s, u"12.0"_s),
+                                           hcpRound(u"2004-01-02"_s, u"12.0"_s, u"11.0"_s)});
              t.sistaRounds = store::Held::fromNumber(u"0"_s);
              return t;
          }(),
          captions(0, 56, 2004, 2004),
          {u"01"_s}},
         {"no box when the scale has no height",
-         roundTable({{u"2004-01-01"_s, u"13.0"_s, u"12.0"_s}}),
+         roundTable({hcpRound(u"2004-01-01"_s, u"13.0"_s, u"12.0"_s)}),
          {u""_s, u""_s, u"2004"_s, u"2004"_s},
          {}},
     };
@@ -267,9 +274,9 @@ TEST(Graph, ChoosesTheRoundsWhereTheHandicapChanged)
 
 TEST(Graph, SkippedFirstRoundMakesTheNextBoxWriteOnTheLowerRow)
 {
-    const store::Tables tables = roundTable({{u"2003-12-01"_s, u"13.0"_s, u"12.0"_s},
-                                             {u"2004-01-01"_s, u"11.0"_s, u"12.0"_s},
-                                             {u"2004-02-01"_s, u"12.0"_s, u"11.5"_s}});
+    const store::Tables tables = roundTable({hcpRound(u"2003-12-01"_s, u"13.0"_s, u"12.0"_s),
+                                             hcpRound(u"2004-01-01"_s, u"11.0"_s, u"12.0"_s),
+                                             hcpRound(u"2004-02-01"_s, u"12.0"_s, u"11.5"_s)});
     const std::vector<DrawnBox> boxes = boxesOf(drawn(tables, captions(0, 56, 2004, 2004)));
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].x, 900);

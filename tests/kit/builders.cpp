@@ -34,17 +34,27 @@ QStringList plainCourseLines(const QString &name, int holes, int metres)
     return courseRecordLines(name, plain);
 }
 
-QStringList fileLines(const QList<QStringList> &records)
+namespace {
+
+QString lineOne(qsizetype records, store::LineOneForm form)
 {
-    QStringList lines{QString::number(records.size() - 1)};
+    const QString last = QString::number(records - 1);
+    return form == store::LineOneForm::Number ? last : quoted(last);
+}
+
+} // namespace
+
+QStringList fileLines(const QList<QStringList> &records, store::LineOneForm form)
+{
+    QStringList lines{lineOne(records.size(), form)};
     for (const QStringList &record : records)
         lines << record;
     return lines;
 }
 
-RoundFileLines roundFileLines(const QList<RoundRecord> &rounds)
+RoundFileLines roundFileLines(const QList<RoundRecord> &rounds, store::LineOneForm form)
 {
-    const QString last = QString::number(rounds.size() - 1);
+    const QString last = lineOne(rounds.size(), form);
     RoundFileLines lines{{last}, {last}, {last}};
     for (const RoundRecord &round : rounds) {
         const QString holes = QString::number(round.strokes.size());
@@ -52,7 +62,8 @@ RoundFileLines roundFileLines(const QList<RoundRecord> &rounds)
                                      round.playType, round.note, holes, round.slopeHcp})
             lines.rounds << quoted(field);
         for (int strokes : round.strokes)
-            lines.strokes << quoted(QString::number(strokes));
+            lines.strokes << (round.bareStrokes ? QString::number(strokes)
+                                                : quoted(QString::number(strokes)));
         lines.extended << quoted(round.extended.isEmpty() ? u'I' + QString(6 * round.strokes.size(), u'-')
                                                           : round.extended);
     }

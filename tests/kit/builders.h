@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/writing.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -25,8 +27,10 @@ struct CourseHole
 QStringList courseRecordLines(const QString &name, const QList<CourseHole> &holes);
 // A course of `holes` holes where hole h is metres + h long, has stroke index h and par 4.
 QStringList plainCourseLines(const QString &name, int holes, int metres = 100);
-// A file of these records: line 1 the index of the last record, then the records.
-QStringList fileLines(const QList<QStringList> &records);
+// A file of these records: line 1 the index of the last record, as a number or a text item
+// ("-1"), then the records.
+QStringList fileLines(const QList<QStringList> &records,
+                      store::LineOneForm form = store::LineOneForm::Number);
 
 // A round as it stands in the three round files.
 struct RoundRecord
@@ -40,7 +44,8 @@ struct RoundRecord
     QString playType = QStringLiteral("T");
     QString note = QStringLiteral(" ");
     QString slopeHcp = QStringLiteral("18.0");
-    QString extended{}; // empty: level INGEN, "I" and six dashes per hole
+    QString extended{};       // empty: level INGEN, "I" and six dashes per hole
+    bool bareStrokes = false; // strokes stored as bare numbers instead of texts
 };
 // A round as the user enters it on the round register; -1 keeps the register's default.
 struct RoundEntry
@@ -64,4 +69,5 @@ struct RoundFileLines
 {
     QStringList rounds, strokes, extended;
 };
-RoundFileLines roundFileLines(const QList<RoundRecord> &rounds);
+RoundFileLines roundFileLines(const QList<RoundRecord> &rounds,
+                              store::LineOneForm form = store::LineOneForm::Number);

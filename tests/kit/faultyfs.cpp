@@ -3,6 +3,7 @@
 #include "kit/datafiles.h"
 #include "kit/testenv.h"
 #include "platform/storemessages.h"
+#include "store/saveset.h"
 
 #include <QDir>
 
@@ -137,10 +138,12 @@ int stepOf(const std::vector<QString> &actions, const QString &action)
     return found == actions.end() ? 0 : int(found - actions.begin()) + 1;
 }
 
+// A helper file of a save, or its journal (also the journal's new file).
 bool isHelperFile(const QString &name)
 {
-    return name.startsWith(u"vemtor-ny-"_s) || name.startsWith(u"vemtor-gammal-"_s) ||
-           name.startsWith(u"vemtor-sparar"_s) || name.startsWith(u"vemtor-angrar"_s);
+    using namespace store::savenames;
+    return name.startsWith(kNewPrefix) || name.startsWith(kOldPrefix) || name.startsWith(kJournal) ||
+           name.startsWith(kUndoJournal);
 }
 
 DirectoryBytes withoutHelperFiles(DirectoryBytes files)
@@ -158,10 +161,21 @@ QString namesText(const QStringList &names)
 
 } // namespace
 
+int commitStep(const std::vector<QString> &actions)
+{
+    using namespace store::savenames;
+    return stepOf(actions, u"rename "_s + kJournal + kNewSuffix + u' ' + kJournal);
+}
+
+int doneStep(const std::vector<QString> &actions)
+{
+    return stepOf(actions, u"remove "_s + store::savenames::kJournal);
+}
+
 QString fileOfStep(const QString &action, const QStringList &names)
 {
     const QString path = action.section(u' ', 1, 1);
-    for (const QString &prefix : {u"vemtor-ny-"_s, u"vemtor-gammal-"_s}) {
+    for (const QString &prefix : {store::savenames::kNewPrefix, store::savenames::kOldPrefix}) {
         bool isNumber = false;
         const int n = path.startsWith(prefix) ? path.mid(prefix.size()).toInt(&isNumber) : -1;
         if (isNumber && n < names.size())
@@ -176,8 +190,8 @@ QString fileOfStep(const QString &action, const QStringList &names)
 void expectOldOrNewSet(const WalkStep &walk, bool died, const DirectoryBytes &old, const DirectoryBytes &saved,
                        const QStringList &names)
 {
-    const int commit = stepOf(walk.actions, u"rename vemtor-sparar.vemtor-ny vemtor-sparar"_s);
-    const int done = stepOf(walk.actions, u"remove vemtor-sparar"_s);
+    const int commit = commitStep(walk.actions);
+    const int done = doneStep(walk.actions);
     ASSERT_GT(commit, 0);
     ASSERT_GT(done, commit);
     const bool savedBeforeTheFault = walk.step > done;

@@ -63,6 +63,11 @@ struct WalkStep
 void walkEveryStep(const std::function<void()> &prepare, const std::function<void()> &save,
                    const std::function<void(const WalkStep &, bool died)> &check);
 
+// The steps of a walk's save (from 1; 0 when it has none) that commit the set, renaming its
+// journal into place, and that end it, removing the journal.
+int commitStep(const std::vector<QString> &actions);
+int doneStep(const std::vector<QString> &actions);
+
 // The file of the set `names` (in the set's order, as its helper files are numbered) that a
 // step of the walk works on; the first for the journal and the directory.
 QString fileOfStep(const QString &action, const QStringList &names);

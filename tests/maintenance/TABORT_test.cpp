@@ -72,8 +72,8 @@ protected:
 TEST_F(DeletionWindow, OpensWithTheTwoModesAndAvbrytOnlyAndAvbrytWritesNothing)
 {
     const FourFiles before =
-        allBytes(numbered<Course>({{u"Ek"_s}}), numbered<Round>({{u"2004-08-24"_s, u"Ek"_s}}),
-                 LineOne::Quoted); // any rewrite would make line 1 bare
+        allBytes(numberedCourses({{u"Ek"_s}}), numberedRounds({roundOn(u"2004-08-24"_s, u"Ek"_s)}),
+                 LineOneForm::Text); // any rewrite would make line 1 bare
     writeToDisk(before);
     for (const char *mode : {"Option1", "Option2"}) {
         SCOPED_TRACE(mode);
@@ -95,14 +95,15 @@ TEST_F(DeletionWindow, RoundModeSetsTheYearBarToTheEarliestYearWithinItsRange)
 {
     struct Case
     {
-        std::vector<Round> rounds;
+        std::vector<RoundRecord> rounds;
         QStringList labels;
     } cases[] = {
         {{}, {u"2100"_s, u"1"_s, u"1"_s}},
-        {{{u"2003-05-01"_s, u"Ek"_s}, {u"2004-08-24"_s, u"Ek"_s}}, {u"2003"_s, u"1"_s, u"1"_s}},
-        {{{u"1990-05-01"_s, u"Ek"_s}}, {u"1990"_s, u"1"_s, u"1"_s}},
-        {{{u"2003-05-01"_s, u"Ek"_s}, {u"04-08-24"_s, u"Ek"_s}}, {u"1990"_s, u"1"_s, u"1"_s}}, // 1904
-        {{{u"2200-05-01"_s, u"Ek"_s}}, {u"2100"_s, u"1"_s, u"1"_s}},
+        {{roundOn(u"2003-05-01"_s, u"Ek"_s), roundOn(u"2004-08-24"_s, u"Ek"_s)}, {u"2003"_s, u"1"_s, u"1"_s}},
+        {{roundOn(u"1990-05-01"_s, u"Ek"_s)}, {u"1990"_s, u"1"_s, u"1"_s}},
+        {{roundOn(u"2003-05-01"_s, u"Ek"_s), roundOn(u"04-08-24"_s, u"Ek"_s)},
+         {u"1990"_s, u"1"_s, u"1"_s}}, // 1904
+        {{roundOn(u"2200-05-01"_s, u"Ek"_s)}, {u"2100"_s, u"1"_s, u"1"_s}},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.labels.join(u'-').toStdString());
@@ -125,7 +126,8 @@ TEST_F(DeletionWindow, RoundModeSetsTheYearBarToTheEarliestYearWithinItsRange)
 TEST_F(DeletionWindow, ADateOfUnexpectedLengthClosesTheWindowWithoutWriting)
 {
     const FourFiles before =
-        allBytes({{u"Ek"_s}}, {{u"2003-05-01"_s, u"Ek"_s}, {u"2004-8-24"_s, u"Ek"_s}}, LineOne::Quoted);
+        allBytes({{u"Ek"_s}}, {roundOn(u"2003-05-01"_s, u"Ek"_s), roundOn(u"2004-8-24"_s, u"Ek"_s)},
+                 LineOneForm::Text);
     writeToDisk(before);
     QWidget *window = nullptr;
     ASSERT_NO_FATAL_FAILURE(window = open());
@@ -140,13 +142,13 @@ TEST_F(DeletionWindow, ADateOfUnexpectedLengthClosesTheWindowWithoutWriting)
 
 TEST_F(DeletionWindow, RoundModeDeletesEveryRoundOfTheChosenDateFromTheThreeRoundFiles)
 {
-    const std::vector<Round> rounds = numbered<Round>({
-        {u"2003-05-01"_s, u"Ek"_s},
-        {u"04-08-24"_s, u"Ek"_s, 9, u" "_s, true},
-        {u"2004-08-24"_s, u"Björk"_s, 18},
-        {u"2004-08-25"_s, u"Ek"_s, 9, u"2004-08-24"_s},
+    const std::vector<RoundRecord> rounds = numberedRounds({
+        roundOn(u"2003-05-01"_s, u"Ek"_s),
+        roundOn(u"04-08-24"_s, u"Ek"_s, 9, u" "_s, true),
+        roundOn(u"2004-08-24"_s, u"Björk"_s, 18),
+        roundOn(u"2004-08-25"_s, u"Ek"_s, 9, u"2004-08-24"_s),
     });
-    const FourFiles before = allBytes(numbered<Course>({{u"Ek"_s}, {u"Björk"_s, 18}}), rounds);
+    const FourFiles before = allBytes(numberedCourses({{u"Ek"_s}, {u"Björk"_s, 18}}), rounds);
     writeToDisk(before);
     QWidget *window = nullptr;
     ASSERT_NO_FATAL_FAILURE(window = open());
@@ -163,7 +165,7 @@ TEST_F(DeletionWindow, RoundModeDeletesEveryRoundOfTheChosenDateFromTheThreeRoun
 
 TEST_F(DeletionWindow, CourseModeChoosesByRowAndShowsAnEmptyNamePastTheLastCourse)
 {
-    writeToDisk(allBytes(numbered<Course>({{u"Ek"_s}, {u"Björk"_s, 18}}), {}));
+    writeToDisk(allBytes(numberedCourses({{u"Ek"_s}, {u"Björk"_s, 18}}), {}));
     QWidget *window = nullptr;
     ASSERT_NO_FATAL_FAILURE(window = open());
     click(window, u"Option1"_s);
@@ -183,10 +185,10 @@ TEST_F(DeletionWindow, CourseModeChoosesByRowAndShowsAnEmptyNamePastTheLastCours
 
 TEST_F(DeletionWindow, CourseModeDeletesTheCourseAsItIsOnDiskAtThePress)
 {
-    const std::vector<Course> courses = numbered<Course>({{u"Ek"_s}, {u"Björk"_s, 18}, {u"Tall"_s}});
-    const std::vector<Round> rounds = numbered<Round>({{u"2003-05-01"_s, u"Björk"_s, 18},
-                                                       {u"2004-08-24"_s, u"Ek"_s},
-                                                       {u"2004-09-01"_s, u"Björk"_s, 18, u" "_s, true}});
+    const std::vector<Course> courses = numberedCourses({{u"Ek"_s}, {u"Björk"_s, 18}, {u"Tall"_s}});
+    const std::vector<RoundRecord> rounds =
+        numberedRounds({roundOn(u"2003-05-01"_s, u"Björk"_s, 18), roundOn(u"2004-08-24"_s, u"Ek"_s),
+                        roundOn(u"2004-09-01"_s, u"Björk"_s, 18, u" "_s, true)});
     writeToDisk(allBytes({courses[0], courses[1]}, rounds));
     QWidget *window = nullptr;
     ASSERT_NO_FATAL_FAILURE(window = open());
@@ -204,13 +206,13 @@ TEST_F(DeletionWindow, CourseModeDeletesTheCourseAsItIsOnDiskAtThePress)
 
 TEST_F(DeletionWindow, AnEmptyCourseFileEmptiesTheChosenName)
 {
-    const std::vector<Round> rounds = numbered<Round>({{u"2004-08-24"_s, u"Ek"_s}});
-    writeToDisk(allBytes(numbered<Course>({{u"Ek"_s}}), rounds));
+    const std::vector<RoundRecord> rounds = numberedRounds({roundOn(u"2004-08-24"_s, u"Ek"_s)});
+    writeToDisk(allBytes(numberedCourses({{u"Ek"_s}}), rounds));
     QWidget *window = nullptr;
     ASSERT_NO_FATAL_FAILURE(window = open());
     click(window, u"Option1"_s);
     EXPECT_EQ(labelText(window, u"RG21"_s), u"Ek"_s);
-    writeFile(u"VEMTORBF"_s, courseBytes({}, LineOne::Quoted));
+    writeFile(u"VEMTORBF"_s, courseBytes({}, LineOneForm::Text));
     click(window, u"Option2"_s);
     click(window, u"Option1"_s);
     EXPECT_EQ(recorder().messageTexts(), QStringList{kNoCourse});
@@ -225,9 +227,10 @@ TEST_F(DeletionWindow, AnEmptyCourseFileEmptiesTheChosenName)
 // Every file is read and checked before anything is written.
 TEST_F(DeletionWindow, NothingIsWrittenWhenAFileIsDamagedOrTheRoundFilesDisagree)
 {
-    const FourFiles good = allBytes({{u"Ek"_s}}, {{u"2004-08-24"_s, u"Ek"_s}, {u"2005-01-01"_s, u"Ek"_s}});
+    const FourFiles good =
+        allBytes({{u"Ek"_s}}, {roundOn(u"2004-08-24"_s, u"Ek"_s), roundOn(u"2005-01-01"_s, u"Ek"_s)});
     FourFiles disagree = good;
-    disagree.extended = roundBytes({{u"2004-08-24"_s, u"Ek"_s}}).extended;
+    disagree.extended = roundBytes({roundOn(u"2004-08-24"_s, u"Ek"_s)}).extended;
     FourFiles damaged = good;
     damaged.strokes = withoutLastLines(good.strokes, 1);
     struct Case
@@ -286,9 +289,10 @@ void deleteThroughTheMenu(const char *mode)
 // what was committed. Course mode saves four files, round mode three.
 TEST(DeletionSave, IsWholeWhereverItFailsOrStops)
 {
-    const std::vector<Round> rounds = numbered<Round>(
-        {{u"2004-08-24"_s, u"Ek"_s}, {u"2004-08-24"_s, u"Björk"_s, 18}, {u"2005-01-01"_s, u"Ek"_s}});
-    const FourFiles files = allBytes(numbered<Course>({{u"Ek"_s}, {u"Björk"_s, 18}}), rounds);
+    const std::vector<RoundRecord> rounds =
+        numberedRounds({roundOn(u"2004-08-24"_s, u"Ek"_s), roundOn(u"2004-08-24"_s, u"Björk"_s, 18),
+                        roundOn(u"2005-01-01"_s, u"Ek"_s)});
+    const FourFiles files = allBytes(numberedCourses({{u"Ek"_s}, {u"Björk"_s, 18}}), rounds);
     const QStringList roundFiles{u"VERUNDAR"_s, u"VERUNDAH"_s, u"VERUNDAK"_s};
     for (const auto &[mode, names] :
          {std::pair{"Option1", QStringList{u"VEMTORBF"_s} + roundFiles}, std::pair{"Option2", roundFiles}}) {

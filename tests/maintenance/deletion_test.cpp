@@ -85,23 +85,23 @@ TEST(EarliestYear, ReadsBothDateFormsAndRefusesAnyOtherLength)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.dates.join(u',').toStdString());
-        std::vector<Round> rounds;
+        std::vector<RoundRecord> rounds;
         for (const QString &date : c.dates)
-            rounds.push_back({date, u"Ek"_s});
+            rounds.push_back(roundOn(date, u"Ek"_s));
         EXPECT_EQ(maintenance::earliestYear(loaded(allBytes({{u"Ek"_s}}, rounds))), c.year);
     }
 }
 
 TEST(RoundDeletion, EveryRoundOfTheDateGoesInBothFormsWhateverItsCourse)
 {
-    const std::vector<Round> rounds = numbered<Round>({
-        {u"2003-05-01"_s, u"Ek"_s},
-        {u"04-08-24"_s, u"Ek"_s},
-        {u"2004-08-24"_s, u"Björk"_s, 18},
-        {u"2004-08-24"_s, u"Ek"_s, 9, u" "_s, true},
-        {u"2004-08-25"_s, u"Björk"_s, 9, u"2004-08-24"_s}, // only the note holds the date
-        {u"1904-08-24"_s, u"Ek"_s, 18, u" "_s, true},
-        {u"2004-08-24 "_s, u"Ek"_s},
+    const std::vector<RoundRecord> rounds = numberedRounds({
+        roundOn(u"2003-05-01"_s, u"Ek"_s),
+        roundOn(u"04-08-24"_s, u"Ek"_s),
+        roundOn(u"2004-08-24"_s, u"Björk"_s, 18),
+        roundOn(u"2004-08-24"_s, u"Ek"_s, 9, u" "_s, true),
+        roundOn(u"2004-08-25"_s, u"Björk"_s, 9, u"2004-08-24"_s), // only the note holds the date
+        roundOn(u"1904-08-24"_s, u"Ek"_s, 18, u" "_s, true),
+        roundOn(u"2004-08-24 "_s, u"Ek"_s),
     });
     const FourFiles before = allBytes({{u"Ek"_s}, {u"Björk"_s, 18}}, rounds);
     const FourFiles expected = roundBytes({rounds[0], rounds[4], rounds[5], rounds[6]});
@@ -111,22 +111,22 @@ TEST(RoundDeletion, EveryRoundOfTheDateGoesInBothFormsWhateverItsCourse)
 
 TEST(RoundDeletion, NothingOnTheDateWritesTheSameBytes)
 {
-    const FourFiles before = roundBytes(numbered<Round>({{u"2003-05-01"_s, u"Ek"_s},
-                                                         {u"2004-08-24"_s, u"Ek"_s, 18, u" "_s, true},
-                                                         {u"2004-08-24"_s, u"Björk"_s}}));
+    const FourFiles before = roundBytes(numberedRounds({roundOn(u"2003-05-01"_s, u"Ek"_s),
+                                                        roundOn(u"2004-08-24"_s, u"Ek"_s, 18, u" "_s, true),
+                                                        roundOn(u"2004-08-24"_s, u"Björk"_s)}));
     EXPECT_EQ(afterRoundDeletion(before, {u"2004-08-23"_s, u"04-08-23"_s}), before);
 }
 
 TEST(CourseDeletion, EveryRowOfTheNameGoesWithEveryRoundOnIt)
 {
     const std::vector<Course> courses =
-        numbered<Course>({{u"Ek"_s}, {u"Björk"_s, 18}, {u"Ek"_s, 18}, {u"Ekbacken"_s}});
-    const std::vector<Round> rounds = numbered<Round>({
-        {u"2003-05-01"_s, u"Ek"_s},
-        {u"2003-06-01"_s, u"Björk"_s, 18, u"Ek"_s},
-        {u"2004-08-24"_s, u"Ek"_s, 18, u" "_s, true},
-        {u"2004-08-24"_s, u"Ekbacken"_s},
-        {u"2005-01-01"_s, u"ek"_s},
+        numberedCourses({{u"Ek"_s}, {u"Björk"_s, 18}, {u"Ek"_s, 18}, {u"Ekbacken"_s}});
+    const std::vector<RoundRecord> rounds = numberedRounds({
+        roundOn(u"2003-05-01"_s, u"Ek"_s),
+        roundOn(u"2003-06-01"_s, u"Björk"_s, 18, u"Ek"_s),
+        roundOn(u"2004-08-24"_s, u"Ek"_s, 18, u" "_s, true),
+        roundOn(u"2004-08-24"_s, u"Ekbacken"_s),
+        roundOn(u"2005-01-01"_s, u"ek"_s),
     });
     const FourFiles before = allBytes(courses, rounds);
 
@@ -137,10 +137,10 @@ TEST(CourseDeletion, EveryRowOfTheNameGoesWithEveryRoundOnIt)
 
 TEST(CourseDeletion, ACourseWithoutRoundsGoesAndTheRoundFilesStayAsTheyWere)
 {
-    const std::vector<Course> courses = numbered<Course>({{u"Ek"_s}, {u"Tall"_s, 18}, {u"Björk"_s}});
-    const FourFiles before = allBytes(
-        courses,
-        numbered<Round>({{u"2003-05-01"_s, u"Ek"_s}, {u"2004-08-24"_s, u"Björk"_s, 9, u"Tall"_s, true}}));
+    const std::vector<Course> courses = numberedCourses({{u"Ek"_s}, {u"Tall"_s, 18}, {u"Björk"_s}});
+    const FourFiles before =
+        allBytes(courses, numberedRounds({roundOn(u"2003-05-01"_s, u"Ek"_s),
+                                          roundOn(u"2004-08-24"_s, u"Björk"_s, 9, u"Tall"_s, true)}));
 
     FourFiles expected = before;
     expected.courses = courseBytes({courses[0], courses[2]});
@@ -149,9 +149,9 @@ TEST(CourseDeletion, ACourseWithoutRoundsGoesAndTheRoundFilesStayAsTheyWere)
 
 TEST(CourseDeletion, TheEmptyNameOfARowPastTheLastCourseChangesNothing)
 {
-    const FourFiles before =
-        allBytes(numbered<Course>({{u"Ek"_s}, {u"Björk"_s, 18}}),
-                 numbered<Round>({{u"2003-05-01"_s, u"Ek"_s}, {u"2004-08-24"_s, u"Björk"_s, 18}}));
+    const FourFiles before = allBytes(
+        numberedCourses({{u"Ek"_s}, {u"Björk"_s, 18}}),
+        numberedRounds({roundOn(u"2003-05-01"_s, u"Ek"_s), roundOn(u"2004-08-24"_s, u"Björk"_s, 18)}));
     EXPECT_EQ(afterCourseDeletion(before, QString()), before);
 }
 
@@ -160,9 +160,9 @@ TEST(CourseDeletion, CoursesPastTheChoosersFiftyOneRowsAreKept)
     std::vector<Course> courses;
     for (int i = 0; i < 60; ++i)
         courses.push_back({u"Bana %1"_s.arg(i), i % 2 ? 18 : 9, i});
-    const std::vector<Round> rounds = numbered<Round>({{u"2003-05-01"_s, u"Bana 55"_s},
-                                                       {u"2003-05-02"_s, u"Bana 3"_s, 18},
-                                                       {u"2003-05-03"_s, u"Bana 59"_s}});
+    const std::vector<RoundRecord> rounds =
+        numberedRounds({roundOn(u"2003-05-01"_s, u"Bana 55"_s), roundOn(u"2003-05-02"_s, u"Bana 3"_s, 18),
+                        roundOn(u"2003-05-03"_s, u"Bana 59"_s)});
     const FourFiles before = allBytes(courses, rounds);
 
     FourFiles expected = roundBytes({rounds[1], rounds[2]});
@@ -174,16 +174,16 @@ TEST(CourseDeletion, CoursesPastTheChoosersFiftyOneRowsAreKept)
 
 TEST(Deletion, LineOneIsWrittenAsABareNumberWhateverFormItWasReadIn)
 {
-    const std::vector<Course> courses = numbered<Course>({{u"Ek"_s}, {u"Björk"_s}});
-    const std::vector<Round> rounds =
-        numbered<Round>({{u"2004-08-24"_s, u"Ek"_s}, {u"2005-01-01"_s, u"Björk"_s}});
-    const FourFiles emptyQuoted = allBytes({}, {}, LineOne::Quoted);
+    const std::vector<Course> courses = numberedCourses({{u"Ek"_s}, {u"Björk"_s}});
+    const std::vector<RoundRecord> rounds =
+        numberedRounds({roundOn(u"2004-08-24"_s, u"Ek"_s), roundOn(u"2005-01-01"_s, u"Björk"_s)});
+    const FourFiles emptyQuoted = allBytes({}, {}, LineOneForm::Text);
     const FourFiles emptyBare = allBytes({}, {});
 
     EXPECT_EQ(afterCourseDeletion(emptyQuoted, QString()), emptyBare);
     EXPECT_EQ(afterRoundDeletion(emptyQuoted, k20040824), roundBytes({}));
 
-    const FourFiles quoted = allBytes(courses, rounds, LineOne::Quoted);
+    const FourFiles quoted = allBytes(courses, rounds, LineOneForm::Text);
     EXPECT_EQ(afterRoundDeletion(quoted, k20040824), roundBytes({rounds[1]}));
     FourFiles expected = roundBytes({rounds[1]});
     expected.courses = courseBytes({courses[1]});
@@ -192,8 +192,8 @@ TEST(Deletion, LineOneIsWrittenAsABareNumberWhateverFormItWasReadIn)
 
 TEST(Deletion, RoundFilesOfDifferentLengthsAreNotRewritten)
 {
-    const std::vector<Round> rounds =
-        numbered<Round>({{u"2004-08-24"_s, u"Ek"_s}, {u"2005-01-01"_s, u"Ek"_s}});
+    const std::vector<RoundRecord> rounds =
+        numberedRounds({roundOn(u"2004-08-24"_s, u"Ek"_s), roundOn(u"2005-01-01"_s, u"Ek"_s)});
     const FourFiles shorter = roundBytes({rounds[0]});
     FourFiles strokesShort = allBytes({{u"Ek"_s}}, rounds);
     strokesShort.strokes = shorter.strokes;

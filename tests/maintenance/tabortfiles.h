@@ -14,6 +14,8 @@
 // by its place in the list), so a row written with another row's cells shows.
 namespace tabortfiles {
 
+using store::LineOneForm;
+
 struct Course
 {
     QString name;
@@ -21,18 +23,33 @@ struct Course
     int id = 0; // seeds the hole values
 };
 
-struct Round
+// The round's strokes and extended registration (level FULL) seeded by `id`.
+inline RoundRecord seeded(RoundRecord round, int id)
 {
-    QString datum;
-    QString course;
-    int holes = 9;
-    QString note = QStringLiteral(" ");
-    bool bareStrokes = false; // strokes stored as bare numbers instead of texts
-    int id = 0;               // seeds the strokes and the extended registration
-};
+    round.extended = QStringLiteral("F");
+    for (qsizetype hole = 0; hole < round.strokes.size(); ++hole) {
+        round.strokes[hole] = 2 + (id + int(hole)) % 7;
+        round.extended += QStringLiteral("JN") + QString::number(id % 10) + QStringLiteral("012");
+    }
+    return round;
+}
 
-// How line 1 stands: a bare number, or a text item ("-1").
-enum class LineOne { Bare, Quoted };
+// A round of `holes` holes seeded by 0; `bareStrokes` stores its strokes as bare numbers.
+inline RoundRecord roundOn(const QString &datum, const QString &course, int holes = 9,
+                           const QString &note = QStringLiteral(" "), bool bareStrokes = false)
+{
+    return seeded({.date = datum,
+                   .course = course,
+                   .strokes = QList<int>(holes),
+                   .hcpFore = QStringLiteral("10.2"),
+                   .hcpEfter = QStringLiteral("10.4"),
+                   .points = QStringLiteral("30"),
+                   .playType = QStringLiteral("S"),
+                   .note = note,
+                   .slopeHcp = QStringLiteral("8.0"),
+                   .bareStrokes = bareStrokes},
+                  0);
+}
 
 struct FourFiles
 {
@@ -40,59 +57,45 @@ struct FourFiles
     friend bool operator==(const FourFiles &, const FourFiles &) = default;
 };
 
-inline QString lineOne(qsizetype records, LineOne form)
+inline QByteArray courseBytes(const std::vector<Course> &courses, LineOneForm form = LineOneForm::Number)
 {
-    const QString number = QString::number(records - 1);
-    return form == LineOne::Bare ? number : quoted(number);
-}
-
-inline QByteArray courseBytes(const std::vector<Course> &courses, LineOne form = LineOne::Bare)
-{
-    QStringList lines{lineOne(qsizetype(courses.size()), form)};
+    QList<QStringList> records;
     for (const Course &course : courses) {
-        lines << quoted(course.name) << quoted(QString::number(course.holes));
+        QList<CourseHole> holes;
         for (int hole = 1; hole <= course.holes; ++hole)
-            lines << quoted(QString::number(100 + course.id * 7 + hole)) << quoted(QString::number(hole))
-                  << quoted(QString::number(3 + (course.id + hole) % 3));
+            holes.append({100 + course.id * 7 + hole, hole, 3 + (course.id + hole) % 3});
+        records.append(courseRecordLines(course.name, holes));
     }
-    return fileBytes(lines);
+    return fileBytes(fileLines(records, form));
 }
 
 // VERUNDAR, VERUNDAH, VERUNDAK of the rounds, with line 1 in the given form.
-inline FourFiles roundBytes(const std::vector<Round> &rounds, LineOne form = LineOne::Bare)
+inline FourFiles roundBytes(const std::vector<RoundRecord> &rounds, LineOneForm form = LineOneForm::Number)
 {
-    const QString first = lineOne(qsizetype(rounds.size()), form);
-    QStringList roundLines{first}, strokeLines{first}, extendedLines{first};
-    for (const Round &round : rounds) {
-        for (const QString &field :
-             {round.datum, round.course, QStringLiteral("10.2"), QStringLiteral("10.4"), QStringLiteral("30"),
-              QStringLiteral("S"), round.note, QString::number(round.holes), QStringLiteral("8.0")})
-            roundLines << quoted(field);
-        QString extended(u'F');
-        for (int hole = 0; hole < round.holes; ++hole) {
-            const QString strokes = QString::number(2 + (round.id + hole) % 7);
-            strokeLines << (round.bareStrokes ? strokes : quoted(strokes));
-            extended += QStringLiteral("JN") + QString::number(round.id % 10) + QStringLiteral("012");
-        }
-        extendedLines << quoted(extended);
-    }
-    return {{}, fileBytes(roundLines), fileBytes(strokeLines), fileBytes(extendedLines)};
+    const RoundFileLines lines = roundFileLines(QList<RoundRecord>(rounds.begin(), rounds.end()), form);
+    return {{}, fileBytes(lines.rounds), fileBytes(lines.strokes), fileBytes(lines.extended)};
 }
 
-inline FourFiles allBytes(const std::vector<Course> &courses, const std::vector<Round> &rounds,
-                          LineOne form = LineOne::Bare)
+inline FourFiles allBytes(const std::vector<Course> &courses, const std::vector<RoundRecord> &rounds,
+                          LineOneForm form = LineOneForm::Number)
 {
     FourFiles files = roundBytes(rounds, form);
     files.courses = courseBytes(courses, form);
     return files;
 }
 
-// Courses or rounds numbered by their place, so each has values of its own.
-template <class Record> std::vector<Record> numbered(std::vector<Record> records)
+// Courses and rounds numbered by their place, so each has values of its own.
+inline std::vector<Course> numberedCourses(std::vector<Course> courses)
 {
-    for (std::size_t i = 0; i < records.size(); ++i)
-        records[i].id = int(i);
-    return records;
+    for (std::size_t i = 0; i < courses.size(); ++i)
+        courses[i].id = int(i);
+    return courses;
+}
+inline std::vector<RoundRecord> numberedRounds(std::vector<RoundRecord> rounds)
+{
+    for (std::size_t i = 0; i < rounds.size(); ++i)
+        rounds[i] = seeded(rounds[i], int(i));
+    return rounds;
 }
 
 } // namespace tabortfiles

@@ -10,59 +10,36 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
-
 using namespace Qt::StringLiterals;
 
 namespace {
 
-// A round as it stands in the three files. Its strokes run from `strokes` upwards, so a
-// round that is moved without its own strokes shows.
-struct Round
+// The strokes of a round of `holes` holes: from `first` upwards, so a round that is moved
+// without its own strokes shows.
+QList<int> strokesFrom(int first, int holes)
 {
-    QString datum;
-    QString course;
-    int holes = 9;
-    int strokes = 3;
-};
-
-int strokesOn(const Round &round, int hole)
-{
-    return round.strokes + hole % 4;
+    QList<int> strokes;
+    for (int hole = 0; hole < holes; ++hole)
+        strokes.append(first + hole % 4);
+    return strokes;
 }
 
-QList<RoundRecord> recordsOf(const std::vector<Round> &rounds)
+// A round as it stands in the three files, as save() enters it.
+RoundRecord roundOn(const QString &datum, const QString &course, int holes, int strokes)
 {
-    QList<RoundRecord> records;
-    for (const Round &round : rounds) {
-        QList<int> strokes;
-        for (int hole = 0; hole < round.holes; ++hole)
-            strokes.append(strokesOn(round, hole));
-        records.append({.date = round.datum,
-                        .course = round.course,
-                        .strokes = strokes,
-                        .hcpFore = u"10.2"_s,
-                        .hcpEfter = u"10.4"_s,
-                        .points = u"30"_s,
-                        .playType = u"S"_s,
-                        .slopeHcp = u"8.0"_s});
-    }
-    return records;
+    return {.date = datum,
+            .course = course,
+            .strokes = strokesFrom(strokes, holes),
+            .hcpFore = u"10.2"_s,
+            .hcpEfter = u"10.4"_s,
+            .points = u"30"_s,
+            .playType = u"S"_s,
+            .slopeHcp = u"8.0"_s};
 }
 
-RoundFileLines linesOf(const std::vector<Round> &rounds)
+RoundFiles expectedFiles(const QList<RoundRecord> &rounds)
 {
-    return roundFileLines(recordsOf(rounds));
-}
-
-void writeRounds(const std::vector<Round> &rounds)
-{
-    writeRoundFiles(recordsOf(rounds));
-}
-
-RoundFiles expectedFiles(const std::vector<Round> &rounds)
-{
-    const RoundFileLines lines = linesOf(rounds);
+    const RoundFileLines lines = roundFileLines(rounds);
     return {fileBytes(lines.rounds), fileBytes(lines.strokes), fileBytes(lines.extended)};
 }
 
@@ -94,9 +71,9 @@ registration::SaveOutcome save(const Entry &entry)
                                          .level = entry.level,
                                          .sista_hal = entry.holes - 1};
     registration::HoleValues values;
-    const Round round{QString(), QString(), entry.holes, entry.strokes};
+    const QList<int> strokes = strokesFrom(entry.strokes, entry.holes);
     for (int hole = 0; hole < entry.holes; ++hole)
-        values.hal_slag[hole] = QString::number(strokesOn(round, hole));
+        values.hal_slag[hole] = QString::number(strokes[hole]);
     store::Tables tables;
     const registration::SaveResult result = registration::saveRound(tables, input, values);
     if (result.outcome == registration::SaveOutcome::NotSaved)
@@ -105,10 +82,10 @@ registration::SaveOutcome save(const Entry &entry)
 }
 
 // Saves into files that hold `stored` and expects all rounds in the order of `expected`.
-void expectSortedSave(const std::vector<Round> &stored, const Entry &entry,
-                      const std::vector<Round> &expected)
+void expectSortedSave(const QList<RoundRecord> &stored, const Entry &entry,
+                      const QList<RoundRecord> &expected)
 {
-    writeRounds(stored);
+    writeRoundFiles(stored);
     ASSERT_EQ(save(entry), registration::SaveOutcome::Saved);
     const RoundFiles files = filesOnDisk();
     const RoundFiles wanted = expectedFiles(expected);
@@ -118,57 +95,58 @@ void expectSortedSave(const std::vector<Round> &stored, const Entry &entry,
     EXPECT_TRUE(recorder().messages.empty());
 }
 
-const Round kMay{u"2004-05-01"_s, u"A"_s, 9, 3};
-const Round kJune{u"2004-06-01"_s, u"B"_s, 9, 4};
-const Round kJuly{u"2004-07-01"_s, u"C"_s, 9, 5};
+const RoundRecord kMay = roundOn(u"2004-05-01"_s, u"A"_s, 9, 3);
+const RoundRecord kJune = roundOn(u"2004-06-01"_s, u"B"_s, 9, 4);
+const RoundRecord kJuly = roundOn(u"2004-07-01"_s, u"C"_s, 9, 5);
 
 } // namespace
 
 TEST(RoundSave, KeepsANewLatestRoundLast)
 {
     expectSortedSave({kMay, kJune}, {u"2004"_s, u"7"_s, u"1"_s, u"N"_s, 9, 6},
-                     {kMay, kJune, {u"2004-07-01"_s, u"N"_s, 9, 6}});
+                     {kMay, kJune, roundOn(u"2004-07-01"_s, u"N"_s, 9, 6)});
 }
 
 TEST(RoundSave, PutsARoundOfTheLatestDateAfterTheStoredOne)
 {
     expectSortedSave({kMay, kJune}, {u"2004"_s, u"6"_s, u"1"_s, u"N"_s, 9, 6},
-                     {kMay, kJune, {u"2004-06-01"_s, u"N"_s, 9, 6}});
+                     {kMay, kJune, roundOn(u"2004-06-01"_s, u"N"_s, 9, 6)});
 }
 
 TEST(RoundSave, MovesANewRoundBetweenStoredOnes)
 {
     expectSortedSave({kMay, kJuly}, {u"2004"_s, u"6"_s, u"15"_s, u"N"_s, 9, 6},
-                     {kMay, {u"2004-06-15"_s, u"N"_s, 9, 6}, kJuly});
+                     {kMay, roundOn(u"2004-06-15"_s, u"N"_s, 9, 6), kJuly});
 }
 
 TEST(RoundSave, ExchangesEqualDatesWhenAnEarlierRoundPassesThem)
 {
-    const Round a{u"2004-06-01"_s, u"A"_s, 9, 3};
-    const Round b{u"2004-06-01"_s, u"B"_s, 9, 4};
+    const RoundRecord a = roundOn(u"2004-06-01"_s, u"A"_s, 9, 3);
+    const RoundRecord b = roundOn(u"2004-06-01"_s, u"B"_s, 9, 4);
     expectSortedSave({a, b}, {u"2004"_s, u"5"_s, u"1"_s, u"C"_s, 9, 6},
-                     {{u"2004-05-01"_s, u"C"_s, 9, 6}, b, a});
+                     {roundOn(u"2004-05-01"_s, u"C"_s, 9, 6), b, a});
 }
 
 TEST(RoundSave, SortsATwoDigitYearBeforeEveryFourDigitYear)
 {
     expectSortedSave({kMay, kJune}, {u"04"_s, u"05"_s, u"07"_s, u"N"_s, 9, 6},
-                     {{u"04-05-07"_s, u"N"_s, 9, 6}, kMay, kJune});
+                     {roundOn(u"04-05-07"_s, u"N"_s, 9, 6), kMay, kJune});
 }
 
 TEST(RoundSave, MovesEachRoundWithAllItsStrokes)
 {
     // C passes A and B; then A (18 holes) passes B (9 holes).
-    const Round a{u"2004-06-01"_s, u"A"_s, 18, 2};
-    const Round b{u"2004-07-01"_s, u"B"_s, 9, 5};
+    const RoundRecord a = roundOn(u"2004-06-01"_s, u"A"_s, 18, 2);
+    const RoundRecord b = roundOn(u"2004-07-01"_s, u"B"_s, 9, 5);
     expectSortedSave({a, b}, {u"2004"_s, u"05"_s, u"01"_s, u"C"_s, 9, 7},
-                     {{u"2004-05-01"_s, u"C"_s, 9, 7}, a, b});
+                     {roundOn(u"2004-05-01"_s, u"C"_s, 9, 7), a, b});
 }
 
 TEST(RoundSave, WritesTheFirstRoundOverQuotedEmptyFiles)
 {
     writeQuotedEmptyRoundFiles();
-    expectSortedSave({}, {u"2004"_s, u"8"_s, u"24"_s, u"N"_s, 18, 4}, {{u"2004-08-24"_s, u"N"_s, 18, 4}});
+    expectSortedSave({}, {u"2004"_s, u"8"_s, u"24"_s, u"N"_s, 18, 4},
+                     {roundOn(u"2004-08-24"_s, u"N"_s, 18, 4)});
 }
 
 TEST(RoundSave, EveryRefusalLeavesTheFilesAsTheyWere)
@@ -196,7 +174,7 @@ TEST(RoundSave, EveryRefusalLeavesTheFilesAsTheyWere)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
-        writeRounds({kMay, kJune});
+        writeRoundFiles({kMay, kJune});
         const RoundFiles before = filesOnDisk();
         EXPECT_EQ(save(c.entry), c.outcome);
         EXPECT_EQ(filesOnDisk(), before);
@@ -225,7 +203,7 @@ TEST(RoundSave, RefusesFilesThatCannotBeReadWhole)
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
         recorder().clear();
-        writeRounds({kMay, kJune});
+        writeRoundFiles({kMay, kJune});
         c.damage();
         const RoundFiles before = filesOnDisk();
         EXPECT_EQ(save({u"2004"_s, u"7"_s, u"1"_s}), registration::SaveOutcome::NotSaved);
@@ -236,8 +214,8 @@ TEST(RoundSave, RefusesFilesThatCannotBeReadWhole)
 
 TEST(RoundSave, RefusesRoundFilesOfDifferentLengths)
 {
-    writeRounds({kMay, kJune});
-    const RoundFileLines one = linesOf({kMay});
+    writeRoundFiles({kMay, kJune});
+    const RoundFileLines one = roundFileLines({kMay});
     writeLines(u"VERUNDAK"_s, one.extended);
     const RoundFiles before = filesOnDisk();
     EXPECT_EQ(save({u"2004"_s, u"7"_s, u"1"_s}), registration::SaveOutcome::NotSaved);
@@ -255,7 +233,7 @@ TEST(RoundSave, WritesALongTextBackWholeOrWritesNothing)
     for (const LongItem &item : longItems()) {
         SCOPED_TRACE(item.what);
         recorder().clear();
-        writeRounds({kMay});
+        writeRoundFiles({kMay});
         writeFile(u"VERUNDAR"_s, withLineReplaced(readFile(u"VERUNDAR"_s), 7, item.line)); // its rundinfo
         const RoundFiles before = filesOnDisk();
         if (item.writable) {
@@ -276,8 +254,8 @@ TEST(RoundSave, WritesALongTextBackWholeOrWritesNothing)
 
 TEST(RoundSave, RefusesA2002ndRound)
 {
-    std::vector<Round> full(2001, kMay);
-    writeRounds(full);
+    QList<RoundRecord> full(2001, kMay);
+    writeRoundFiles(full);
     const RoundFiles before = filesOnDisk();
     EXPECT_EQ(save({u"2004"_s, u"7"_s, u"1"_s}), registration::SaveOutcome::NotSaved);
     EXPECT_EQ(filesOnDisk(), before);
@@ -289,9 +267,9 @@ TEST(RoundSave, RefusesA2002ndRound)
 
 TEST(RoundSave, TakesThe2001stRound)
 {
-    const std::vector<Round> stored(2000, kJune);
-    std::vector<Round> expected{{u"2004-05-01"_s, u"N"_s, 9, 6}};
-    expected.insert(expected.end(), stored.begin(), stored.end());
+    const QList<RoundRecord> stored(2000, kJune);
+    QList<RoundRecord> expected{roundOn(u"2004-05-01"_s, u"N"_s, 9, 6)};
+    expected.append(stored);
     expectSortedSave(stored, {u"2004"_s, u"5"_s, u"1"_s, u"N"_s, 9, 6}, expected);
 }
 

@@ -75,27 +75,13 @@ QStringList lindoCourse()
     return plainCourseLines(u"Lindö"_s, 18, 300);
 }
 
-struct Round
+// The three round files for these rounds, in this order, each with the note "Blåsigt" and,
+// unless it gives its own, at level INGEN.
+void writeRounds(QList<RoundRecord> rounds)
 {
-    QString date;
-    QString course;
-    QList<int> strokes; // one per hole played
-    QString slopeHcp = u"18.0"_s;
-    QString playType = u"T"_s;
-};
-
-// The three round files for these rounds, in this order, each at level INGEN.
-void writeRounds(const QList<Round> &rounds)
-{
-    QList<RoundRecord> records;
-    for (const Round &round : rounds)
-        records.append({.date = round.date,
-                        .course = round.course,
-                        .strokes = round.strokes,
-                        .playType = round.playType,
-                        .note = u"Blåsigt"_s,
-                        .slopeHcp = round.slopeHcp});
-    writeRoundFiles(records);
+    for (RoundRecord &round : rounds)
+        round.note = u"Blåsigt"_s;
+    writeRoundFiles(rounds);
 }
 
 // 18 strokes: `first` on hole 1, 5 on every other hole.
@@ -278,7 +264,11 @@ TEST_F(Scorecard, ReceivedStrokesAndPointsFollowTheSlopeHandicap)
     played[0] = 4; // 2 + 4 - 4 + 2 = 4 points
     played[4] = 7; // 1 + 4 - 7 + 2 = 0 points: "-"
     played[17] = 9;
-    writeRounds({{u"2004-05-01"_s, u"Lindö"_s, played, u"21.6"_s, u"X"_s}});
+    writeRounds({{.date = u"2004-05-01"_s,
+                  .course = u"Lindö"_s,
+                  .strokes = played,
+                  .playType = u"X"_s,
+                  .slopeHcp = u"21.6"_s}});
     QWidget *window = open();
     ASSERT_NO_FATAL_FAILURE(clickListRow(window, u"L_Bana"_s, 0));
     ASSERT_NO_FATAL_FAILURE(clickListRow(window, u"L_Dat"_s, 0));

@@ -8,15 +8,23 @@ namespace {
 
 TEST(PlayType, WordAndCodeGoBothWaysAndAnUnknownOneStaysAsItStands)
 {
-    const std::pair<QString, QString> known[] = {
-        {u"Tävling"_s, u"T"_s}, {u"Sällskap"_s, u"S"_s}, {u"Ensam"_s, u"E"_s}};
-    for (const auto &[word, code] : known) {
+    struct Known
+    {
+        QString word, code, reportWord;
+    };
+    const Known known[] = {{u"Tävling"_s, u"T"_s, u"Tävling"_s},
+                           {u"Sällskap"_s, u"S"_s, u"Sällskapspel"_s},
+                           {u"Ensam"_s, u"E"_s, u"Ensamspel"_s}};
+    for (const auto &[word, code, reportWord] : known) {
         EXPECT_EQ(store::playTypeCode(word), code);
         EXPECT_EQ(store::playTypeWord(code), word);
+        EXPECT_EQ(store::playTypeWord(code, store::PlayTypeWords::Report), reportWord);
     }
     EXPECT_EQ(store::playTypeCode(u"X"_s), u"X"_s);
+    EXPECT_EQ(store::playTypeCode(u"Sällskapspel"_s), u"Sällskapspel"_s); // a report's word is no code
     EXPECT_EQ(store::playTypeWord(u"Q"_s), u"Q"_s);
     EXPECT_EQ(store::playTypeWord(u"SS"_s), u"SS"_s);
+    EXPECT_EQ(store::playTypeWord(u"q"_s, store::PlayTypeWords::Report), u"q"_s);
 }
 
 TEST(Level, LettersNamesAndTheLevelARecordIsReadAt)

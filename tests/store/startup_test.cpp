@@ -9,8 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -225,12 +223,10 @@ TEST(Startup, CreationIsWholeWhereverItFailsOrStops)
     const QStringList set{u"VERUNDAR.BAK2"_s, u"VERUNDAH.BAK"_s, u"VERUNDAR"_s, u"VERUNDAH"_s, u"VERUNDAK"_s};
     walkEveryStep(prepare, [] { EXPECT_FALSE(platform::startupCheck()); },
                   [&](const WalkStep &walk, bool died) {
-                      const int done =
-                          int(std::find(walk.actions.begin(), walk.actions.end(), u"remove vemtor-sparar"_s) -
-                              walk.actions.begin()) + 1;
-                      const int commit = int(std::find(walk.actions.begin(), walk.actions.end(),
-                                                       u"rename vemtor-sparar.vemtor-ny vemtor-sparar"_s) -
-                                             walk.actions.begin()) + 1;
+                      const int done = doneStep(walk.actions);
+                      const int commit = commitStep(walk.actions);
+                      ASSERT_GT(commit, 0);
+                      ASSERT_GT(done, commit);
                       const bool madeBeforeTheFault = walk.step > done;
                       const QString failed = fileOfStep(walk.action, set);
                       std::vector<RecordedMessage> told{roundFirst(u"VERUNDAK"_s)};
