@@ -7,8 +7,6 @@
 #include <algorithm>
 #include <numeric>
 
-using namespace Qt::StringLiterals;
-
 namespace report {
 
 QString roundLine(const store::RoundRow &round, double strokes)
