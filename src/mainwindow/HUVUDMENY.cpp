@@ -5,7 +5,7 @@
 #include "analysis/VEHCPGRA.h"
 #include "maintenance/SKAPAFIL.h"
 #include "maintenance/TABORT.h"
-#include "mainwindow/Artwork.h"
+#include "platform/artwork.h"
 #include "mainwindow/PRINT_I.h"
 #include "mainwindow/VEMTINFO.h"
 #include "platform/services.h"
@@ -54,7 +54,7 @@ HUVUDMENY::HUVUDMENY() : m_windows(std::make_unique<Windows>()), m_controls(this
 
     m_controls.make(kPicture);
     QLabel *picture = m_controls.picture(Picture1);
-    picture->setPixmap(mainwindow::mainWindowPicture());
+    picture->setPixmap(platform::mainWindowPicture());
     setCentralWidget(picture);
     picture->setFixedSize(picture->size());
     layout()->setSizeConstraint(QLayout::SetFixedSize);
