@@ -1,7 +1,7 @@
 #pragma once
 
-#include "analysis/roundselection.h"
 #include "analysis/displaylist.h"
+#include "analysis/roundselection.h"
 #include "store/tables.h"
 
 #include <QString>

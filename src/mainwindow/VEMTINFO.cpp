@@ -1,7 +1,7 @@
 #include "mainwindow/VEMTINFO.h"
 
-#include "platform/artwork.h"
 #include "mainwindow/VEMTINFO_controls.h"
+#include "platform/artwork.h"
 
 #include <QLabel>
 

@@ -136,10 +136,12 @@ bool saveChange(const store::FileChange &change)
     case store::Refusal::None:
         return reportSave(store::saveSet(change.files));
     case store::Refusal::RoundFilesDiffer:
-        errorMessage(u"Filerna VERUNDAR, VERUNDAH och VERUNDAK har olika antal rundor. Ingenting har sparats."_s);
+        errorMessage(
+            u"Filerna VERUNDAR, VERUNDAH och VERUNDAK har olika antal rundor. Ingenting har sparats."_s);
         return false;
     case store::Refusal::RoundLimit:
-        errorMessage(u"Du kan inte registrera fler än %1 rundor. Rundan sparades inte."_s.arg(store::kMaxRounds));
+        errorMessage(
+            u"Du kan inte registrera fler än %1 rundor. Rundan sparades inte."_s.arg(store::kMaxRounds));
         return false;
     }
     return false;

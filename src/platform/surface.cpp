@@ -48,7 +48,8 @@ void Surface::paintEvent(QPaintEvent *event)
     replay(m_list, painter, event->rect(), palette().color(QPalette::WindowText));
 }
 
-void replay(const analysis::DisplayList &list, QPainter &painter, const QRect &visible, const QColor &foreColour)
+void replay(const analysis::DisplayList &list, QPainter &painter, const QRect &visible,
+            const QColor &foreColour)
 {
     const QFontMetrics metrics = painter.fontMetrics();
     const QRect reach = visible.adjusted(-1, -1, 1, 1);

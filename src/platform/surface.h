@@ -31,6 +31,7 @@ private:
 // Replays a display list onto a painter whose fore colour and font are given; the
 // painter's device is filled with the back colour first. Ops that lie wholly outside
 // `visible` (pixels) are skipped.
-void replay(const analysis::DisplayList &list, QPainter &painter, const QRect &visible, const QColor &foreColour);
+void replay(const analysis::DisplayList &list, QPainter &painter, const QRect &visible,
+            const QColor &foreColour);
 
 } // namespace platform

@@ -33,7 +33,8 @@ struct NewRound
 
 // Over tables that hold the round files read with kRoundSavePlan. The files are refused
 // first (they differ in length, or are full), then the round (its holes, then its strokes).
-// The tables then hold the rounds of the new files.
+// The tables are worked on in place; when the files' contents are given, the tables hold
+// their rounds.
 NewRound addRound(store::Tables &tables, const RoundInput &input, const HoleValues &values);
 
 } // namespace registration

@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
-using analysis::GraphicChoice;
 using analysis::DisplayList;
 using analysis::DrawKind;
+using analysis::GraphicChoice;
 namespace colour = analysis::bgrColour;
 
 namespace {

@@ -203,7 +203,8 @@ TEST(Deletion, RoundFilesOfDifferentLengthsAreNotRewritten)
     for (const FourFiles &files : {strokesShort, extendedShort}) {
         EXPECT_EQ(maintenance::deleteRoundsOfDate(loaded(files), k20040824).refusal,
                   store::Refusal::RoundFilesDiffer);
-        EXPECT_EQ(maintenance::deleteCourse(loaded(files), u"Ek"_s).refusal, store::Refusal::RoundFilesDiffer);
+        EXPECT_EQ(maintenance::deleteCourse(loaded(files), u"Ek"_s).refusal,
+                  store::Refusal::RoundFilesDiffer);
     }
 }
 

@@ -203,8 +203,7 @@ TEST(RoundSave, EveryRefusalLeavesTheFilesAsTheyWere)
     const Case cases[] = {
         {"a hole without strokes", noStrokes, SaveOutcome::StrokesFailure},
         {"twelve holes", twelveHoles, SaveOutcome::HoleCountFailure},
-        {"twelve holes before the strokes", twelveWithoutStrokes,
-         SaveOutcome::HoleCountFailure},
+        {"twelve holes before the strokes", twelveWithoutStrokes, SaveOutcome::HoleCountFailure},
         {"an unknown level", unknownLevel, SaveOutcome::HoleCountFailure},
     };
     for (const Case &c : cases) {
