@@ -6,6 +6,7 @@
 #include "benchfiles.h"
 #include "maxdata.h"
 
+#include "platform/storemessages.h"
 #include "registration/roundsave.h"
 #include "store/format.h"
 #include "store/saveset.h"
@@ -59,7 +60,10 @@ void BM_RoundSaveInto2000ReversedRounds(benchmark::State &state)
     const registration::HoleValues holes = newHoles();
     store::Tables tables;
     for (auto _ : state) {
-        if (registration::saveRound(tables, input, holes).outcome != registration::SaveOutcome::Saved)
+        if (platform::loadAndTell(tables, registration::kRoundSavePlan).failed)
+            std::abort();
+        const registration::NewRound round = registration::addRound(tables, input, holes);
+        if (round.error != registration::RoundError::None || !platform::saveChange(round.change))
             std::abort();
         state.PauseTiming();
         for (const auto &[name, bytes] : stored)

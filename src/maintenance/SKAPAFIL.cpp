@@ -8,7 +8,6 @@
 #include "platform/storemessages.h"
 #include "store/loading.h"
 #include "store/numbers.h"
-#include "store/saveset.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -122,6 +121,6 @@ void SKAPAFIL::writeReport(const QString &course, int courseRow)
     }
     const QString name = report::reportFileName(course, fromCaption, toCaption);
     const QByteArray bytes = report::reportFileBytes(made, course, fromCaption, toCaption, platform::today());
-    if (platform::reportSave(store::saveSet({{name, bytes, store::FileKind::Plain}})))
+    if (platform::saveChange({.files = {{name, bytes, store::FileKind::Plain}}}))
         platform::message(report::reportWrittenMessage(name), {}, platform::kStyleOkOnly);
 }

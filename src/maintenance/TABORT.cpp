@@ -7,7 +7,6 @@
 #include "platform/storemessages.h"
 #include "store/loading.h"
 #include "store/numbers.h"
-#include "store/saveset.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -152,19 +151,6 @@ void TABORT::TABORT_Command2_Click()
     unload();
 }
 
-namespace {
-
-// Saves the new contents as one set, all files or none; says why when they are not saved.
-void save(const std::optional<std::vector<store::FileContent>> &contents)
-{
-    if (!contents)
-        platform::tellRoundFilesDiffer();
-    else
-        platform::reportSave(store::saveSet(*contents));
-}
-
-} // namespace
-
 void TABORT::deleteRoundsOfDate()
 {
     for (const Control label : {Label3, Label4})
@@ -173,7 +159,7 @@ void TABORT::deleteRoundsOfDate()
         m_controls.label(Label2)->text(), m_controls.label(Label3)->text(), m_controls.label(Label4)->text());
     if (platform::loadAndTell(m_state.tables, kRoundModePlan).failed)
         return;
-    save(maintenance::deleteRoundsOfDate(m_state.tables, date));
+    platform::saveChange(maintenance::deleteRoundsOfDate(m_state.tables, date));
 }
 
 void TABORT::deleteCourse()
@@ -181,5 +167,5 @@ void TABORT::deleteCourse()
     const QString name = m_controls.label(RG21)->text();
     if (platform::loadAndTell(m_state.tables, kCourseDeletionPlan).failed)
         return;
-    save(maintenance::deleteCourse(m_state.tables, name));
+    platform::saveChange(maintenance::deleteCourse(m_state.tables, name));
 }

@@ -21,11 +21,10 @@ int wholeYear(double year)
 
 // The three round files with the rounds `keep` accepts, in file order. Every file skips the
 // same positions, so the three stay parallel.
-template <class Keep>
-std::optional<std::vector<store::FileContent>> keptRoundFiles(const store::Tables &tables, Keep keep)
+template <class Keep> store::FileChange keptRoundFiles(const store::Tables &tables, Keep keep)
 {
     if (!store::roundFilesAgree(tables))
-        return std::nullopt;
+        return {.refusal = store::Refusal::RoundFilesDiffer};
     // The three files held the same number of rounds, so each table holds all of them.
     const int count = store::heldRounds(tables);
     std::vector<int> kept;
@@ -34,11 +33,11 @@ std::optional<std::vector<store::FileContent>> keptRoundFiles(const store::Table
         if (keep(tables.rundtabell[std::size_t(r)]))
             kept.push_back(r);
     store::RoundFileBytes bytes = store::roundFileBytes(tables, kept);
-    return std::vector<store::FileContent>{
-        {store::fileName(store::DataFile::Rounds), std::move(bytes.rounds)},
-        {store::fileName(store::DataFile::Strokes), std::move(bytes.strokes)},
-        {store::fileName(store::DataFile::Extended), std::move(bytes.extended)},
-    };
+    return {.files = {
+                {store::fileName(store::DataFile::Rounds), std::move(bytes.rounds)},
+                {store::fileName(store::DataFile::Strokes), std::move(bytes.strokes)},
+                {store::fileName(store::DataFile::Extended), std::move(bytes.extended)},
+            }};
 }
 
 } // namespace
@@ -72,8 +71,7 @@ DeletionDate deletionDate(const QString &year, const QString &month, const QStri
     return {year + monthAndDay, year.mid(2, 2) + monthAndDay};
 }
 
-std::optional<std::vector<store::FileContent>> deleteRoundsOfDate(const store::Tables &tables,
-                                                                  const DeletionDate &date)
+store::FileChange deleteRoundsOfDate(const store::Tables &tables, const DeletionDate &date)
 {
     return keptRoundFiles(tables, [&](const store::RoundRow &round) {
         const QString &datum = round[store::kDatum];
@@ -81,21 +79,21 @@ std::optional<std::vector<store::FileContent>> deleteRoundsOfDate(const store::T
     });
 }
 
-std::optional<std::vector<store::FileContent>> deleteCourse(const store::Tables &tables, const QString &name)
+store::FileChange deleteCourse(const store::Tables &tables, const QString &name)
 {
-    std::optional<std::vector<store::FileContent>> files =
+    store::FileChange change =
         keptRoundFiles(tables, [&](const store::RoundRow &round) { return round[store::kBannamn] != name; });
-    if (!files)
-        return std::nullopt;
+    if (change.refusal != store::Refusal::None)
+        return change;
     const int count = store::heldCourses(tables);
     std::vector<store::CourseRow> kept;
     kept.reserve(std::size_t(count));
     for (std::size_t r = 0; r < std::size_t(count); ++r)
         if (tables.bantabell[r][0] != name)
             kept.push_back(tables.bantabell[r]);
-    files->insert(files->begin(), {store::fileName(store::DataFile::Courses),
-                                   store::courseFileBytes(kept, int(kept.size()))});
-    return files;
+    change.files.insert(change.files.begin(), {store::fileName(store::DataFile::Courses),
+                                               store::courseFileBytes(kept, int(kept.size()))});
+    return change;
 }
 
 } // namespace maintenance

@@ -1,12 +1,11 @@
 #pragma once
 
-#include "store/saveset.h"
+#include "store/filechange.h"
 #include "store/tables.h"
 
 #include <QString>
 
 #include <optional>
-#include <vector>
 
 // The deletion window's work over its tables: the earliest round year for the year bar,
 // the chosen date in its two forms, and the new contents of the data files after a course
@@ -36,14 +35,13 @@ struct DeletionDate
 DeletionDate deletionDate(const QString &year, const QString &month, const QString &day);
 
 // The three round files without every round whose datum is either form of the date,
-// whatever its course, in the order VERUNDAR, VERUNDAH, VERUNDAK. Nothing when the three
+// whatever its course, in the order VERUNDAR, VERUNDAH, VERUNDAK. Refused when the three
 // files hold different numbers of rounds: they cannot be rewritten in step.
-std::optional<std::vector<store::FileContent>> deleteRoundsOfDate(const store::Tables &tables,
-                                                                  const DeletionDate &date);
+store::FileChange deleteRoundsOfDate(const store::Tables &tables, const DeletionDate &date);
 
 // The four data files without every course named `name` (exact text) and without every
-// round played on it, in the order VEMTORBF, VERUNDAR, VERUNDAH, VERUNDAK. Nothing when
+// round played on it, in the order VEMTORBF, VERUNDAR, VERUNDAH, VERUNDAK. Refused when
 // the three round files hold different numbers of rounds.
-std::optional<std::vector<store::FileContent>> deleteCourse(const store::Tables &tables, const QString &name);
+store::FileChange deleteCourse(const store::Tables &tables, const QString &name);
 
 } // namespace maintenance

@@ -1,13 +1,13 @@
 #include "mainwindow/HUVUDMENY.h"
 
-#include "analysis/VE_ANALY.h"
 #include "analysis/VEGRAFIK.h"
 #include "analysis/VEHCPGRA.h"
+#include "analysis/VE_ANALY.h"
 #include "maintenance/SKAPAFIL.h"
 #include "maintenance/TABORT.h"
-#include "mainwindow/Artwork.h"
 #include "mainwindow/PRINT_I.h"
 #include "mainwindow/VEMTINFO.h"
+#include "platform/artwork.h"
 #include "platform/services.h"
 #include "platform/storemessages.h"
 #include "registration/REGBANA.h"
@@ -54,7 +54,7 @@ HUVUDMENY::HUVUDMENY() : m_windows(std::make_unique<Windows>()), m_controls(this
 
     m_controls.make(kPicture);
     QLabel *picture = m_controls.picture(Picture1);
-    picture->setPixmap(mainwindow::mainWindowPicture());
+    picture->setPixmap(platform::mainWindowPicture());
     setCentralWidget(picture);
     picture->setFixedSize(picture->size());
     layout()->setSizeConstraint(QLayout::SetFixedSize);

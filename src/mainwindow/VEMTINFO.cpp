@@ -1,7 +1,7 @@
 #include "mainwindow/VEMTINFO.h"
 
-#include "mainwindow/Artwork.h"
 #include "mainwindow/VEMTINFO_controls.h"
+#include "platform/artwork.h"
 
 #include <QLabel>
 
@@ -12,8 +12,8 @@ VEMTINFO::VEMTINFO()
           {u"VEMTINFO", u"INFORMATION OM VEMTOR", 8835, 6015, platform::kPurpleWindow, kControls}, Command1)
 {
     QLabel *large = m_controls.picture(Picture2);
-    large->setPixmap(mainwindow::artwork(QSize(192, 128)));
+    large->setPixmap(platform::artwork(QSize(192, 128)));
     large->setScaledContents(true);
     QLabel *small = m_controls.picture(Picture1);
-    small->setPixmap(mainwindow::artwork(small->size()));
+    small->setPixmap(platform::artwork(small->size()));
 }

@@ -43,6 +43,51 @@ void tellUnreadable(const QString &name)
     errorMessage(u"Filen %1 finns men går inte att läsa. Ingenting har ändrats."_s.arg(name));
 }
 
+QString saveFailureText(const store::SaveResult &result)
+{
+    if (result.onDisk == store::SetOnDisk::Interrupted)
+        return u"Filen %1 kunde inte sparas, och de gamla filerna kunde inte läggas tillbaka. Avsluta VEMTOR "
+               u"och starta det igen, så görs sparandet klart eller ångras."_s.arg(result.file);
+    return u"Filen %1 kunde inte sparas. Ingenting har ändrats."_s.arg(result.file);
+}
+
+// "A", "A och B", "A, B och C".
+QString namesText(const QStringList &names)
+{
+    if (names.size() < 2)
+        return names.join(QString());
+    return names.mid(0, names.size() - 1).join(u", "_s) + u" och "_s + names.last();
+}
+
+QString outcomeText(const store::RecoveryResult &result)
+{
+    const QString names = namesText(result.files);
+    switch (result.outcome) {
+    case store::Recovery::NothingPending:
+        break;
+    case store::Recovery::Finished:
+        return u"Sparandet av %1 avbröts innan det var klart. Det har nu gjorts klart."_s.arg(names);
+    case store::Recovery::Undone:
+        return u"Sparandet av %1 avbröts innan det var klart. Det har nu ångrats, och filerna är som före "
+               u"sparandet."_s.arg(names);
+    case store::Recovery::Failed:
+        return u"Sparandet av %1 avbröts innan det var klart och kan varken göras klart eller ångras. VEMTOR "
+               u"avslutas."_s.arg(names);
+    }
+    return QString();
+}
+
+// What the start-up check did with an interrupted save, then each file it put back.
+QString recoveryText(const store::RecoveryResult &result)
+{
+    QStringList sentences;
+    if (const QString outcome = outcomeText(result); !outcome.isEmpty())
+        sentences << outcome;
+    for (const QString &name : result.restored)
+        sentences << u"Filen %1 saknades och har lagts tillbaka från sin gamla kopia."_s.arg(name);
+    return sentences.join(u' ');
+}
+
 } // namespace
 
 void tell(const store::FileStatus &status)
@@ -81,23 +126,30 @@ bool guardAllows(store::GuardFiles files)
 bool reportSave(const store::SaveResult &result)
 {
     if (!result.saved())
-        errorMessage(store::saveFailureText(result));
+        errorMessage(saveFailureText(result));
     return result.saved();
 }
 
-void tellRoundFilesDiffer()
+bool saveChange(const store::FileChange &change)
 {
-    errorMessage(u"Filerna VERUNDAR, VERUNDAH och VERUNDAK har olika antal rundor. Ingenting har sparats."_s);
+    switch (change.refusal) {
+    case store::Refusal::None:
+        return reportSave(store::saveSet(change.files));
+    case store::Refusal::RoundFilesDiffer:
+        errorMessage(
+            u"Filerna VERUNDAR, VERUNDAH och VERUNDAK har olika antal rundor. Ingenting har sparats."_s);
+        return false;
+    case store::Refusal::RoundLimit:
+        errorMessage(
+            u"Du kan inte registrera fler än %1 rundor. Rundan sparades inte."_s.arg(store::kMaxRounds));
+        return false;
+    }
+    return false;
 }
 
 void tellCourseLimit()
 {
     errorMessage(u"Du kan inte registrera fler än %1 banor."_s.arg(store::kMaxCourses));
-}
-
-void tellRoundLimit()
-{
-    errorMessage(u"Du kan inte registrera fler än %1 rundor. Rundan sparades inte."_s.arg(store::kMaxRounds));
 }
 
 bool holdDataFolder(store::FolderLock &lock)
@@ -118,16 +170,16 @@ bool recoverSave()
     switch (recovery.outcome) {
     case store::Recovery::NothingPending:
         if (!recovery.restored.isEmpty())
-            message(store::recoveryText(recovery), u"Information"_s, kStyleOkOnly);
+            message(recoveryText(recovery), u"Information"_s, kStyleOkOnly);
         return true;
     case store::Recovery::Finished:
-        message(store::recoveryText(recovery), u"Information"_s, kStyleOkOnly);
+        message(recoveryText(recovery), u"Information"_s, kStyleOkOnly);
         return true;
     case store::Recovery::Undone:
-        errorMessage(store::recoveryText(recovery));
+        errorMessage(recoveryText(recovery));
         return true;
     case store::Recovery::Failed:
-        errorMessage(store::recoveryText(recovery));
+        errorMessage(recoveryText(recovery));
         return false;
     }
     return false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/filechange.h"
 #include "store/folderlock.h"
 #include "store/guard.h"
 #include "store/loading.h"
@@ -24,12 +25,15 @@ bool guardAllows(store::GuardFiles files);
 // the save is left for the next start. True when the new set was saved.
 bool reportSave(const store::SaveResult &result);
 
-// D5: "Filerna VERUNDAR, VERUNDAH och VERUNDAK har olika antal rundor. Ingenting har sparats."
-void tellRoundFilesDiffer();
-// The limits, with the numbers of store/format.h: "Du kan inte registrera fler än 101 banor."
-// and "Du kan inte registrera fler än 2001 rundor. Rundan sparades inte."
+// The one save of every window that writes: the change's files saved as one set, all or
+// none. When they are not saved the user is told why (style 48): the refusal ("Filerna
+// VERUNDAR, VERUNDAH och VERUNDAK har olika antal rundor. Ingenting har sparats.", "Du kan
+// inte registrera fler än 2001 rundor. Rundan sparades inte.") or, as reportSave, the file
+// that could not be saved. True when saved; nothing is said then.
+bool saveChange(const store::FileChange &change);
+
+// The course limit, with the number of store/format.h: "Du kan inte registrera fler än 101 banor."
 void tellCourseLimit();
-void tellRoundLimit();
 
 // Takes the data folder for the whole run. When another copy holds it: "VEMTOR är redan
 // igång med filerna i den här mappen." (title "INFORMATION", style 48), and false: the program

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/displaylist.h"
+#include "analysis/displaylist.h"
 
 #include <QWidget>
 
@@ -15,22 +15,23 @@ class Surface : public QWidget
     Q_OBJECT
 
 public:
-    explicit Surface(QWidget *parent = nullptr, quint32 backColour = bgrColour::purple);
+    explicit Surface(QWidget *parent = nullptr, quint32 backColour = analysis::bgrColour::purple);
 
-    const DisplayList &displayList() const { return m_list; }
+    const analysis::DisplayList &displayList() const { return m_list; }
     // The list to draw on; the surface is painted again once the handler returns.
-    DisplayList &edit();
+    analysis::DisplayList &edit();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    DisplayList m_list;
+    analysis::DisplayList m_list;
 };
 
 // Replays a display list onto a painter whose fore colour and font are given; the
 // painter's device is filled with the back colour first. Ops that lie wholly outside
 // `visible` (pixels) are skipped.
-void replay(const DisplayList &list, QPainter &painter, const QRect &visible, const QColor &foreColour);
+void replay(const analysis::DisplayList &list, QPainter &painter, const QRect &visible,
+            const QColor &foreColour);
 
 } // namespace platform

@@ -10,7 +10,6 @@
 #include "store/loading.h"
 #include "store/numbers.h"
 #include "store/records.h"
-#include "store/writing.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -219,11 +218,8 @@ void REGBANA::REGBANA_RB_KLAR_Click()
         return;
     }
 
-    // Every course row goes back to the file, the new one last: a course read from the file
-    // is never dropped, not even one whose name reads as a free row.
-    const QByteArray bytes = store::courseFileBytes(m_state.tables.bantabell, m_state.sista_bana + 1);
     // A failed write has been reported; the register stays open so nothing entered is lost.
-    if (!platform::reportSave(store::saveSet({{store::fileName(store::DataFile::Courses), bytes}})))
+    if (!platform::saveChange(registration::newCourseFile(m_state.tables.bantabell, m_state.sista_bana + 1)))
         return;
     if (m_state.sista_bana == 0)
         platform::message(

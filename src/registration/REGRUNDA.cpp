@@ -5,7 +5,6 @@
 #include "platform/services.h"
 #include "platform/storemessages.h"
 #include "registration/REGRUNDA_controls.h"
-#include "registration/RoundSaveMessages.h"
 #include "registration/roundkeys.h"
 #include "registration/roundrecords.h"
 #include "registration/roundsave.h"
@@ -452,22 +451,21 @@ void REGRUNDA::REGRUNDA_C_Spara_Click()
         .level = m_controls.label(Utoka)->text(),
         .sista_hal = m_state.sista_hal,
     };
-    // After a damaged or missing file nothing is written.
-    const registration::SaveResult saved =
-        m_state.mayWrite ? registration::saveRound(m_state.tables, input, m_state)
-                         : registration::SaveResult{.outcome = registration::SaveOutcome::NotSaved};
-    switch (saved.outcome) {
-    case registration::SaveOutcome::HoleCountFailure:
-        m_state.ve_abend.show();
-        break;
-    case registration::SaveOutcome::StrokesFailure:
-        m_state.fel9_18.show();
-        break;
-    case registration::SaveOutcome::NotSaved:
-        registration::tellNotSaved(saved);
-        break;
-    case registration::SaveOutcome::Saved:
-        break;
+    // After a damaged or missing file nothing is written: neither one the register read at
+    // its load nor one the save reads again.
+    if (m_state.mayWrite && !platform::loadAndTell(m_state.tables, registration::kRoundSavePlan).failed) {
+        const registration::NewRound round = registration::addRound(m_state.tables, input, m_state);
+        switch (round.error) {
+        case registration::RoundError::HoleCount:
+            m_state.ve_abend.show();
+            break;
+        case registration::RoundError::Strokes:
+            m_state.fel9_18.show();
+            break;
+        case registration::RoundError::None:
+            platform::saveChange(round.change);
+            break;
+        }
     }
     unload();
 }

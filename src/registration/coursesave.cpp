@@ -3,6 +3,7 @@
 #include "registration/roundkeys.h"
 #include "store/cp1252.h"
 #include "store/numbers.h"
+#include "store/writing.h"
 
 #include <algorithm>
 
@@ -83,6 +84,11 @@ CourseChoice decideCourse(bool nameGiven, bool optionChosen, bool rowFree, int s
     if (!optionChosen || rowFree || sistaBana < 0)
         return CourseChoice::Beep;
     return CourseChoice::Change;
+}
+
+store::FileChange newCourseFile(const std::vector<store::CourseRow> &bantabell, int count)
+{
+    return {.files = {{store::fileName(store::DataFile::Courses), store::courseFileBytes(bantabell, count)}}};
 }
 
 int countCompleteHoles(store::CourseRow &row)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/filechange.h"
 #include "store/tables.h"
 
 #include <QString>
@@ -8,7 +9,8 @@
 #include <vector>
 
 // The course register's rules over its course table: the texts of the free rows, the
-// mirrored name keys, the decision of the OK button and the count of complete holes.
+// mirrored name keys, the decision of the OK button, the count of complete holes and the
+// new course file.
 namespace registration {
 
 // Cell 0 of every row when the file holds no course.
@@ -38,6 +40,10 @@ enum class CourseChoice { NewCourse, Beep, Change };
 // option on a row that holds a course, with courses registered, starts a change.
 // rowFree is read only when no name is given.
 CourseChoice decideCourse(bool nameGiven, bool optionChosen, bool rowFree, int sistaBana);
+
+// The register's save: the course file with rows 0 .. count-1, every course read from the
+// file kept (also one whose name reads as a free row), the new one last.
+store::FileChange newCourseFile(const std::vector<store::CourseRow> &bantabell, int count);
 
 // Counts the complete holes from hole 1, stopping at the first hole whose metres, stroke
 // index or par is 0. On a hole longer than 1 metre a stroke index or par of 0 becomes "1"

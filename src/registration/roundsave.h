@@ -2,42 +2,39 @@
 
 #include "registration/roundentry.h"
 #include "registration/roundrecords.h"
+#include "store/filechange.h"
 #include "store/loading.h"
-#include "store/saveset.h"
 #include "store/tables.h"
 
-#include <QString>
-
-// The save of the round register: reads the three round files into the register's
-// tables, appends the new round, checks its number of holes and its strokes, sorts all
-// rounds by date and rewrites the three files. Nothing is written unless every step
-// before the writing succeeded. It shows nothing: the register tells the user why.
+// The save of the round register. The register reads the three round files again into its
+// tables with kRoundSavePlan and saves nothing when one cannot be read whole; addRound then
+// appends the new round, checks its number of holes and its strokes, sorts all rounds by
+// date and gives the three files' new contents, for the register to save.
 namespace registration {
 
-enum class SaveOutcome {
-    Saved,
-    NotSaved,         // see SaveResult::refusal
-    HoleCountFailure, // neither 9 nor 18 holes (VE_ABEND)
-    StrokesFailure,   // a played hole without strokes (FEL9_18)
-};
+// The round files are read again at every save, without empty-file messages.
+inline constexpr store::LoadPlan kRoundSavePlan{.courses = store::WhenEmpty::NotLoaded,
+                                                .rounds = store::WhenEmpty::Silent,
+                                                .strokes = store::WhenEmpty::Silent,
+                                                .extended = store::WhenEmpty::Silent};
 
-// Why a round was not saved.
-enum class Refusal {
+// A round the register refuses with an error window.
+enum class RoundError {
     None,
-    NotRead,     // a round file is missing or damaged: SaveResult::loaded says which
-    FilesDiffer, // the three round files count different numbers of rounds
-    Full,        // the files hold kMaxRounds rounds already
-    NotWritten,  // the set save failed: SaveResult::written says where and what remains
+    HoleCount, // neither 9 nor 18 holes (VE_ABEND)
+    Strokes,   // a played hole without strokes (FEL9_18)
 };
 
-struct SaveResult
+struct NewRound
 {
-    SaveOutcome outcome = SaveOutcome::Saved;
-    Refusal refusal = Refusal::None;
-    store::LoadResult loaded{}; // the reading of the round files
-    store::SaveResult written{}; // the saving of the three files
+    RoundError error = RoundError::None;
+    store::FileChange change{}; // without an error: the three round files, or why they take no round
 };
 
-SaveResult saveRound(store::Tables &tables, const RoundInput &input, const HoleValues &values);
+// Over tables that hold the round files read with kRoundSavePlan. The files are refused
+// first (they differ in length, or are full), then the round (its holes, then its strokes).
+// The tables are worked on in place; when the files' contents are given, the tables hold
+// their rounds.
+NewRound addRound(store::Tables &tables, const RoundInput &input, const HoleValues &values);
 
 } // namespace registration

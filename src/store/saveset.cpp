@@ -264,13 +264,6 @@ void sweep(FileSystem &fs, const QString &directory, QStringList &restored)
     }
 }
 
-QString namesText(const QStringList &names)
-{
-    if (names.size() < 2)
-        return names.join(QString());
-    return names.mid(0, names.size() - 1).join(u", "_s) + u" och "_s + names.last();
-}
-
 } // namespace
 
 SaveResult saveSet(const std::vector<FileContent> &files)
@@ -342,46 +335,6 @@ RecoveryResult recoverInterruptedSave()
     for (const QString &directory : helperDirectories())
         sweep(fs, directory, result.restored);
     return result;
-}
-
-QString saveFailureText(const SaveResult &result)
-{
-    if (result.onDisk == SetOnDisk::Interrupted)
-        return u"Filen %1 kunde inte sparas, och de gamla filerna kunde inte läggas tillbaka. Avsluta VEMTOR "
-               u"och starta det igen, så görs sparandet klart eller ångras."_s.arg(result.file);
-    return u"Filen %1 kunde inte sparas. Ingenting har ändrats."_s.arg(result.file);
-}
-
-namespace {
-
-QString outcomeText(const RecoveryResult &result)
-{
-    const QString names = namesText(result.files);
-    switch (result.outcome) {
-    case Recovery::NothingPending:
-        break;
-    case Recovery::Finished:
-        return u"Sparandet av %1 avbröts innan det var klart. Det har nu gjorts klart."_s.arg(names);
-    case Recovery::Undone:
-        return u"Sparandet av %1 avbröts innan det var klart. Det har nu ångrats, och filerna är som före "
-               u"sparandet."_s.arg(names);
-    case Recovery::Failed:
-        return u"Sparandet av %1 avbröts innan det var klart och kan varken göras klart eller ångras. VEMTOR "
-               u"avslutas."_s.arg(names);
-    }
-    return QString();
-}
-
-} // namespace
-
-QString recoveryText(const RecoveryResult &result)
-{
-    QStringList sentences;
-    if (const QString outcome = outcomeText(result); !outcome.isEmpty())
-        sentences << outcome;
-    for (const QString &name : result.restored)
-        sentences << u"Filen %1 saknades och har lagts tillbaka från sin gamla kopia."_s.arg(name);
-    return sentences.join(u' ');
 }
 
 } // namespace store

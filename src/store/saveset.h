@@ -21,6 +21,8 @@
 // midway leaves the journal, and the start-up check finishes the save (or undoes it) before
 // anything else. The start-up check runs only while the program holds the data folder
 // (folderlock.h), so it never takes a live save of another copy for an interrupted one.
+// Saving returns statuses and shows nothing: the window side tells the user what they mean
+// (platform/storemessages.h).
 namespace store {
 
 // The names of the helper files above: kNewPrefix + n and kOldPrefix + n beside the n-th
@@ -83,9 +85,5 @@ struct RecoveryResult
 // left unfinished, then removes the helper files a killed save left there and beside the
 // targets of linked data files. An old copy whose file is missing is put back, never removed.
 RecoveryResult recoverInterruptedSave();
-
-// The messages, for the window side to show.
-QString saveFailureText(const SaveResult &result);
-QString recoveryText(const RecoveryResult &result);
 
 } // namespace store

@@ -45,16 +45,16 @@ FourFiles written(const std::vector<store::FileContent> &contents)
 
 FourFiles afterRoundDeletion(const FourFiles &before, const maintenance::DeletionDate &date)
 {
-    const auto contents = maintenance::deleteRoundsOfDate(loaded(before), date);
-    EXPECT_TRUE(contents.has_value());
-    return contents ? written(*contents) : FourFiles{};
+    const store::FileChange change = maintenance::deleteRoundsOfDate(loaded(before), date);
+    EXPECT_EQ(change.refusal, store::Refusal::None);
+    return written(change.files);
 }
 
 FourFiles afterCourseDeletion(const FourFiles &before, const QString &name)
 {
-    const auto contents = maintenance::deleteCourse(loaded(before), name);
-    EXPECT_TRUE(contents.has_value());
-    return contents ? written(*contents) : FourFiles{};
+    const store::FileChange change = maintenance::deleteCourse(loaded(before), name);
+    EXPECT_EQ(change.refusal, store::Refusal::None);
+    return written(change.files);
 }
 
 const maintenance::DeletionDate k20040824{u"2004-08-24"_s, u"04-08-24"_s};
@@ -201,8 +201,10 @@ TEST(Deletion, RoundFilesOfDifferentLengthsAreNotRewritten)
     extendedShort.extended = shorter.extended;
 
     for (const FourFiles &files : {strokesShort, extendedShort}) {
-        EXPECT_FALSE(maintenance::deleteRoundsOfDate(loaded(files), k20040824));
-        EXPECT_FALSE(maintenance::deleteCourse(loaded(files), u"Ek"_s));
+        EXPECT_EQ(maintenance::deleteRoundsOfDate(loaded(files), k20040824).refusal,
+                  store::Refusal::RoundFilesDiffer);
+        EXPECT_EQ(maintenance::deleteCourse(loaded(files), u"Ek"_s).refusal,
+                  store::Refusal::RoundFilesDiffer);
     }
 }
 

@@ -6,7 +6,6 @@
 #include "platform/storemessages.h"
 #include "store/format.h"
 #include "store/loading.h"
-#include "store/writing.h"
 
 #include <gtest/gtest.h>
 
@@ -224,7 +223,7 @@ TEST(CourseSave, IsWholeWhereverItFailsOrStops)
         ASSERT_EQ(store::readCourses(readFile(u"VEMTORBF"_s), tables, store::kMaxCourses), store::LoadStatus::Ok);
         tables.bantabell.push_back(tables.bantabell.front());
         tables.bantabell.back()[0] = u"Ekbacken igen"_s;
-        platform::reportSave(store::saveSet({{u"VEMTORBF"_s, store::courseFileBytes(tables.bantabell, 2)}}));
+        platform::saveChange(registration::newCourseFile(tables.bantabell, 2));
     };
     expectWholeAtEveryStep(writeEkbacken, saveCourses, {u"VEMTORBF"_s});
 }

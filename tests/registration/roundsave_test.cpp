@@ -1,9 +1,9 @@
-#include "registration/RoundSaveMessages.h"
 #include "registration/roundsave.h"
 
 #include "kit/datafiles.h"
 #include "kit/faultyfs.h"
 #include "kit/testenv.h"
+#include "platform/storemessages.h"
 #include "store/loading.h"
 
 #include <QFile>
@@ -53,7 +53,12 @@ struct Entry
     QString level = u"INGEN"_s;
 };
 
-registration::SaveOutcome save(const Entry &entry)
+// What a press on the register's save came to.
+enum class SaveOutcome { Saved, NotSaved, HoleCountFailure, StrokesFailure };
+
+// The save as the register makes it: the round files read again, the round added, the files
+// saved through the one save of the windows.
+SaveOutcome save(const Entry &entry)
 {
     const registration::RoundInput input{.year = entry.year,
                                          .month = entry.month,
@@ -75,10 +80,18 @@ registration::SaveOutcome save(const Entry &entry)
     for (int hole = 0; hole < entry.holes; ++hole)
         values.hal_slag[hole] = QString::number(strokes[hole]);
     store::Tables tables;
-    const registration::SaveResult result = registration::saveRound(tables, input, values);
-    if (result.outcome == registration::SaveOutcome::NotSaved)
-        registration::tellNotSaved(result); // as the register does
-    return result.outcome;
+    if (platform::loadAndTell(tables, registration::kRoundSavePlan).failed)
+        return SaveOutcome::NotSaved;
+    const registration::NewRound added = registration::addRound(tables, input, values);
+    switch (added.error) {
+    case registration::RoundError::HoleCount:
+        return SaveOutcome::HoleCountFailure;
+    case registration::RoundError::Strokes:
+        return SaveOutcome::StrokesFailure;
+    case registration::RoundError::None:
+        break;
+    }
+    return platform::saveChange(added.change) ? SaveOutcome::Saved : SaveOutcome::NotSaved;
 }
 
 // Saves into files that hold `stored` and expects all rounds in the order of `expected`.
@@ -86,7 +99,7 @@ void expectSortedSave(const QList<RoundRecord> &stored, const Entry &entry,
                       const QList<RoundRecord> &expected)
 {
     writeRoundFiles(stored);
-    ASSERT_EQ(save(entry), registration::SaveOutcome::Saved);
+    ASSERT_EQ(save(entry), SaveOutcome::Saved);
     const RoundFiles files = filesOnDisk();
     const RoundFiles wanted = expectedFiles(expected);
     EXPECT_EQ(files.rounds, wanted.rounds);
@@ -155,7 +168,7 @@ TEST(RoundSave, EveryRefusalLeavesTheFilesAsTheyWere)
     {
         const char *what;
         Entry entry;
-        registration::SaveOutcome outcome;
+        SaveOutcome outcome;
     };
     Entry noStrokes{u"2004"_s, u"7"_s, u"1"_s};
     noStrokes.strokes = 0;
@@ -166,11 +179,10 @@ TEST(RoundSave, EveryRefusalLeavesTheFilesAsTheyWere)
     Entry unknownLevel{u"2004"_s, u"7"_s, u"1"_s};
     unknownLevel.level = u"MEDEL"_s;
     const Case cases[] = {
-        {"a hole without strokes", noStrokes, registration::SaveOutcome::StrokesFailure},
-        {"twelve holes", twelveHoles, registration::SaveOutcome::HoleCountFailure},
-        {"twelve holes before the strokes", twelveWithoutStrokes,
-         registration::SaveOutcome::HoleCountFailure},
-        {"an unknown level", unknownLevel, registration::SaveOutcome::HoleCountFailure},
+        {"a hole without strokes", noStrokes, SaveOutcome::StrokesFailure},
+        {"twelve holes", twelveHoles, SaveOutcome::HoleCountFailure},
+        {"twelve holes before the strokes", twelveWithoutStrokes, SaveOutcome::HoleCountFailure},
+        {"an unknown level", unknownLevel, SaveOutcome::HoleCountFailure},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
@@ -206,7 +218,7 @@ TEST(RoundSave, RefusesFilesThatCannotBeReadWhole)
         writeRoundFiles({kMay, kJune});
         c.damage();
         const RoundFiles before = filesOnDisk();
-        EXPECT_EQ(save({u"2004"_s, u"7"_s, u"1"_s}), registration::SaveOutcome::NotSaved);
+        EXPECT_EQ(save({u"2004"_s, u"7"_s, u"1"_s}), SaveOutcome::NotSaved);
         EXPECT_EQ(filesOnDisk(), before);
         EXPECT_EQ(recorder().messageTexts(), QStringList{c.message});
     }
@@ -218,7 +230,7 @@ TEST(RoundSave, RefusesRoundFilesOfDifferentLengths)
     const RoundFileLines one = roundFileLines({kMay});
     writeLines(u"VERUNDAK"_s, one.extended);
     const RoundFiles before = filesOnDisk();
-    EXPECT_EQ(save({u"2004"_s, u"7"_s, u"1"_s}), registration::SaveOutcome::NotSaved);
+    EXPECT_EQ(save({u"2004"_s, u"7"_s, u"1"_s}), SaveOutcome::NotSaved);
     EXPECT_EQ(filesOnDisk(), before);
     ASSERT_EQ(recorder().messages.size(), 1u);
     EXPECT_EQ(recorder().messages[0],
@@ -237,14 +249,14 @@ TEST(RoundSave, WritesALongTextBackWholeOrWritesNothing)
         writeFile(u"VERUNDAR"_s, withLineReplaced(readFile(u"VERUNDAR"_s), 7, item.line)); // its rundinfo
         const RoundFiles before = filesOnDisk();
         if (item.writable) {
-            EXPECT_EQ(save({u"2004"_s, u"7"_s, u"1"_s}), registration::SaveOutcome::Saved);
+            EXPECT_EQ(save({u"2004"_s, u"7"_s, u"1"_s}), SaveOutcome::Saved);
             store::Tables tables;
             EXPECT_FALSE(store::load(tables, {.rounds = store::WhenEmpty::Silent}).failed);
             EXPECT_EQ(tables.rundtabell.at(0)[store::kRundinfo], item.text);
             EXPECT_EQ(tables.rundtabell.at(1)[store::kDatum], u"2004-07-01"_s);
             EXPECT_TRUE(recorder().messages.empty());
         } else {
-            EXPECT_EQ(save({u"2004"_s, u"7"_s, u"1"_s}), registration::SaveOutcome::NotSaved);
+            EXPECT_EQ(save({u"2004"_s, u"7"_s, u"1"_s}), SaveOutcome::NotSaved);
             EXPECT_EQ(filesOnDisk(), before);
             EXPECT_EQ(recorder().messageTexts(),
                       QStringList{u"Filen VERUNDAR kunde inte sparas. Ingenting har ändrats."_s});
@@ -257,7 +269,7 @@ TEST(RoundSave, RefusesA2002ndRound)
     QList<RoundRecord> full(2001, kMay);
     writeRoundFiles(full);
     const RoundFiles before = filesOnDisk();
-    EXPECT_EQ(save({u"2004"_s, u"7"_s, u"1"_s}), registration::SaveOutcome::NotSaved);
+    EXPECT_EQ(save({u"2004"_s, u"7"_s, u"1"_s}), SaveOutcome::NotSaved);
     EXPECT_EQ(filesOnDisk(), before);
     ASSERT_EQ(recorder().messages.size(), 1u);
     EXPECT_EQ(recorder().messages[0],
@@ -282,7 +294,7 @@ TEST(RoundSave, IsWholeWhereverItFailsOrStops)
     const Entry entry{u"2004"_s, u"5"_s, u"1"_s, u"Ekbacken"_s, 9, 4};
     expectWholeAtEveryStep(
         writeEkbacken, [&entry] { save(entry); }, {u"VERUNDAR"_s, u"VERUNDAH"_s, u"VERUNDAK"_s},
-        [&entry] { ASSERT_EQ(save(entry), registration::SaveOutcome::Saved); });
+        [&entry] { ASSERT_EQ(save(entry), SaveOutcome::Saved); });
 }
 
 } // namespace

@@ -1,11 +1,11 @@
-#include "mainwindow/Artwork.h"
+#include "platform/artwork.h"
 
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
 
-namespace mainwindow {
+namespace platform {
 
 namespace {
 
@@ -100,4 +100,4 @@ QPixmap mainWindowPicture()
     return pixmap;
 }
 
-} // namespace mainwindow
+} // namespace platform

@@ -1,8 +1,8 @@
-#include "platform/displaylist.h"
+#include "analysis/displaylist.h"
 
 #include "store/numbers.h"
 
-namespace platform {
+namespace analysis {
 
 DrawOp clearOp(quint32 backColour)
 {
@@ -136,4 +136,4 @@ QString printedNumber(double value)
     return store::numberTextWithBlank(value) + QLatin1Char(' ');
 }
 
-} // namespace platform
+} // namespace analysis

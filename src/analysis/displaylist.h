@@ -10,7 +10,7 @@
 // corner, y growing downward; colours are the windows' 24-bit numbers (blue x 65536 +
 // green x 256 + red), or none for the fore colour. The widget that shows the list
 // (platform/surface.h) only replays it.
-namespace platform {
+namespace analysis {
 
 namespace bgrColour {
 inline constexpr quint32 black = 0;
@@ -90,4 +90,4 @@ private:
 // The text a number prints as: " 17 ", "-1 ".
 QString printedNumber(double value);
 
-} // namespace platform
+} // namespace analysis
