@@ -45,7 +45,7 @@ std::optional<std::vector<store::FileContent>> keptRoundFiles(const store::Table
 
 std::optional<int> earliestYear(const store::Tables &tables)
 {
-    int earliest = kLastYear;
+    int earliest = store::kLastYear;
     const int count = store::heldRounds(tables);
     for (std::size_t r = 0; r < std::size_t(count); ++r) {
         const QString &datum = tables.rundtabell[r][store::kDatum];
