@@ -27,11 +27,12 @@ public:
     const analysis::DisplayList &displayList() const;
 
 protected:
-    void formPaint() override { VEHCPGRA_Form_Paint(); }
     void resizeEvent(QResizeEvent *event) override;
 
 private:
     void connectHandlers();
+
+    void formPaint() override { VEHCPGRA_Form_Paint(); }
 
     void VEHCPGRA_Form_Paint();
     void VEHCPGRA_HScroll1_Change();

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "analysis/handicapgraph.h"
 #include "platform/windowkit.h"
-
-#include <iterator>
+#include "store/dates.h"
 
 // The controls of the handicap-changes window, in the order they are made: the surface the
 // graph is drawn on, first so that it lies under the rest, then a band at the top with the
@@ -47,28 +47,51 @@ inline constexpr platform::Look kValue{.back = platform::fixed(platform::kCyan),
 inline constexpr ControlRow kControls[] = {
     {Surface, DrawingSurface, u"Surface", {0, 0, kWidth, kHeight}, {}, kWindow},
     {Label1, Label, u"Label1", {360, 120, 1455, 255}, u"HCP       from", kHeading},
-    {HScroll2, HorizontalBar, u"HScroll2", {360, 360, 975, 255}, {}, {}, true, 0, 56, 56},
+    {HScroll2,
+     HorizontalBar,
+     u"HScroll2",
+     {360, 360, 975, 255},
+     {},
+     {},
+     true,
+     {.min = handicapgraph::kMinHandicap,
+      .max = handicapgraph::kMaxHandicap,
+      .start = handicapgraph::kMaxHandicap}},
     {Hcpt, Label, u"Hcpt", {1320, 360, 375, 255}, {}, kValue},
     {Label2, Label, u"Label2", {1800, 120, 1335, 255}, u"                tom", kHeading},
-    {HScroll1, HorizontalBar, u"HScroll1", {1800, 360, 975, 255}, {}, {}, true, 0, 56, 0},
+    {HScroll1,
+     HorizontalBar,
+     u"HScroll1",
+     {1800, 360, 975, 255},
+     {},
+     {},
+     true,
+     {.min = handicapgraph::kMinHandicap,
+      .max = handicapgraph::kMaxHandicap,
+      .start = handicapgraph::kMinHandicap}},
     {Hcpf, Label, u"Hcpf", {2760, 360, 375, 255}, {}, kValue},
     {Label3, Label, u"Label3", {4200, 120, 1695, 255}, u"  ÅRTAL     from", kHeading},
-    {HScroll3, HorizontalBar, u"HScroll3", {4200, 360, 975, 255}, {}, {}, true, 1990, 2100, 1999},
+    {HScroll3,
+     HorizontalBar,
+     u"HScroll3",
+     {4200, 360, 975, 255},
+     {},
+     {},
+     true,
+     {.min = store::kFirstYear, .max = store::kLastYear, .start = 1999}},
     {arfran, Label, u"arfran", {5160, 360, 615, 255}, {}, kValue},
     {Label5, Label, u"Label5", {5880, 120, 1575, 255}, u"               tom", kHeading},
-    {HScroll4, HorizontalBar, u"HScroll4", {5880, 360, 975, 255}, {}, {}, true, 1990, 2100, 2000},
+    {HScroll4,
+     HorizontalBar,
+     u"HScroll4",
+     {5880, 360, 975, 255},
+     {},
+     {},
+     true,
+     {.min = store::kFirstYear, .max = store::kLastYear, .start = 2000}},
     {artom, Label, u"artom", {6840, 360, 615, 255}, {}, kValue},
     {Command1, Button, u"Command1", {8040, 43, 1095, 495}, u"VISA"},
     {Command2, Button, u"Command2", {8040, 553, 1095, 375}, u"Tillbaka"},
 };
-
-constexpr bool rowsInOrder()
-{
-    for (int i = 0; i < kControlCount; ++i)
-        if (kControls[i].id != i)
-            return false;
-    return true;
-}
-static_assert(std::size(kControls) == kControlCount && rowsInOrder());
 
 } // namespace vehcpgra

@@ -96,8 +96,8 @@ std::optional<Ranges> presets(const store::Tables &tables)
     ranges.upper = store::clampedWhole(highest >= kMaxHandicap ? highest : std::floor(highest + 1), kMinHandicap + 1,
                                 kMaxHandicap);
     ranges.lower = store::clampedWhole(std::floor(lowest), kMinHandicap, ranges.upper - 1);
-    ranges.firstYear = store::clampedWhole(firstYear, kMinYear, kMaxYear);
-    ranges.lastYear = store::clampedWhole(lastYear, kMinYear, kMaxYear);
+    ranges.firstYear = store::clampedWhole(firstYear, store::kFirstYear, store::kLastYear);
+    ranges.lastYear = store::clampedWhole(lastYear, store::kFirstYear, store::kLastYear);
     return ranges;
 }
 

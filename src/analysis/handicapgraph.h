@@ -21,11 +21,9 @@ struct Ranges
     friend bool operator==(const Ranges &, const Ranges &) = default;
 };
 
-// The bars' limits: handicaps 0 to 56, years 1990 to 2100.
+// The handicap bars' limits; the year bars span store::kFirstYear to store::kLastYear.
 inline constexpr int kMinHandicap = 0;
 inline constexpr int kMaxHandicap = 56;
-inline constexpr int kMinYear = 1990;
-inline constexpr int kMaxYear = 2100;
 
 // The presets over rounds 0 .. the last one the round file counts: the scale from the
 // whole part of the lowest handicap before or after a round to one above the highest,

@@ -24,9 +24,9 @@ inline constexpr ControlRow kControls[] = {
     {L_Bana, ListBox, u"L_Bana", {240, 360, 4095, 5520}},
     {Command1, Button, u"Command1", {4560, 5400, 2535, 495}, u"Tillbaka"},
     {Label1, Label, u"Label1", {4560, 360, 2535, 855}, kLabel1Text},
-    {HScroll1, HorizontalBar, u"HScroll1", {4560, 3120, 2535, 375}, {}, {}, false, 0, 0, 0},
+    {HScroll1, HorizontalBar, u"HScroll1", {4560, 3120, 2535, 375}, {}, {}, false},
     {arfrom, Label, u"arfrom", {5040, 3600, 1815, 255}, {}, {}, false},
-    {HScroll2, HorizontalBar, u"HScroll2", {4560, 4080, 2535, 375}, {}, {}, false, 0, 0, 0},
+    {HScroll2, HorizontalBar, u"HScroll2", {4560, 4080, 2535, 375}, {}, {}, false},
     {artom, Label, u"artom", {5040, 4560, 1815, 255}, {}, {}, false},
     {Label2, Label, u"Label2", {4560, 1440, 2535, 1215}, kLabel2Text, {}, false},
 };

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "maintenance/deletion.h"
 #include "platform/windowkit.h"
+#include "store/dates.h"
 
 // The controls of the deletion window, in tab order.
 namespace tabort {
@@ -48,7 +48,14 @@ inline constexpr ControlRow kControls[] = {
     {L_taboba, Label, u"L_taboba", {840, 1080, 2655, 255}, u"Vill ta bort en registrerad bana"},
     {Option2, OptionButton, u"Option2", {360, 3120, 255, 255}, u"Option2"},
     {L_taboru, Label, u"L_taboru", {840, 3120, 2655, 255}, u"Vill ta bort en registrerad runda"},
-    {VScroll1, VerticalBar, u"VScroll1", {360, 1440, 255, 975}, {}, kWindow, false, 0, kLastChooserRow, 0},
+    {VScroll1,
+     VerticalBar,
+     u"VScroll1",
+     {360, 1440, 255, 975},
+     {},
+     kWindow,
+     false,
+     {.min = 0, .max = kLastChooserRow, .start = 0}},
     {RG21, Label, u"RG21", {840, 1440, 7095, 285}, {}, kCourseName, false},
     {Command2, Button, u"Command2", {480, 4560, 1815, 495}, u"Utför Borttag", kWindow, false},
     {HScroll1,
@@ -58,11 +65,23 @@ inline constexpr ControlRow kControls[] = {
      {},
      kWindow,
      false,
-     maintenance::kFirstYear,
-     maintenance::kLastYear,
-     maintenance::kFirstYear},
-    {HScroll2, HorizontalBar, u"HScroll2", {1320, 3840, 1335, 255}, {}, kWindow, false, 1, 12, 1},
-    {HScroll3, HorizontalBar, u"HScroll3", {1320, 4080, 1335, 255}, {}, kWindow, false, 1, 31, 1},
+     {.min = store::kFirstYear, .max = store::kLastYear, .start = store::kFirstYear}},
+    {HScroll2,
+     HorizontalBar,
+     u"HScroll2",
+     {1320, 3840, 1335, 255},
+     {},
+     kWindow,
+     false,
+     {.min = 1, .max = 12, .start = 1}},
+    {HScroll3,
+     HorizontalBar,
+     u"HScroll3",
+     {1320, 4080, 1335, 255},
+     {},
+     kWindow,
+     false,
+     {.min = 1, .max = 31, .start = 1}},
     {Label2, Label, u"Label2", {2760, 3600, 855, 255}, {}, kWindow, false},
     {Label3, Label, u"Label3", {2760, 3840, 855, 255}, {}, kWindow, false},
     {Label4, Label, u"Label4", {2760, 4080, 855, 255}, {}, kWindow, false},

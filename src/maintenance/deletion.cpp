@@ -44,7 +44,7 @@ template <class Keep> store::FileChange keptRoundFiles(const store::Tables &tabl
 
 std::optional<int> earliestYear(const store::Tables &tables)
 {
-    int earliest = kLastYear;
+    int earliest = store::kLastYear;
     const int count = store::heldRounds(tables);
     for (std::size_t r = 0; r < std::size_t(count); ++r) {
         const QString &datum = tables.rundtabell[r][store::kDatum];

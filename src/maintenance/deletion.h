@@ -13,13 +13,9 @@
 // and the three round files drop the same positions, so they stay parallel.
 namespace maintenance {
 
-// The year bar's range; the earliest year starts at its top.
-inline constexpr int kFirstYear = 1990;
-inline constexpr int kLastYear = 2100;
-
 // The earliest year of the rounds: a ten-character datum by its first four characters,
-// an eight-character one (04-08-24) as 1900 plus its first two. kLastYear when there is no
-// round; nothing when a datum has another length.
+// an eight-character one (04-08-24) as 1900 plus its first two. store::kLastYear, the top of
+// the year bar, when there is no round; nothing when a datum has another length.
 std::optional<int> earliestYear(const store::Tables &tables);
 
 // A month or day caption of one character gets a "0" in front ("8" becomes "08").

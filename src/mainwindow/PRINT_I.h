@@ -17,10 +17,9 @@ public:
 
     explicit PRINT_I(State &state);
 
-protected:
-    void formLoad() override;
-
 private:
+    void formLoad() override { PRINT_I_Form_Load(); }
+
     void PRINT_I_Form_Load();
     void PRINT_I_Command1_Click();
 

@@ -69,12 +69,18 @@ QWidget *makeOne(QWidget *parent, const ControlRow &row, const QString &name)
     case Kind::HorizontalBar:
     case Kind::VerticalBar:
         return makeValueBar(parent, name, row.kind == Kind::VerticalBar ? Qt::Vertical : Qt::Horizontal,
-                            row.rect, row.minimum, row.maximum, row.value);
+                            row.rect, row.bar.min, row.bar.max, row.bar.start);
     case Kind::OptionButton:
         return makeOptionButton(parent, name, row.rect, row.text);
     case Kind::DrawingSurface:
         return makeSurface(parent, name, row.rect, row.look);
     }
+    std::abort();
+}
+
+[[noreturn]] void stop(const QString &what)
+{
+    std::fprintf(stderr, "window kit: %s\n", qPrintable(what));
     std::abort();
 }
 
@@ -113,6 +119,11 @@ ControlSet::ControlSet(QWidget *window, int idCount) : m_window(window), m_made(
 
 void ControlSet::make(std::span<const ControlRow> rows)
 {
+    for (std::size_t i = 1; i < rows.size(); ++i) {
+        if (rows[i].id <= rows[i - 1].id)
+            stop(QStringLiteral("%1 of %2 comes after %3 in its table but its id is not higher")
+                     .arg(rows[i].name, m_window->objectName(), rows[i - 1].name));
+    }
     for (const ControlRow &row : rows)
         make(row);
 }
@@ -134,10 +145,11 @@ void ControlSet::make(const CellRun &run)
 
 void ControlSet::add(const ControlRow &row, const QString &name)
 {
-    if (row.id < 0 || row.id >= count() || m_made[size_t(row.id)].widget) {
-        std::fprintf(stderr, "window kit: id %d of %s is outside the set or made twice\n", row.id,
-                     qPrintable(name));
-        std::abort();
+    if (row.id < 0 || row.id >= count() || m_made[size_t(row.id)].widget)
+        stop(QStringLiteral("id %1 of %2 is outside the set or made twice").arg(row.id).arg(name));
+    for (const Made &made : m_made) {
+        if (made.widget && made.widget->objectName() == name)
+            stop(QStringLiteral("two controls of %1 are named %2").arg(m_window->objectName(), name));
     }
     QWidget *widget = makeOne(m_window, row, name);
     applyLook(widget, row.look);
@@ -148,17 +160,14 @@ void ControlSet::add(const ControlRow &row, const QString &name)
 QWidget *ControlSet::checked(int id, std::initializer_list<Kind> kinds) const
 {
     const Made *made = id >= 0 && id < count() ? &m_made[size_t(id)] : nullptr;
-    if (!made || !made->widget) {
-        std::fprintf(stderr, "window kit: no control with id %d in %s\n", id,
-                     qPrintable(m_window->objectName()));
-        std::abort();
-    }
+    if (!made || !made->widget)
+        stop(QStringLiteral("no control with id %1 in %2").arg(id).arg(m_window->objectName()));
     for (Kind kind : kinds)
         if (made->kind == kind)
             return made->widget;
-    std::fprintf(stderr, "window kit: %s in %s is a %s, not a %s\n", qPrintable(made->widget->objectName()),
-                 qPrintable(m_window->objectName()), kindName(made->kind), kindName(*kinds.begin()));
-    std::abort();
+    stop(QStringLiteral("%1 in %2 is a %3, not a %4")
+             .arg(made->widget->objectName(), m_window->objectName(), QLatin1StringView(kindName(made->kind)),
+                  QLatin1StringView(kindName(*kinds.begin()))));
 }
 
 QWidget *ControlSet::widget(int id) const

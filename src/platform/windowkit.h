@@ -11,15 +11,20 @@
 
 // The window kit: every window describes its controls as rows of one table and builds them
 // through one ControlSet, which makes, names, places and styles each row and hands the
-// controls back by id, their kind checked. A window, as REGRUNDA does it:
-//   REGRUNDA_controls.h (included by REGRUNDA.cpp only): enum Control : int { ..., kControlCount };
-//     inline constexpr ControlRow kControls[] = {{HScroll1, HorizontalBar, u"HScroll1", {120, 3840,
-//     975, 255}, {}, {}, true, 0, 17, 0}, ...};  groups of controls are arrays of ids.
-//   REGRUNDA.h: class REGRUNDA : public platform::KitWindow, with `namespace regrunda { enum
-//     Control : int; }` forward-declared for private helpers.
-//   REGRUNDA.cpp: KitWindow({u"REGRUNDA", u"REGISTRERA EN GOLFRUNDA", 8580, 5535, kPurpleWindow,
-//     kControls}); then connect handlers to m_controls.bar(HScroll1) and the like (a list's:
-//     m_controls.list(id)->setClickHandler(...)); m_controls.setShown({...}, shown) for sets of ids.
+// controls back by id, their kind checked. A window, as TABORT does it:
+//   TABORT_controls.h (included by TABORT.cpp only), in namespace tabort: the ids in tab order,
+//     enum Control : int { Label1, Command1, ..., kControlCount }; the rows in the same order,
+//     inline constexpr ControlRow kControls[] = {..., {Command1, Button, u"Command1", {6120, 4560,
+//     1815, 495}, u"Avbryt"}, ..., {HScroll2, HorizontalBar, u"HScroll2", {1320, 3840, 1335, 255},
+//     {}, kWindow, false, {.min = 1, .max = 12, .start = 1}}, ...}; and the sets of controls that
+//     are shown together as arrays of ids (kDateControls).
+//   TABORT.h: class TABORT : public platform::KitWindow, its State (what outlives a closing),
+//     `namespace tabort { enum Control : int; }` forward-declared for private helpers, and,
+//     private, `void formLoad() override { TABORT_Form_Load(); }` beside the handlers.
+//   TABORT.cpp: KitWindow({u"TABORT", u"Tar bort en registrerad bana eller runda", 9765, 5280, {},
+//     kControls}); connectHandlers() connects m_controls.button(Command1) and the like (a list's:
+//     m_controls.list(id)->setClickHandler(...)); m_controls.setShown(kDateControls, shown).
+// A window of one or two controls (HUVUDMENY and the notice windows) keeps its table in its .cpp.
 namespace platform {
 
 class Surface;
@@ -68,8 +73,17 @@ struct Look
     bool wrap = true;
 };
 
-// One control. The id is the window's own enum value (an index from 0); a bar's range is
-// minimum..maximum and it starts at value.
+// A value bar's range, min..max, and the value it starts at; written by name in a row,
+// {.min = 1, .max = 12, .start = 1}.
+struct BarRange
+{
+    int min = 0;
+    int max = 0;
+    int start = 0;
+};
+
+// One control. The id is the window's own enum value (an index from 0); only a bar has a
+// range.
 struct ControlRow
 {
     int id = 0;
@@ -79,9 +93,7 @@ struct ControlRow
     QStringView text = {};
     Look look = {};
     bool shown = true;
-    int minimum = 0;
-    int maximum = 0;
-    int value = 0;
+    BarRange bar = {};
 };
 
 // Repeated cells: cell i has id firstId + i, is named prefix + (firstNumber + i) and lies at
@@ -106,7 +118,9 @@ public:
     // The set holds ids 0 .. idCount - 1 of the window's controls.
     ControlSet(QWidget *window, int idCount);
 
-    // Makes rows in table order (the order decides which lies on top).
+    // Makes rows in table order (the order decides which lies on top and the tab order).
+    // Every window is checked as it is built: a table's ids rise row by row, and no two
+    // controls of the set share a name; the first row that breaks either stops the program.
     void make(std::span<const ControlRow> rows);
     void make(const ControlRow &row);
     void make(const CellRun &run);

@@ -79,11 +79,6 @@ void REGRUNDA::connectHandlers()
     connect(m_controls.button(C_Avbryt), &QPushButton::clicked, this, &REGRUNDA::REGRUNDA_C_Avbryt_Click);
 }
 
-void REGRUNDA::formLoad()
-{
-    REGRUNDA_Form_Load();
-}
-
 // ---- Load
 
 void REGRUNDA::REGRUNDA_Form_Load()

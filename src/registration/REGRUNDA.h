@@ -33,13 +33,12 @@ public:
 
     explicit REGRUNDA(State &state);
 
-protected:
-    void formLoad() override;
-
 private:
     using Slots = std::array<std::optional<int>, store::kMaxHoles>;
 
     void connectHandlers();
+
+    void formLoad() override { REGRUNDA_Form_Load(); }
 
     void REGRUNDA_Form_Load();
     void REGRUNDA_VScroll1_Change();

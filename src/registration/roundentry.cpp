@@ -7,13 +7,6 @@
 
 namespace registration {
 
-namespace {
-
-constexpr int kFirstYear = 1995;
-constexpr int kLastYear = 2040;
-
-} // namespace
-
 void zeroExtended(HoleValues &values, int hole)
 {
     for (auto *perHole : {&values.hal_fairway, &values.hal_green, &values.hal_bunker, &values.hal_pitch,
@@ -41,7 +34,7 @@ HandicapParts handicapParts(QStringView text)
 
 int yearDefault(QStringView today)
 {
-    return store::clampedWhole(store::numericValue(today.mid(6, 4)), kFirstYear, kLastYear);
+    return store::clampedWhole(store::numericValue(today.mid(6, 4)), kFirstRoundYear, kLastRoundYear);
 }
 
 } // namespace registration

@@ -47,7 +47,11 @@ struct HandicapParts
 };
 HandicapParts handicapParts(QStringView text);
 
-// The year of today's "MM-DD-YYYY", clamped to the year bar's 1995..2040.
+// The year bar's range.
+inline constexpr int kFirstRoundYear = 1995;
+inline constexpr int kLastRoundYear = 2040;
+
+// The year of today's "MM-DD-YYYY", clamped to the year bar's range.
 int yearDefault(QStringView today);
 
 } // namespace registration

@@ -48,9 +48,9 @@ void VISKORT::spaceExtendedOverTotals()
         const QLabel *label = m_controls.label(total);
         return label->x() + label->width() / 2.0 - first->x();
     };
-    const std::vector<double> all{centreOf(kFairways), centreOf(kGreens), centreOf(kBunkers),
-                                  centreOf(kPitches),  centreOf(kChips),  centreOf(kPutts)};
-    const std::vector<double> greensAndPutts{centreOf(kGreens), centreOf(kPutts)};
+    const std::vector<double> all{centreOf(F9), centreOf(G9), centreOf(B9),
+                                  centreOf(P9), centreOf(C9), centreOf(PU9)};
+    const std::vector<double> greensAndPutts{centreOf(G9), centreOf(PU9)};
     auto spacedFor = [&](const QString &utokadRad, int holes, const std::vector<double> &centres) {
         const scorecard::ExtendedCard card = scorecard::extendedCard(utokadRad, holes);
         std::vector<platform::SpacedText> texts;
@@ -88,30 +88,25 @@ void VISKORT::buildGrid()
 void VISKORT::connectHandlers()
 {
     // "Skapa Datafil" has no handler.
-    m_controls.list(kDates)->setClickHandler([this] { VISKORT_L_Dat_Click(); });
-    m_controls.list(kCourses)->setClickHandler([this] { VISKORT_L_Bana_Click(); });
-    connect(m_controls.button(kBack), &QPushButton::clicked, this, &VISKORT::VISKORT_C_Tillb_Click);
-}
-
-void VISKORT::formLoad()
-{
-    VISKORT_Form_Load();
+    m_controls.list(L_Dat)->setClickHandler([this] { VISKORT_L_Dat_Click(); });
+    m_controls.list(L_Bana)->setClickHandler([this] { VISKORT_L_Bana_Click(); });
+    connect(m_controls.button(C_Tillb), &QPushButton::clicked, this, &VISKORT::VISKORT_C_Tillb_Click);
 }
 
 void VISKORT::VISKORT_Form_Load()
 {
     if (!platform::loadAndTell(m_state.tables, store::showingPlan(store::kMaxCourses)).complete)
         return;
-    m_controls.list(kCourses)->addItems(store::banlista(m_state.tables.bantabell));
+    m_controls.list(L_Bana)->addItems(store::banlista(m_state.tables.bantabell));
 }
 
 void VISKORT::VISKORT_L_Bana_Click()
 {
-    m_controls.list(kDates)->clear();
-    m_controls.list(kDates)->show();
-    m_controls.label(kRoundCountCaption)->show();
-    m_state.courseRow = m_controls.list(kCourses)->currentRow();
-    m_courseName = m_controls.list(kCourses)->currentText();
+    m_controls.list(L_Dat)->clear();
+    m_controls.list(L_Dat)->show();
+    m_controls.label(Label134)->show();
+    m_state.courseRow = m_controls.list(L_Bana)->currentRow();
+    m_courseName = m_controls.list(L_Bana)->currentText();
     emptyRoundPart();
 
     const scorecard::CourseCard card =
@@ -119,22 +114,22 @@ void VISKORT::VISKORT_L_Bana_Click()
     setColumn(kMetres, card.metres);
     setColumn(kPars, card.pars);
     setColumn(kStrokeIndexes, card.strokeIndexes);
-    setText(kTotalMetres, card.totalMetres);
-    setText(kTotalPar, card.totalPar);
+    setText(L_TotMet, card.totalMetres);
+    setText(L_TotPar, card.totalPar);
     showBestWorst(card.bestWorst);
-    m_controls.list(kDates)->addItems(card.dates);
-    setText(kRoundCount, QString::number(card.dates.size()));
+    m_controls.list(L_Dat)->addItems(card.dates);
+    setText(L_Tot, QString::number(card.dates.size()));
 }
 
 void VISKORT::VISKORT_L_Dat_Click()
 {
-    m_controls.button(kMakeFile)->show();
-    m_controls.label(kNote)->show();
+    m_controls.button(Command1)->show();
+    m_controls.label(L_Inf1)->show();
 
     // The course whose dates are listed, so that its rounds never meet another course's pars.
     const std::optional<int> row =
-        scorecard::findRound(m_state.tables, m_courseName, m_controls.list(kDates)->currentText(),
-                             m_controls.list(kDates)->currentRow(), lastRound());
+        scorecard::findRound(m_state.tables, m_courseName, m_controls.list(L_Dat)->currentText(),
+                             m_controls.list(L_Dat)->currentRow(), lastRound());
     if (row) {
         showRound(scorecard::roundCard(m_state.tables, m_state.courseRow, m_courseName, *row, lastRound(),
                                        decimalPoint()));
@@ -157,9 +152,8 @@ void VISKORT::emptyRoundPart()
     for (Column column : {kStrokes, kReceived, kPoints})
         setColumn(column, {});
     for (Control single :
-         {kFairways, kGreens,     kBunkers,      kPitches,     kChips,         kPutts,        kPlayType,
-          kHcpFore,  kHcpEfter,   kSlopeHcp,     kNote,        kTotalReceived, kTotalStrokes, kTotalPoints,
-          kMostBack, kFewestBack, kStrokesFront, kStrokesBack, kPointsFront,   kPointsBack})
+         {F9,     G9,       B9,       P9,      C9,      PU9,     L_t1,    L_Hcp,    L_Hcpe,  L_Hcps,
+          L_Inf1, L_TotErh, L_TotSla, L_TotPo, lvisoin, lvismin, L_Tot9s, L_Tot18s, L_Tot9p, L_Tot18p})
         setText(single, {});
 }
 
@@ -167,39 +161,39 @@ void VISKORT::showBestWorst(const scorecard::BestWorst &bestWorst)
 {
     setColumn(kFewest, bestWorst.fewest);
     setColumn(kMost, bestWorst.most);
-    setText(kFewestFront, bestWorst.fewestFront);
-    setText(kFewestBack, bestWorst.fewestBack);
-    setText(kFewestTotal, bestWorst.fewestTotal);
-    setText(kMostFront, bestWorst.mostFront);
-    setText(kMostBack, bestWorst.mostBack);
-    setText(kMostTotal, bestWorst.mostTotal);
+    setText(lvismin9, bestWorst.fewestFront);
+    setText(lvismin, bestWorst.fewestBack);
+    setText(lvismtot, bestWorst.fewestTotal);
+    setText(lvisoin9, bestWorst.mostFront);
+    setText(lvisoin, bestWorst.mostBack);
+    setText(lvisotot, bestWorst.mostTotal);
 }
 
 void VISKORT::showRound(const scorecard::RoundCard &card)
 {
     showBestWorst(card.bestWorst);
     setColumn(kReceived, card.received);
-    setText(kNote, card.note);
-    setText(kHcpFore, card.hcpFore);
-    setText(kHcpEfter, card.hcpEfter);
-    setText(kSlopeHcp, card.slopeHcp);
-    setText(kPlayType, card.playType);
+    setText(L_Inf1, card.note);
+    setText(L_Hcp, card.hcpFore);
+    setText(L_Hcpe, card.hcpEfter);
+    setText(L_Hcps, card.slopeHcp);
+    setText(L_t1, card.playType);
     setColumn(kStrokes, card.strokes);
     setColumn(kPoints, card.points);
-    setText(kTotalReceived, card.totalReceived);
-    setText(kTotalStrokes, card.totalStrokes);
-    setText(kTotalPoints, card.totalPoints);
-    setText(kStrokesFront, card.frontStrokes);
-    setText(kStrokesBack, card.backStrokes);
-    setText(kPointsFront, card.frontPoints);
-    setText(kPointsBack, card.backPoints);
+    setText(L_TotErh, card.totalReceived);
+    setText(L_TotSla, card.totalStrokes);
+    setText(L_TotPo, card.totalPoints);
+    setText(L_Tot9s, card.frontStrokes);
+    setText(L_Tot18s, card.backStrokes);
+    setText(L_Tot9p, card.frontPoints);
+    setText(L_Tot18p, card.backPoints);
     showExtended(card.extended);
 }
 
 void VISKORT::showExtended(const scorecard::ExtendedCard &extended)
 {
     for (int t = 0; t < int(extended.totals.size()); ++t)
-        setText(Control(kFairways + t), extended.totals[t]);
+        setText(Control(F9 + t), extended.totals[t]);
     const QFont &spaced = extended.level == store::Level::Mellan ? m_mellanSpacing : m_fullSpacing;
     for (int hole = 0; hole < extended.holesWritten; ++hole) {
         QLabel *label = m_controls.label(cellId(kExtended, hole));
@@ -211,12 +205,12 @@ void VISKORT::showExtended(const scorecard::ExtendedCard &extended)
 // A round without strokes or points on the second nine shows no second-nine totals.
 void VISKORT::emptySecondNineTotals()
 {
-    if (store::numericValue(text(kStrokesBack)) == 0) {
-        for (Control single : {kStrokesBack, kMostBack, kFewestBack})
+    if (store::numericValue(text(L_Tot18s)) == 0) {
+        for (Control single : {L_Tot18s, lvisoin, lvismin})
             setText(single, {});
     }
-    if (store::numericValue(text(kPointsBack)) == 0)
-        setText(kPointsBack, {});
+    if (store::numericValue(text(L_Tot18p)) == 0)
+        setText(L_Tot18p, {});
 }
 
 void VISKORT::setColumn(Column column, const scorecard::HoleTexts &texts)

@@ -26,13 +26,12 @@ public:
 
     explicit VISKORT(State &state);
 
-protected:
-    void formLoad() override;
-
 private:
     void buildGrid();
     void spaceExtendedOverTotals();
     void connectHandlers();
+
+    void formLoad() override { VISKORT_Form_Load(); }
 
     void VISKORT_Form_Load();
     void VISKORT_L_Bana_Click();

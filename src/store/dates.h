@@ -20,4 +20,9 @@ Date readDate(QStringView datum);
 // Earlier by year, then month, then day.
 bool isEarlier(const Date &a, const Date &b);
 
+// The years a year bar spans where it picks among all stored rounds (the deletion and the
+// handicap graph); the round register enters a year over a narrower range of its own.
+inline constexpr int kFirstYear = 1990;
+inline constexpr int kLastYear = 2100;
+
 } // namespace store

@@ -19,7 +19,14 @@ using enum platform::Kind;
 constexpr platform::ControlRow kControls[] = {
     {Caption, Label, u"Label1", {150, 300, 1500, 255}, u"Hål", {.alignment = Qt::AlignCenter}},
     {Back, Button, u"Command1", {150, 600, 1500, 450}, u"Tillbaka", {}, false},
-    {Bar, HorizontalBar, u"HScroll1", {150, 1200, 1500, 255}, {}, {}, true, 1, 18, 9},
+    {Bar,
+     HorizontalBar,
+     u"HScroll1",
+     {150, 1200, 1500, 255},
+     {},
+     {},
+     true,
+     {.min = 1, .max = 18, .start = 9}},
 };
 constexpr std::array<int, 3> kCellTops{1500, 1740, 2100};
 
@@ -76,4 +83,19 @@ TEST_F(WindowKit, AControlAskedForAsAnotherKindStopsTheProgramNamingIt)
 {
     EXPECT_DEATH(m_controls.label(Back), "Command1 in KITPROBE is a button, not a label");
     EXPECT_DEATH(m_controls.button(kControlCount), "no control with id");
+}
+
+TEST(WindowKitTable, ARowOutOfIdOrderOrANameTakenTwiceStopsTheProgramNamingIt)
+{
+    QWidget window;
+    window.setObjectName(u"KITPROBE"_s);
+    platform::ControlSet controls(&window, kControlCount);
+    const platform::ControlRow swapped[] = {kControls[Back], kControls[Caption]};
+    EXPECT_DEATH(controls.make(swapped), "Label1 of KITPROBE comes after Command1 in its table");
+
+    controls.make(kControls);
+    EXPECT_DEATH(controls.make(platform::ControlRow{kFirstCell, Label, u"Command1"}),
+                 "two controls of KITPROBE are named Command1");
+    EXPECT_DEATH(controls.make(platform::CellRun{kFirstCell, u"HScroll", 1, {}, Qt::Vertical, kCellTops}),
+                 "two controls of KITPROBE are named HScroll1");
 }
