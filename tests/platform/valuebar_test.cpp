@@ -26,6 +26,28 @@ struct BarFixture : testing::Test
     }
 };
 
+// The colours of the windows that hold bars, and the orange of the scorecard.
+const QColor kWindowColours[] = {platform::kPurple, QColor(255, 224, 192), QColor(192, 192, 192),
+                                 QColor(240, 240, 240), platform::kCyan};
+
+// A bar as the windows make them, on a window of the given colour.
+QScrollBar *barOnColour(QWidget &window, const QColor &colour)
+{
+    platform::setColours(&window, colour, platform::kWhite);
+    window.resize(200, 40);
+    return platform::makeValueBar(&window, u"HScroll1", Qt::Horizontal, {0, 0, 1935, 255}, 1, 18, 9);
+}
+
+template <class Test> int pixelsOf(QScrollBar *bar, Test test)
+{
+    const QImage image = bar->grab().toImage();
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += test(QColor(image.pixel(x, y)));
+    return count;
+}
+
 } // namespace
 
 TEST_F(BarFixture, IsNamedAndStartsAtItsDesignedValue)
@@ -101,19 +123,11 @@ TEST_F(BarFixture, DragRunsTheHandlerOnceWhenItEnds)
 // took white text from a purple window would draw its arrows white on white.
 TEST(ValueBar, ArrowsAndThumbShowOnEveryWindowColour)
 {
-    const QColor windowColours[] = {platform::kPurple, QColor(255, 224, 192), QColor(192, 192, 192)};
-    for (const QColor &colour : windowColours) {
+    for (const QColor &colour : kWindowColours) {
         SCOPED_TRACE(colour.name().toStdString());
         QWidget window;
-        platform::setColours(&window, colour, platform::kWhite);
-        window.resize(200, 40);
-        QScrollBar *bar =
-            platform::makeValueBar(&window, u"HScroll1", Qt::Horizontal, {0, 0, 1935, 255}, 1, 18, 9);
-        const QImage image = bar->grab().toImage();
-        int dark = 0;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                dark += QColor(image.pixel(x, y)).lightness() < 100;
+        QScrollBar *bar = barOnColour(window, colour);
+        const int dark = pixelsOf(bar, [](const QColor &pixel) { return pixel.lightness() < 100; });
         EXPECT_GT(dark, 40); // the two arrows and the outlines of the thumb and the arrow buttons
     }
 }
@@ -122,33 +136,21 @@ TEST(ValueBar, ArrowsAndThumbShowOnEveryWindowColour)
 // whatever the window's colour.
 TEST(ValueBar, FocusShowsPlainlyOnEveryWindowColour)
 {
-    const QColor windowColours[] = {platform::kPurple, QColor(255, 224, 192), QColor(240, 240, 240),
-                                    platform::kCyan};
-    for (const QColor &colour : windowColours) {
+    const auto isBlue = [](const QColor &pixel) {
+        return pixel.blue() > 180 && pixel.red() < 60 && pixel.green() < 140;
+    };
+    for (const QColor &colour : kWindowColours) {
         SCOPED_TRACE(colour.name().toStdString());
         QWidget window;
-        platform::setColours(&window, colour, platform::kWhite);
-        window.resize(200, 40);
-        QScrollBar *bar =
-            platform::makeValueBar(&window, u"HScroll1", Qt::Horizontal, {0, 0, 1935, 255}, 1, 18, 9);
+        QScrollBar *bar = barOnColour(window, colour);
         window.show();
         window.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-        const auto bluePixels = [&] {
-            const QImage image = bar->grab().toImage();
-            int blue = 0;
-            for (int y = 0; y < image.height(); ++y)
-                for (int x = 0; x < image.width(); ++x) {
-                    const QColor pixel(image.pixel(x, y));
-                    blue += pixel.blue() > 180 && pixel.red() < 60 && pixel.green() < 140;
-                }
-            return blue;
-        };
         bar->clearFocus(); // the window gave its only tab stop the focus
-        EXPECT_EQ(bluePixels(), 0);
+        EXPECT_EQ(pixelsOf(bar, isBlue), 0);
         bar->setFocus();
         ASSERT_TRUE(bar->hasFocus());
         // The whole edge twice over and more: a frame round the bar and its filled thumb.
-        EXPECT_GT(bluePixels(), 4 * (bar->width() + bar->height()));
+        EXPECT_GT(pixelsOf(bar, isBlue), 4 * (bar->width() + bar->height()));
     }
 }
