@@ -43,7 +43,7 @@ inline constexpr platform::Look kHeading{.back = platform::fixed(QColor(0, 0, 12
 inline constexpr platform::Look kValue{.back = platform::fixed(platform::kCyan),
                                        .text = platform::kSystemText};
 
-// The surface fills the window; the window follows it when enlarged (VEHCPGRA.cpp).
+// The surface fills the window and follows it when the window is enlarged (VEHCPGRA.cpp).
 inline constexpr ControlRow kControls[] = {
     {Surface, DrawingSurface, u"Surface", {0, 0, kWidth, kHeight}, {}, kWindow},
     {Label1, Label, u"Label1", {360, 120, 1455, 255}, u"HCP       from", kHeading},

@@ -21,13 +21,13 @@ class OptionButton;
 
 // Labels show plain text: their text is storage that handlers read back.
 QLabel *makeLabel(QWidget *parent, QStringView name, Twips rect, QStringView text = {});
+// A command button is clicked by Enter and by Space while it has the focus, which a blue
+// frame shows.
 QPushButton *makeButton(QWidget *parent, QStringView name, Twips rect, QStringView text);
 KeyTextBox *makeTextBox(QWidget *parent, QStringView name, Twips rect, QStringView text = {});
 ListBox *makeListBox(QWidget *parent, QStringView name, Twips rect);
 OptionButton *makeOptionButton(QWidget *parent, QStringView name, Twips rect, QStringView text);
 
-// A command button is clicked by Enter and by Space while it has the focus, which a blue
-// frame shows.
 // A value bar: its change handler (valueChanged) runs once when a drag ends, at once
 // for clicks, keys and setValue, never for an unchanged value, and when a lower maximum
 // moves the value. Its arrows and thumb are drawn dark on light grey on every window colour.

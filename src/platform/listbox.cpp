@@ -1,11 +1,31 @@
 #include "platform/listbox.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScopedValueRollback>
 
 #include <utility>
 
 namespace platform {
+
+namespace {
+
+bool isMovingKey(int key)
+{
+    switch (key) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
 
 ListBox::ListBox(QWidget *parent) : QListWidget(parent)
 {
@@ -59,7 +79,16 @@ void ListBox::mouseReleaseEvent(QMouseEvent *event)
 void ListBox::keyPressEvent(QKeyEvent *event)
 {
     const QScopedValueRollback user(m_userInput, true);
+    const int before = currentRow();
     QListWidget::keyPressEvent(event);
+    // The focus frames an entry without choosing it: an arrow, Page Up/Down, Home or End
+    // that stays on it chooses it, as the list's only entry has nowhere else to go.
+    const QListWidgetItem *current = currentItem();
+    if (isMovingKey(event->key()) && current && currentRow() == before && !current->isSelected()) {
+        setCurrentRow(before, QItemSelectionModel::ClearAndSelect);
+        if (m_handler)
+            m_handler();
+    }
 }
 
 void ListBox::selectionMoved()

@@ -6,8 +6,9 @@
 
 // A list whose click handler runs whenever the user changes its selection, by mouse or by
 // keyboard (arrows, Home, End, Page Up and Down, a first letter), and again when the entry
-// already chosen is clicked; one click runs it once. Filling, emptying or choosing an entry
-// from code runs nothing.
+// already chosen is clicked; one click runs it once. The entry the keyboard's focus frames
+// without choosing it is chosen by an arrow, Page Up/Down, Home or End that stays on it.
+// Filling, emptying or choosing an entry from code runs nothing.
 namespace platform {
 
 class ListBox : public QListWidget

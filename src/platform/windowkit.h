@@ -24,7 +24,7 @@
 //   TABORT.cpp: KitWindow({u"TABORT", u"Tar bort en registrerad bana eller runda", 9765, 5280, {},
 //     kControls}); connectHandlers() connects m_controls.button(Command1) and the like (a list's:
 //     m_controls.list(id)->setClickHandler(...)); m_controls.setShown(kDateControls, shown).
-// A window of one or two controls (HUVUDMENY and the notice windows) keeps its table in its .cpp.
+// A window of one or two controls (HUVUDMENY and the three error windows) keeps its table in its .cpp.
 namespace platform {
 
 class Surface;

@@ -10,6 +10,7 @@
 #include <QAbstractButton>
 #include <QKeySequence>
 #include <QScrollBar>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -211,11 +212,15 @@ TEST_F(Keyboard, OptionButtonsAreOneStopAndArrowsChooseBetweenThem)
 }
 
 // A course chosen in the report window's list by arrow shows the year bars, which Tab
-// reaches after the list and the button, as the window's tab order has it.
+// reaches after the list and the button, as the window's tab order has it. The window is
+// active, as on a desktop: the list's focus then frames its only course, which the arrow
+// chooses.
 TEST_F(Keyboard, ReportWindowReachesItsYearBarsAfterACourseIsChosen)
 {
     QWidget *window = nullptr;
     ASSERT_NO_FATAL_FAILURE(window = open("M_SkapaFil", "SKAPAFIL"));
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     ASSERT_EQ(focusedControl(window), u"L_Bana"_s);
     pressKey(window, Qt::Key_Down);
     ASSERT_EQ(recorder().messages.size(), 1u);

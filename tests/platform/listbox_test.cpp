@@ -3,6 +3,7 @@
 
 #include "kit/gui.h"
 
+#include <QKeySequence>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -96,4 +97,34 @@ TEST_F(ListBoxTest, FillingEmptyingOrChoosingFromCodeRunsNothing)
     EXPECT_TRUE(m_rows.empty());
     clickListRow(&m_window, u"L_Bana"_s, 1); // the entry chosen from code, clicked
     EXPECT_EQ(m_rows, std::vector<int>{1});
+}
+
+// A list that takes the focus from the keyboard frames its first entry without choosing
+// it; the first arrow or Home then chooses it, also when it is the list's only entry, so
+// that the keyboard alone reaches every course.
+TEST(ListBox, TheEntryTheFocusFramedIsChosenByTheFirstKeyThatStaysOnIt)
+{
+    for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Home, Qt::Key_End, Qt::Key_Up}) {
+        SCOPED_TRACE(QKeySequence(key).toString().toStdString());
+        QWidget window;
+        window.resize(400, 400);
+        platform::makeButton(&window, u"Command1", {120, 2000, 1200, 400}, u"Tillbaka");
+        platform::ListBox *list = platform::makeListBox(&window, u"L_Bana", {120, 120, 4095, 1800});
+        list->addItem(u"Ekbacken"_s);
+        std::vector<int> rows;
+        list->setClickHandler([&] { rows.push_back(list->currentRow()); });
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        QTest::keyClick(&window, Qt::Key_Tab);
+        ASSERT_TRUE(list->hasFocus());
+        ASSERT_EQ(list->currentRow(), 0);
+        ASSERT_EQ(list->selectedRow(), -1);
+
+        QTest::keyClick(list, key);
+        EXPECT_EQ(rows, std::vector<int>{0});
+        EXPECT_EQ(list->selectedText(), u"Ekbacken"_s);
+        QTest::keyClick(list, key); // chosen already: nothing runs
+        EXPECT_EQ(rows, std::vector<int>{0});
+    }
 }
