@@ -42,6 +42,8 @@ TEST(FolderLock, ALockFileWithoutItsHolderIsTakenOverUnlessAHolderHasItOpen)
         file.close();
         store::FolderLock next(folder.path());
         EXPECT_EQ(next.take(), Taken::Held);
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files),
+                  QStringList{QString::fromUtf16(store::kFolderLockName)});
     }
 
     store::FolderLock holder(folder.path());
