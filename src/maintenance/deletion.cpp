@@ -32,12 +32,7 @@ template <class Keep> store::FileChange keptRoundFiles(const store::Tables &tabl
     for (int r = 0; r < count; ++r)
         if (keep(tables.rundtabell[std::size_t(r)]))
             kept.push_back(r);
-    store::RoundFileBytes bytes = store::roundFileBytes(tables, kept);
-    return {.files = {
-                {store::fileName(store::DataFile::Rounds), std::move(bytes.rounds)},
-                {store::fileName(store::DataFile::Strokes), std::move(bytes.strokes)},
-                {store::fileName(store::DataFile::Extended), std::move(bytes.extended)},
-            }};
+    return store::roundFilesChange(store::roundFileBytes(tables, kept));
 }
 
 } // namespace

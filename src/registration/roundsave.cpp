@@ -27,12 +27,10 @@ template <class Row> void makeRow(std::vector<Row> &rows, int row)
 // The three round files with `count` rounds, to be saved as one set.
 store::FileChange roundFiles(store::Tables &tables, int count)
 {
-    store::RoundFileBytes bytes = store::roundFileBytes(tables, count);
+    store::FileChange change = store::roundFilesChange(store::roundFileBytes(tables, count));
     tables.sistaRounds = tables.sistaStrokes = tables.sistaExtended =
         store::Held::fromNumber(QString::number(count - 1));
-    return {.files = {{store::fileName(store::DataFile::Rounds), std::move(bytes.rounds)},
-                      {store::fileName(store::DataFile::Strokes), std::move(bytes.strokes)},
-                      {store::fileName(store::DataFile::Extended), std::move(bytes.extended)}}};
+    return change;
 }
 
 } // namespace

@@ -7,8 +7,6 @@
 // step fail, or stop a save at a step as if the process had died there.
 namespace store {
 
-enum class FsStep { Create, Write, Flush, Close, Rename, SyncDirectory, Remove };
-
 class FileSystem
 {
 public:

@@ -16,7 +16,22 @@ FolderLock::Taken FolderLock::take()
 {
     if (m_file.tryLock(0))
         return Taken::Held;
-    return m_file.error() == QLockFile::LockFailedError ? Taken::HeldByAnotherCopy : Taken::NotPossible;
+    if (m_file.error() != QLockFile::LockFailedError)
+        return Taken::NotPossible;
+    // A lock file that names no holder was left by a copy that ended before it wrote its name
+    // there (killed, or the power cut), and no age makes it stale. It is removed unless a
+    // live copy still holds it open, which the removal checks; one starting copy at a time
+    // looks, as Qt does for its own stale locks, so none removes the lock another just took.
+    const auto namesNoHolder = [this] { return !m_file.getLockInfo(nullptr, nullptr, nullptr); };
+    if (namesNoHolder()) {
+        QLockFile removing(m_file.fileName() + QStringLiteral(".rmlock"));
+        if (removing.tryLock(0) && namesNoHolder()) {
+            m_file.removeStaleLockFile();
+            if (m_file.tryLock(0))
+                return Taken::Held;
+        }
+    }
+    return Taken::HeldByAnotherCopy;
 }
 
 } // namespace store

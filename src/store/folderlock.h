@@ -16,8 +16,9 @@ public:
     enum class Taken { Held, HeldByAnotherCopy, NotPossible };
 
     explicit FolderLock(const QString &directory = QStringLiteral("."));
-    // Takes the folder; a lock left by a copy that ended without giving it back (killed) is
-    // taken over. NotPossible: the folder takes no lock file (it cannot be written to).
+    // Takes the folder; a lock left by a copy that ended without giving it back (killed, also
+    // before it wrote its name in the lock file) is taken over. NotPossible: the folder takes
+    // no lock file (it cannot be written to).
     Taken take();
 
 private:

@@ -112,20 +112,14 @@ std::optional<std::vector<Entry>> readJournal(const QString &name)
     return entries;
 }
 
-// Creates, writes, flushes and closes one file; the step that failed, if any.
-std::optional<FsStep> writeWhole(FileSystem &fs, const QString &name, const QByteArray &bytes)
+// Creates, writes, flushes and closes one file; true when every step succeeded.
+bool writeWhole(FileSystem &fs, const QString &name, const QByteArray &bytes)
 {
     const int fd = fs.create(name);
     if (fd < 0)
-        return FsStep::Create;
-    std::optional<FsStep> failed;
-    if (!fs.write(fd, bytes))
-        failed = FsStep::Write;
-    else if (!fs.flush(fd))
-        failed = FsStep::Flush;
-    if (!fs.close(fd) && !failed)
-        failed = FsStep::Close;
-    return failed;
+        return false;
+    const bool written = fs.write(fd, bytes) && fs.flush(fd);
+    return fs.close(fd) && written;
 }
 
 bool syncAll(FileSystem &fs, const Set &set)
@@ -140,38 +134,31 @@ void removeIfThere(FileSystem &fs, const QString &name)
         fs.remove(name); // what stays is removed at the next start
 }
 
-// The step of a committed set that failed, and the entry it worked on (0 for the journal
-// and the directories).
-struct StepFailure
-{
-    std::size_t entry = 0;
-    FsStep step = FsStep::Rename;
-};
-
 // The steps after the commit point, for a save and for the start-up check alike: the commit
 // made lasting, then every new file put in its place, made lasting, and the journal and the
-// old files removed. Safe to run again on a set it left halfway.
-std::optional<StepFailure> finish(FileSystem &fs, const Set &set)
+// old files removed. Safe to run again on a set it left halfway. When a step fails: the entry
+// it worked on (0 for the journal and the directories).
+std::optional<std::size_t> finish(FileSystem &fs, const Set &set)
 {
     if (!syncAll(fs, set))
-        return StepFailure{0, FsStep::SyncDirectory};
+        return 0;
     for (std::size_t i = 0; i < set.entries.size(); ++i) {
         const Entry &entry = set.entries[i];
         if (!exists(entry.newName)) {
             if (!exists(entry.name))
-                return StepFailure{i, FsStep::Rename}; // its new file is gone: the set cannot be finished
-            continue;                                  // in place already
+                return i; // its new file is gone: the set cannot be finished
+            continue;     // in place already
         }
         if (entry.existed && !exists(entry.oldName) && exists(entry.name) &&
             !fs.rename(entry.name, entry.oldName))
-            return StepFailure{i, FsStep::Rename};
+            return i;
         if (!fs.rename(entry.newName, entry.name))
-            return StepFailure{i, FsStep::Rename};
+            return i;
     }
     if (!syncAll(fs, set))
-        return StepFailure{0, FsStep::SyncDirectory};
+        return 0;
     if (!fs.remove(set.journal))
-        return StepFailure{0, FsStep::Remove};
+        return 0;
     for (const Entry &entry : set.entries)
         removeIfThere(fs, entry.oldName);
     return std::nullopt;
@@ -203,11 +190,11 @@ bool startUndo(FileSystem &fs, const Set &set)
     return fs.rename(set.journal, set.undoJournal) && syncAll(fs, set) && undo(fs, set);
 }
 
-SaveResult failedBeforeCommit(FileSystem &fs, const QStringList &written, const QString &file, FsStep step)
+SaveResult failedBeforeCommit(FileSystem &fs, const QStringList &written, const QString &file)
 {
     for (const QString &name : written)
         removeIfThere(fs, name);
-    return {SetOnDisk::Old, file, step};
+    return {SetOnDisk::Old, file};
 }
 
 // Where a save left helper files: the current directory and the directories of the targets
@@ -274,7 +261,7 @@ SaveResult saveSet(const std::vector<FileContent> &files)
     // A line the loader would not read whole would make the saved file damaged.
     for (const FileContent &file : files)
         if (file.kind == FileKind::Data && !readableWhole(file.bytes))
-            return {SetOnDisk::Old, file.name, FsStep::Write};
+            return {SetOnDisk::Old, file.name};
     std::vector<Entry> entries;
     for (const FileContent &file : files) {
         const QString name = replaced(file);
@@ -283,31 +270,27 @@ SaveResult saveSet(const std::vector<FileContent> &files)
     const Set set = setOf(entries, QFileInfo(files.front().name).path());
     const QString &first = files.front().name;
     if (exists(set.journal) || exists(set.undoJournal))
-        return {SetOnDisk::Old, first, FsStep::Create}; // an interrupted save waits for the next start
+        return {SetOnDisk::Old, first}; // an interrupted save waits for the next start
 
     // An old file an earlier save could not remove would be put back by an undo.
     for (std::size_t i = 0; i < files.size(); ++i)
         if (exists(entries[i].oldName) && !fs.remove(entries[i].oldName))
-            return {SetOnDisk::Old, files[i].name, FsStep::Remove};
+            return {SetOnDisk::Old, files[i].name};
     QStringList written;
     for (std::size_t i = 0; i < files.size(); ++i) {
         written << entries[i].newName;
-        if (const std::optional<FsStep> failed = writeWhole(fs, entries[i].newName, files[i].bytes))
-            return failedBeforeCommit(fs, written, files[i].name, *failed);
+        if (!writeWhole(fs, entries[i].newName, files[i].bytes))
+            return failedBeforeCommit(fs, written, files[i].name);
     }
     const QString journalNew = set.journal + kNewSuffix;
     written << journalNew;
-    if (const std::optional<FsStep> failed = writeWhole(fs, journalNew, journalBytes(entries)))
-        return failedBeforeCommit(fs, written, first, *failed);
-    if (!syncAll(fs, set))
-        return failedBeforeCommit(fs, written, first, FsStep::SyncDirectory);
-    if (!fs.rename(journalNew, set.journal))
-        return failedBeforeCommit(fs, written, first, FsStep::Rename);
+    if (!writeWhole(fs, journalNew, journalBytes(entries)) || !syncAll(fs, set) ||
+        !fs.rename(journalNew, set.journal))
+        return failedBeforeCommit(fs, written, first);
 
     // Committed: from here the set is finished or undone.
-    if (const std::optional<StepFailure> failed = finish(fs, set))
-        return {startUndo(fs, set) ? SetOnDisk::Old : SetOnDisk::Interrupted, files[failed->entry].name,
-                failed->step};
+    if (const std::optional<std::size_t> failed = finish(fs, set))
+        return {startUndo(fs, set) ? SetOnDisk::Old : SetOnDisk::Interrupted, files[*failed].name};
     return {};
 }
 

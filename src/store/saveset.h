@@ -64,7 +64,6 @@ struct SaveResult
 {
     SetOnDisk onDisk = SetOnDisk::New;
     QString file; // the file whose step failed
-    FsStep step = FsStep::Create;
     bool saved() const { return onDisk == SetOnDisk::New; }
 };
 

@@ -1,5 +1,6 @@
 #include "store/writing.h"
 
+#include "store/format.h"
 #include "store/items.h"
 
 #include <algorithm>
@@ -73,6 +74,13 @@ RoundFileBytes roundFileBytes(const Tables &tables, std::span<const int> rows)
         extended.text(tables.utokad_tabell[std::size_t(r)]);
     }
     return {rounds.bytes(), strokes.bytes(), extended.bytes()};
+}
+
+FileChange roundFilesChange(RoundFileBytes bytes)
+{
+    return {.files = {{fileName(DataFile::Rounds), std::move(bytes.rounds)},
+                      {fileName(DataFile::Strokes), std::move(bytes.strokes)},
+                      {fileName(DataFile::Extended), std::move(bytes.extended)}}};
 }
 
 } // namespace store

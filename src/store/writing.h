@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/saveset.h"
+#include "store/filechange.h"
 #include "store/tables.h"
 
 #include <QByteArray>
@@ -30,5 +30,7 @@ struct RoundFileBytes
 RoundFileBytes roundFileBytes(const Tables &tables, int count);
 // The same for the given rows, in the given order; each must be a row of all three tables.
 RoundFileBytes roundFileBytes(const Tables &tables, std::span<const int> rows);
+// The three round files as the change that saves them, in the same order.
+FileChange roundFilesChange(RoundFileBytes bytes);
 
 } // namespace store

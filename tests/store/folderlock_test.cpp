@@ -1,5 +1,7 @@
 #include "store/folderlock.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -23,6 +25,32 @@ TEST(FolderLock, OneHolderPerFolderAndAnotherFolderIsFree)
     EXPECT_EQ(second.take(), Taken::HeldByAnotherCopy);
     store::FolderLock elsewhere(other.path());
     EXPECT_EQ(elsewhere.take(), Taken::Held);
+}
+
+// A lock file that names no holder, as a copy leaves it when it ends between making the file
+// and writing to it (killed, or the power cut), does not block; one that a live copy holds
+// open does, whatever it holds.
+TEST(FolderLock, ALockFileWithoutItsHolderIsTakenOverUnlessAHolderHasItOpen)
+{
+    QTemporaryDir folder;
+    const QString lockFile = QDir(folder.path()).filePath(QString::fromUtf16(store::kFolderLockName));
+    for (const QByteArray &left : {QByteArray(), QByteArray("not a lock\n")}) {
+        SCOPED_TRACE(left.toStdString());
+        QFile file(lockFile);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        ASSERT_EQ(file.write(left), left.size());
+        file.close();
+        store::FolderLock next(folder.path());
+        EXPECT_EQ(next.take(), Taken::Held);
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files),
+                  QStringList{QString::fromUtf16(store::kFolderLockName)});
+    }
+
+    store::FolderLock holder(folder.path());
+    ASSERT_EQ(holder.take(), Taken::Held);
+    ASSERT_TRUE(QFile::resize(lockFile, 0));
+    store::FolderLock second(folder.path());
+    EXPECT_EQ(second.take(), Taken::HeldByAnotherCopy);
 }
 
 // Another process holds the folder until it is killed; the lock it leaves does not block.
