@@ -51,11 +51,20 @@ Entry entryOf(const QString &name, bool existed, std::size_t index, HelperNames 
             inDirectory(directory, kOldPrefix + number)};
 }
 
-// The file a save replaces: a data file's symbolic link is followed to its target.
+// The file at the end of a chain of symbolic links (the name itself when it is none). The
+// hops are bounded as the system bounds them, so a loop of links ends.
+QString linkEnd(const QString &name)
+{
+    QString end = name;
+    for (int hop = 0; hop < 40 && QFileInfo(end).isSymLink(); ++hop)
+        end = QFileInfo(end).symLinkTarget();
+    return end;
+}
+
+// The file a save replaces: a data file's symbolic links are followed to their end.
 QString replaced(const FileContent &file)
 {
-    const QFileInfo info(file.name);
-    return file.kind == FileKind::Data && info.isSymLink() ? info.symLinkTarget() : file.name;
+    return file.kind == FileKind::Data ? linkEnd(file.name) : file.name;
 }
 
 struct Set
@@ -204,10 +213,10 @@ QStringList helperDirectories()
     QStringList directories{u"."_s};
     QStringList seen{QDir().canonicalPath()};
     for (const DataFile file : kAllFiles) {
-        const QFileInfo info(fileName(file));
-        if (!info.isSymLink())
+        const QString name = fileName(file);
+        if (!QFileInfo(name).isSymLink())
             continue;
-        const QString directory = QFileInfo(info.symLinkTarget()).path();
+        const QString directory = QFileInfo(linkEnd(name)).path();
         const QString canonical = QDir(directory).canonicalPath();
         if (!canonical.isEmpty() && !seen.contains(canonical)) {
             seen << canonical;

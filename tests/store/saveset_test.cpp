@@ -209,6 +209,21 @@ TEST(SaveSet, ADataFileFollowsItsLinkAndAReportReplacesItsLink)
         EXPECT_NE(std::find(fs.log.begin(), fs.log.end(), step), fs.log.end()) << step.toStdString();
 }
 
+// A chain of links is followed to the file at its end; the links in between stay links.
+TEST(SaveSet, ADataFileFollowsAChainOfLinksToItsEnd)
+{
+    ASSERT_NO_FATAL_FAILURE(writeLinkedFiles());
+    ASSERT_TRUE(QDir().mkdir(u"hop"_s));
+    ASSERT_TRUE(QFile::remove(u"VERUNDAR"_s));
+    ASSERT_TRUE(QFile::link(QFileInfo(u"elsewhere/VERUNDAR"_s).absoluteFilePath(), u"hop/VERUNDAR"_s));
+    ASSERT_TRUE(QFile::link(u"hop/VERUNDAR"_s, u"VERUNDAR"_s));
+    ASSERT_TRUE(store::saveSet({{u"VERUNDAR"_s, "-1\r\n"}}).saved());
+    EXPECT_TRUE(QFileInfo(u"VERUNDAR"_s).isSymLink());
+    EXPECT_TRUE(QFileInfo(u"hop/VERUNDAR"_s).isSymLink());
+    EXPECT_EQ(readFile(u"elsewhere/VERUNDAR"_s), QByteArray("-1\r\n"));
+    EXPECT_EQ(QDir(u"hop"_s).entryList(QDir::Files | QDir::System), QStringList{u"VERUNDAR"_s});
+}
+
 // A save killed before its commit point leaves its new file beside a linked file's target;
 // the next start removes it there too, with the helper files of earlier versions.
 TEST(SaveSet, TheStartRemovesHelperFilesBesideTheTargetOfALinkedFile)
