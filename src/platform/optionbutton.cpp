@@ -62,8 +62,9 @@ void OptionButton::keyPressEvent(QKeyEvent *event)
     }
     const QList<OptionButton *> buttons = group();
     const qsizetype count = buttons.size();
+    const qsizetype self = buttons.indexOf(this);
     for (qsizetype i = 1; i < count; ++i) {
-        OptionButton *next = buttons[(buttons.indexOf(this) + step * i + count) % count];
+        OptionButton *next = buttons[(self + step * i + count) % count];
         if (next->isVisible() && next->isEnabled()) {
             next->setFocus(Qt::TabFocusReason);
             next->click();

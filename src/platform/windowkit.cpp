@@ -147,10 +147,9 @@ void ControlSet::add(const ControlRow &row, const QString &name)
 {
     if (row.id < 0 || row.id >= count() || m_made[size_t(row.id)].widget)
         stop(QStringLiteral("id %1 of %2 is outside the set or made twice").arg(row.id).arg(name));
-    for (const Made &made : m_made) {
-        if (made.widget && made.widget->objectName() == name)
-            stop(QStringLiteral("two controls of %1 are named %2").arg(m_window->objectName(), name));
-    }
+    if (m_names.contains(name))
+        stop(QStringLiteral("two controls of %1 are named %2").arg(m_window->objectName(), name));
+    m_names.insert(name);
     QWidget *widget = makeOne(m_window, row, name);
     applyLook(widget, row.look);
     widget->setVisible(row.shown);

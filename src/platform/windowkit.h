@@ -4,6 +4,8 @@
 #include "platform/form.h"
 
 #include <QColor>
+#include <QSet>
+#include <QString>
 
 #include <initializer_list>
 #include <span>
@@ -150,6 +152,7 @@ private:
 
     QWidget *m_window;
     std::vector<Made> m_made;
+    QSet<QString> m_names; // of the controls made so far
 };
 
 // A window built from a table: its name, caption, client size in twips, colours and rows.

@@ -8,12 +8,12 @@ namespace registration {
 
 namespace {
 
-// Why the files take no new round, None when they take one at position recordCount.
+// Why the files take no new round, None when they take one after the rounds they hold.
 store::Refusal refusalOf(const store::Tables &tables)
 {
     if (!store::roundFilesAgree(tables))
         return store::Refusal::RoundFilesDiffer;
-    if (store::recordCount(tables.sistaRounds) >= store::kMaxRounds)
+    if (store::heldRounds(tables) >= store::kMaxRounds)
         return store::Refusal::RoundLimit;
     return store::Refusal::None;
 }
@@ -39,7 +39,7 @@ NewRound addRound(store::Tables &tables, const RoundInput &input, const HoleValu
 {
     if (const store::Refusal refusal = refusalOf(tables); refusal != store::Refusal::None)
         return {.change = {.refusal = refusal}};
-    const int n = store::recordCount(tables.sistaRounds);
+    const int n = store::heldRounds(tables);
     makeRow(tables.rundtabell, n);
     makeRow(tables.slagtabell, n);
     makeRow(tables.utokad_tabell, n);
