@@ -136,8 +136,7 @@ TEST(Loading, ReloadReplacesCellsAndLeavesEarlierCopiesAlone)
     EXPECT_EQ(extended, kEkbackenExtended);
 }
 
-// The worked example's files with its round twice, and those files changed as a user's
-// files may change between two loads of one window.
+// The worked example's files with its round twice.
 QMap<QString, QByteArray> twoRoundFiles()
 {
     const auto twice = [](const QStringList &lines) {
@@ -150,7 +149,8 @@ QMap<QString, QByteArray> twoRoundFiles()
 }
 
 // After any load the accessors give what a load of the same files into fresh tables gives:
-// rows past what a file holds now are empty, whatever an earlier load left in them.
+// rows past what a file holds now are empty, whatever an earlier load left in them. The
+// cases change the files as a user's files may change between two loads of one window.
 TEST(Loading, AccessorsShowWhatAFreshLoadOfTheSameFilesShows)
 {
     const QByteArray oneRound = fileBytes(ekbackenRoundLines());
