@@ -23,15 +23,6 @@ namespace colour = analysis::bgrColour;
 
 namespace {
 
-// A course of these pars, every hole 300 metres, the stroke index its number.
-QStringList courseRecord(const QString &name, const std::vector<int> &pars)
-{
-    QList<CourseHole> holes;
-    for (int h = 0; h < int(pars.size()); ++h)
-        holes.append({300, h + 1, pars[h]});
-    return courseRecordLines(name, holes);
-}
-
 // A round of the graph: its handicap before the round is also its slope handicap.
 RoundRecord graphRound(const QString &datum, const QString &course, const QString &hcpFore,
                        const QString &hcpEfter, const QList<int> &strokes)
@@ -47,20 +38,20 @@ RoundRecord graphRound(const QString &datum, const QString &course, const QStrin
 }
 
 // Writes the course file and the three round files.
-void writeGraphFiles(const std::vector<std::pair<QString, std::vector<int>>> &courses,
+void writeGraphFiles(const std::vector<std::pair<QString, QList<int>>> &courses,
                      const QList<RoundRecord> &rounds)
 {
     QList<QStringList> courseRecords;
     for (const auto &[name, pars] : courses)
-        courseRecords << courseRecord(name, pars);
+        courseRecords << parCourseLines(name, pars);
     writeLines(u"VEMTORBF"_s, fileLines(courseRecords));
     writeRoundFiles(rounds);
 }
 
 const QString kEkbacken = u"Ekbacken"_s;
 const QString kLinden = u"Linden"_s;
-const std::vector<int> kEkbackenPars = {4, 3, 5, 4, 4, 3, 5, 4, 4};                          // 36
-const std::vector<int> kLindenPars = {4, 4, 3, 5, 4, 4, 3, 5, 4, 4, 4, 3, 5, 4, 4, 3, 5, 4}; // 72
+const QList<int> kEkbackenPars = {4, 3, 5, 4, 4, 3, 5, 4, 4};                          // 36
+const QList<int> kLindenPars = {4, 4, 3, 5, 4, 4, 3, 5, 4, 4, 4, 3, 5, 4, 4, 3, 5, 4}; // 72
 
 // Three rounds on the 9-hole course, one on the 18-hole course between them.
 void writeThreeRounds()

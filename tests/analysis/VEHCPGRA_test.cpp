@@ -15,13 +15,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The worked example's course and stroke files, and a round file of these rounds on it.
+// The worked example's course file, and the three round files of these rounds on it.
 void writeRounds(const QList<RoundRecord> &rounds)
 {
     writeEkbacken();
-    const RoundFileLines lines = roundFileLines(rounds);
-    writeLines(u"VERUNDAR"_s, lines.rounds);
-    writeLines(u"VERUNDAH"_s, lines.strokes);
+    writeRoundFiles(rounds);
 }
 
 // Handicaps from 8.4 to 20.0, rounds from 2004 to 2009.

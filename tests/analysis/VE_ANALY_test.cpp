@@ -25,14 +25,6 @@ QList<int> plus(const QList<int> &values, int d)
     return sum;
 }
 
-QStringList courseLines(const QString &name, const QList<int> &pars)
-{
-    QList<CourseHole> holes;
-    for (int h = 1; h <= pars.size(); ++h)
-        holes.append({300, h, pars[h - 1]});
-    return courseRecordLines(name, holes);
-}
-
 // Hole in one, two eagles, a birdie, a double bogey, four over and three under on the
 // first seven holes of the 18-hole course; par on the rest.
 QList<int> everyClass()
@@ -47,8 +39,8 @@ QList<int> everyClass()
 // INGEN, then MELLAN and FULL on one day, then FULL.
 void writeCourseFiles()
 {
-    writeLines(u"VEMTORBF"_s, QStringList{u"2"_s} + courseLines(u"Ek"_s, kEighteenPars) +
-                                  courseLines(u"Bok"_s, kNinePars) + courseLines(u"Tall"_s, kNinePars));
+    writeLines(u"VEMTORBF"_s, QStringList{u"2"_s} + parCourseLines(u"Ek"_s, kEighteenPars) +
+                                  parCourseLines(u"Bok"_s, kNinePars) + parCourseLines(u"Tall"_s, kNinePars));
     writeRoundFiles({
         {.date = u"2004-05-01"_s, .course = u"Ek"_s, .strokes = plus(kEighteenPars, 1)},
         {.date = u"2004-05-10"_s,
@@ -364,7 +356,7 @@ TEST_F(ScoreAnalysis, ListsEveryCourseOfALargerFile)
     QStringList names;
     for (int c = 0; c < 120; ++c) {
         names << u"Bana %1"_s.arg(c);
-        lines << courseLines(names.last(), kNinePars);
+        lines << parCourseLines(names.last(), kNinePars);
     }
     writeLines(u"VEMTORBF"_s, lines);
     QWidget *window = open();

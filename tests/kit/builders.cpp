@@ -34,6 +34,14 @@ QStringList plainCourseLines(const QString &name, int holes, int metres)
     return courseRecordLines(name, plain);
 }
 
+QStringList parCourseLines(const QString &name, const QList<int> &pars, int metres)
+{
+    QList<CourseHole> holes;
+    for (int hole = 1; hole <= pars.size(); ++hole)
+        holes.append({metres, hole, pars[hole - 1]});
+    return courseRecordLines(name, holes);
+}
+
 namespace {
 
 QString lineOne(qsizetype records, store::LineOneForm form)

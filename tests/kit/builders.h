@@ -27,6 +27,8 @@ struct CourseHole
 QStringList courseRecordLines(const QString &name, const QList<CourseHole> &holes);
 // A course of `holes` holes where hole h is metres + h long, has stroke index h and par 4.
 QStringList plainCourseLines(const QString &name, int holes, int metres = 100);
+// A course of these pars where every hole is `metres` long and has its number as stroke index.
+QStringList parCourseLines(const QString &name, const QList<int> &pars, int metres = 300);
 // A file of these records: line 1 the index of the last record, as a number or a text item
 // ("-1"), then the records.
 QStringList fileLines(const QList<QStringList> &records,

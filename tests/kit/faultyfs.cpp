@@ -130,13 +130,13 @@ void walkEveryStep(const std::function<void()> &prepare, const std::function<voi
     }
 }
 
-namespace {
-
 int stepOf(const std::vector<QString> &actions, const QString &action)
 {
     const auto found = std::find(actions.begin(), actions.end(), action);
     return found == actions.end() ? 0 : int(found - actions.begin()) + 1;
 }
+
+namespace {
 
 // A helper file of a save, or its journal (also the journal's new file).
 bool isHelperFile(const QString &name)

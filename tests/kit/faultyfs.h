@@ -63,8 +63,9 @@ struct WalkStep
 void walkEveryStep(const std::function<void()> &prepare, const std::function<void()> &save,
                    const std::function<void(const WalkStep &, bool died)> &check);
 
-// The steps of a walk's save (from 1; 0 when it has none) that commit the set, renaming its
-// journal into place, and that end it, removing the journal.
+// The step of a save's log that is `action` (from 1; 0 when it has none), and the steps
+// that commit the set, renaming its journal into place, and that end it, removing the journal.
+int stepOf(const std::vector<QString> &actions, const QString &action);
 int commitStep(const std::vector<QString> &actions);
 int doneStep(const std::vector<QString> &actions);
 

@@ -40,6 +40,9 @@ struct FakeFiles
     }
 };
 
+// The worked example's extended registration as the loader holds it.
+const QString kEkbackenExtended = u"M-J---2-N---2-J---1-N---3-J---2-J---2-N---2-J---2-J---1"_s;
+
 // Loads and tells the user, as a window does through platform::loadAndTell.
 store::LoadResult loadAndTell(store::Tables &tables, const LoadPlan &plan, const store::FileSource &source)
 {
@@ -87,7 +90,7 @@ TEST(Loading, WorkedExampleFillsEveryTable)
     EXPECT_EQ(tables.slagtabell[0][0], Held::fromText(u"5"_s));
     EXPECT_EQ(tables.slagtabell[0][8], Held::fromText(u"5"_s));
     EXPECT_TRUE(tables.slagtabell[0][9].isNothing());
-    EXPECT_EQ(tables.utokad_tabell[0], u"M-J---2-N---2-J---1-N---3-J---2-J---2-N---2-J---2-J---1"_s);
+    EXPECT_EQ(tables.utokad_tabell[0], kEkbackenExtended);
     EXPECT_EQ(tables.sistaCourses, Held::fromNumber(u"0"_s));
     EXPECT_EQ(store::recordCount(tables.sistaRounds), 1);
 }
@@ -130,11 +133,10 @@ TEST(Loading, ReloadReplacesCellsAndLeavesEarlierCopiesAlone)
     EXPECT_EQ(tables.utokad_tabell[0], u"I"_s);
     EXPECT_EQ(name, u"Ekbacken"_s);
     EXPECT_EQ(stroke, Held::fromText(u"5"_s));
-    EXPECT_EQ(extended, u"M-J---2-N---2-J---1-N---3-J---2-J---2-N---2-J---2-J---1"_s);
+    EXPECT_EQ(extended, kEkbackenExtended);
 }
 
-// The worked example's files with its round twice, and those files changed as a user's
-// files may change between two loads of one window.
+// The worked example's files with its round twice.
 QMap<QString, QByteArray> twoRoundFiles()
 {
     const auto twice = [](const QStringList &lines) {
@@ -147,7 +149,8 @@ QMap<QString, QByteArray> twoRoundFiles()
 }
 
 // After any load the accessors give what a load of the same files into fresh tables gives:
-// rows past what a file holds now are empty, whatever an earlier load left in them.
+// rows past what a file holds now are empty, whatever an earlier load left in them. The
+// cases change the files as a user's files may change between two loads of one window.
 TEST(Loading, AccessorsShowWhatAFreshLoadOfTheSameFilesShows)
 {
     const QByteArray oneRound = fileBytes(ekbackenRoundLines());
@@ -221,7 +224,7 @@ TEST(Loading, AccessorsGiveTheHeldRowsAndTheParsOfACourse)
     EXPECT_EQ(store::parsOf(tables, 1), store::Pars{});
     EXPECT_EQ(store::courseOf(tables, 0)[0], u"Ekbacken"_s);
     EXPECT_EQ(store::strokesOf(tables, 1)[0], Held::fromText(u"5"_s));
-    EXPECT_EQ(store::extendedOf(tables, 1), tables.utokad_tabell[0]);
+    EXPECT_EQ(store::extendedOf(tables, 1), kEkbackenExtended);
     EXPECT_EQ(store::strokesOf(tables, store::kMaxRounds + 5), store::StrokeRow{});
     EXPECT_TRUE(store::courseOf(tables, -1)[0].isEmpty());
 }

@@ -42,14 +42,13 @@ DirectoryBytes savedBytes(DirectoryBytes files)
 }
 
 // The number of a step of the save of newContents() over the worked example.
-int stepOf(const QString &action)
+int stepOfTheSave(const QString &action)
 {
     ScopedDataDir counting;
     writeEkbacken();
     FaultyFileSystem fs;
     store::saveSet(newContents());
-    const auto found = std::find(fs.log.begin(), fs.log.end(), action);
-    return found == fs.log.end() ? 0 : int(found - fs.log.begin()) + 1;
+    return stepOf(fs.log, action);
 }
 
 TEST(SaveSet, WritesEveryFileWholeAndLeavesNoHelperFile)
@@ -79,7 +78,7 @@ TEST(SaveSet, ASaveNeitherFinishedNorUndoneIsFinishedAtTheNextStart)
 {
     writeEkbacken();
     const DirectoryBytes before = directoryBytes();
-    const int step = stepOf(u"rename VERUNDAH vemtor-gammal-1"_s);
+    const int step = stepOfTheSave(u"rename VERUNDAH vemtor-gammal-1"_s);
     ASSERT_GT(step, 0);
     {
         FaultyFileSystem fs;
@@ -104,7 +103,7 @@ TEST(SaveSet, AnUndoThatWasCutShortIsUndoneAtTheNextStart)
 {
     writeEkbacken();
     const DirectoryBytes before = directoryBytes();
-    const int step = stepOf(u"rename vemtor-ny-2 VERUNDAK"_s);
+    const int step = stepOfTheSave(u"rename vemtor-ny-2 VERUNDAK"_s);
     ASSERT_GT(step, 0);
     {
         FaultyFileSystem fs;
@@ -341,8 +340,8 @@ TEST(SaveSet, AnUndoNeverPutsBackAnOldFileLeftByAnEarlierSave)
         prepare();
         FaultyFileSystem fs;
         store::saveSet(newContents());
-        step = int(std::find(fs.log.begin(), fs.log.end(), failingStep) - fs.log.begin()) + 1;
-        ASSERT_LE(step, int(fs.log.size()));
+        step = stepOf(fs.log, failingStep);
+        ASSERT_GT(step, 0);
     }
     prepare();
     DirectoryBytes before = directoryBytes();
