@@ -1,6 +1,7 @@
 #include "platform/storemessages.h"
 
 #include "platform/services.h"
+#include "store/recovery.h"
 #include "store/startup.h"
 
 using namespace Qt::StringLiterals;
@@ -43,11 +44,58 @@ void tellUnreadable(const QString &name)
     errorMessage(u"Filen %1 finns men går inte att läsa. Ingenting har ändrats."_s.arg(name));
 }
 
+// "en mapp", "en länk", ...: what holds a name a save needs.
+QString holderText(store::FileSystem::Kind kind)
+{
+    switch (kind) {
+    case store::FileSystem::Kind::Folder:
+        return u"en mapp"_s;
+    case store::FileSystem::Kind::Link:
+        return u"en länk"_s;
+    case store::FileSystem::Kind::File:
+        return u"en fil"_s;
+    case store::FileSystem::Kind::Missing:
+    case store::FileSystem::Kind::Other:
+        break;
+    }
+    return u"något som inte är en fil"_s;
+}
+
+QString barredText(store::SavesBarred why)
+{
+    if (why == store::SavesBarred::FolderNotWritable)
+        return u"VEMTOR får inte skriva i mappen"_s;
+    return u"låsfilen %1 kunde inte skapas där, kanske för att disken är full"_s.arg(
+        QString::fromUtf16(store::kFolderLockName));
+}
+
+// Why a set was refused before it was written, as the clause after "eftersom".
+QString obstacleText(const store::SaveResult &result)
+{
+    switch (result.obstacle) {
+    case store::Obstacle::None:
+        break;
+    case store::Obstacle::ReadOnly:
+        return u"den är skrivskyddad"_s;
+    case store::Obstacle::NotAFile:
+        return u"det finns %1 med det namnet"_s.arg(holderText(result.inTheWayKind));
+    case store::Obstacle::NameTaken:
+        return u"VEMTOR behöver namnet %1 när det sparar, och det finns %2 med det namnet. Flytta den eller byt "
+               u"namn på den"_s.arg(result.inTheWay, holderText(result.inTheWayKind));
+    case store::Obstacle::SavesBarred:
+        return u"ingenting kan sparas i den här mappen: %1"_s.arg(barredText(store::savesBarred()));
+    }
+    return QString();
+}
+
 QString saveFailureText(const store::SaveResult &result)
 {
     if (result.onDisk == store::SetOnDisk::Interrupted)
         return u"Filen %1 kunde inte sparas, och de gamla filerna kunde inte läggas tillbaka. Avsluta VEMTOR "
                u"och starta det igen, så görs sparandet klart eller ångras."_s.arg(result.file);
+    if (result.obstacle != store::Obstacle::None)
+        return u"Filen %1 kunde inte sparas, eftersom %2. Ingenting har ändrats."_s.arg(result.file,
+                                                                                      obstacleText(result));
     return u"Filen %1 kunde inte sparas. Ingenting har ändrats."_s.arg(result.file);
 }
 
@@ -70,19 +118,35 @@ QString outcomeText(const store::RecoveryResult &result)
     case store::Recovery::Undone:
         return u"Sparandet av %1 avbröts innan det var klart. Det har nu ångrats, och filerna är som före "
                u"sparandet."_s.arg(names);
+    case store::Recovery::FilesLost:
+        return u"Sparandet av %1 avbröts innan det var klart och kunde inte ångras helt."_s.arg(names);
     case store::Recovery::Failed:
         return u"Sparandet av %1 avbröts innan det var klart och kan varken göras klart eller ångras. VEMTOR "
                u"avslutas."_s.arg(names);
+    case store::Recovery::CannotTell:
+        return u"Det gick inte att se efter om ett sparande avbröts i den här mappen. VEMTOR avslutas."_s;
     }
     return QString();
 }
 
-// What the start-up check did with an interrupted save, then each file it put back.
+// A file an interrupted save lost, and where its records are, if anywhere.
+QString lostText(const store::LostFile &lost)
+{
+    if (lost.keptAs.isEmpty())
+        return u"Filen %1 finns inte längre, och dess poster finns inte kvar."_s.arg(lost.file);
+    return u"Filen %1 finns inte längre. Dess poster, med det som skulle sparas, finns i filen %2."_s.arg(
+        lost.file, lost.keptAs);
+}
+
+// What the start-up check did with an interrupted save, each file it lost and each file it
+// put back.
 QString recoveryText(const store::RecoveryResult &result)
 {
     QStringList sentences;
     if (const QString outcome = outcomeText(result); !outcome.isEmpty())
         sentences << outcome;
+    for (const store::LostFile &lost : result.lost)
+        sentences << lostText(lost);
     for (const QString &name : result.restored)
         sentences << u"Filen %1 saknades och har lagts tillbaka från sin gamla kopia."_s.arg(name);
     return sentences.join(u' ');
@@ -154,10 +218,27 @@ void tellCourseLimit()
 
 bool holdDataFolder(store::FolderLock &lock)
 {
-    if (lock.take() != store::FolderLock::Taken::HeldByAnotherCopy)
+    switch (lock.take()) {
+    case store::FolderLock::Taken::Held:
         return true;
-    message(u"VEMTOR är redan igång med filerna i den här mappen."_s, u"INFORMATION"_s, kStyleExclamation);
-    return false;
+    case store::FolderLock::Taken::HeldByAnotherCopy:
+        message(u"VEMTOR är redan igång med filerna i den här mappen."_s, u"INFORMATION"_s, kStyleExclamation);
+        return false;
+    case store::FolderLock::Taken::Unusable:
+        errorMessage(u"Filen %1 i den här mappen kan inte användas som lås. Ta bort den och starta VEMTOR igen."_s.arg(
+            QString::fromUtf16(store::kFolderLockName)));
+        return false;
+    case store::FolderLock::Taken::FolderNotWritable:
+        store::barSaves(store::SavesBarred::FolderNotWritable);
+        break;
+    case store::FolderLock::Taken::NotMade:
+        store::barSaves(store::SavesBarred::LockNotMade);
+        break;
+    }
+    message(u"Ingenting kan sparas i den här mappen: %1. Filerna kan visas, men inte ändras."_s.arg(
+                barredText(store::savesBarred())),
+            u"INFORMATION"_s, kStyleExclamation);
+    return true;
 }
 
 namespace {
@@ -176,9 +257,11 @@ bool recoverSave()
         message(recoveryText(recovery), u"Information"_s, kStyleOkOnly);
         return true;
     case store::Recovery::Undone:
+    case store::Recovery::FilesLost:
         errorMessage(recoveryText(recovery));
         return true;
     case store::Recovery::Failed:
+    case store::Recovery::CannotTell:
         errorMessage(recoveryText(recovery));
         return false;
     }
@@ -189,7 +272,8 @@ bool recoverSave()
 
 bool startupCheck()
 {
-    if (!recoverSave())
+    // A copy that may not save leaves an interrupted save to the copy that may.
+    if (store::savesBarred() == store::SavesBarred::No && !recoverSave())
         return false;
     const store::StartupFinding finding = store::inspectDataFiles();
     switch (finding.kind) {

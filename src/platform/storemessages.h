@@ -37,12 +37,16 @@ void tellCourseLimit();
 
 // Takes the data folder for the whole run. When another copy holds it: "VEMTOR är redan
 // igång med filerna i den här mappen." (title "INFORMATION", style 48), and false: the program
-// ends without reading or writing a file. A folder that takes no lock file (it cannot be
-// written to) holds no save to protect: the program goes on.
+// ends without reading or writing a file; so it does when the lock file's name is held by a
+// folder or a link, with a message that names it. When no lock file can be made (the folder
+// may not be written, the disk is full) every save is barred, the user is told once why
+// ("Ingenting kan sparas i den här mappen: ...", "INFORMATION", 48), and the program goes on
+// to show the files.
 bool holdDataFolder(store::FolderLock &lock);
 
-// The start-up check with its messages, run only while the data folder is held: an
-// interrupted save is finished or undone first. True when the main window may be shown.
+// The start-up check with its messages, run only while the data folder is held or saves are
+// barred: an interrupted save is finished or undone first (by a copy that may save). True
+// when the main window may be shown.
 bool startupCheck();
 
 } // namespace platform

@@ -1,11 +1,17 @@
 #include "store/filesystem.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <cerrno>
 #include <cstdio>
+#include <memory>
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <limits.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace store {
@@ -32,13 +38,83 @@ void setFileSystem(FileSystem *replacement)
     g_replacement = replacement;
 }
 
+std::optional<FileSystem::Kind> RealFileSystem::kindOf(const QString &name)
+{
+    struct stat status;
+    if (::lstat(pathOf(name).constData(), &status) != 0)
+        return errno == ENOENT || errno == ENOTDIR ? std::optional(Kind::Missing) : std::nullopt;
+    if (S_ISREG(status.st_mode))
+        return Kind::File;
+    if (S_ISLNK(status.st_mode))
+        return Kind::Link;
+    return S_ISDIR(status.st_mode) ? Kind::Folder : Kind::Other;
+}
+
+std::optional<QString> RealFileSystem::linkTarget(const QString &link)
+{
+    char target[PATH_MAX];
+    const ssize_t length = ::readlink(pathOf(link).constData(), target, sizeof target);
+    if (length < 0 || length == ssize_t(sizeof target))
+        return std::nullopt;
+    const QString path = QFile::decodeName(QByteArray(target, length));
+    return QDir::cleanPath(QDir(QFileInfo(link).absolutePath()).absoluteFilePath(path));
+}
+
+std::optional<bool> RealFileSystem::mayWrite(const QString &name)
+{
+    if (::access(pathOf(name).constData(), W_OK) == 0)
+        return true;
+    if (errno == EACCES || errno == EROFS || errno == EPERM || errno == ETXTBSY)
+        return false;
+    return std::nullopt;
+}
+
+std::optional<QStringList> RealFileSystem::entries(const QString &directory)
+{
+    const std::unique_ptr<DIR, int (*)(DIR *)> dir(::opendir(pathOf(directory).constData()), ::closedir);
+    if (!dir)
+        return std::nullopt;
+    QStringList names;
+    errno = 0;
+    while (const dirent *entry = ::readdir(dir.get())) {
+        const QByteArray name(entry->d_name);
+        if (name != "." && name != "..")
+            names << QFile::decodeName(name);
+    }
+    if (errno != 0)
+        return std::nullopt;
+    return names;
+}
+
+std::optional<QByteArray> RealFileSystem::read(const QString &name)
+{
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes;
+}
+
 int RealFileSystem::create(const QString &name)
 {
     int fd;
     do
-        fd = ::open(pathOf(name).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+        fd = ::open(pathOf(name).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
     while (fd < 0 && errno == EINTR);
     return fd;
+}
+
+bool RealFileSystem::takeAccess(int fd, const QString &from)
+{
+    struct stat status;
+    if (::stat(pathOf(from).constData(), &status) != 0)
+        return false;
+    // A group the user does not belong to cannot be given; the file then keeps the user's. The
+    // bits come after the group, which may clear some of them.
+    [[maybe_unused]] const int grouped = ::fchown(fd, uid_t(-1), status.st_gid);
+    return ::fchmod(fd, status.st_mode & 07777) == 0;
 }
 
 bool RealFileSystem::write(int fd, const QByteArray &bytes)

@@ -1,6 +1,7 @@
 #include "store/folderlock.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace store {
 
@@ -16,8 +17,20 @@ FolderLock::Taken FolderLock::take()
 {
     if (m_file.tryLock(0))
         return Taken::Held;
-    if (m_file.error() != QLockFile::LockFailedError)
-        return Taken::NotPossible;
+    switch (m_file.error()) {
+    case QLockFile::NoError:
+    case QLockFile::LockFailedError:
+        break;
+    case QLockFile::PermissionError:
+        return Taken::FolderNotWritable;
+    case QLockFile::UnknownError:
+        return Taken::NotMade;
+    }
+    // Only a file can hold a copy's name; what else holds the lock file's name blocks every start
+    // until it is removed, and is never taken for a running copy.
+    const QFileInfo lock(m_file.fileName());
+    if (lock.isSymLink() || !lock.isFile())
+        return Taken::Unusable;
     // A lock file that names no holder was left by a copy that ended before it wrote its name
     // there (killed, or the power cut), and no age makes it stale. It is removed unless a
     // live copy still holds it open, which the removal checks; one starting copy at a time

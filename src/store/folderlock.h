@@ -13,12 +13,17 @@ inline constexpr char16_t kFolderLockName[] = u"vemtor-igang";
 class FolderLock
 {
 public:
-    enum class Taken { Held, HeldByAnotherCopy, NotPossible };
+    enum class Taken {
+        Held,
+        HeldByAnotherCopy, // a running copy holds it
+        Unusable,          // the lock file's name holds a folder, a link or anything but a file
+        FolderNotWritable, // no lock file can be made: the folder takes no new file from this user
+        NotMade,           // no lock file could be made otherwise (a full disk, for example)
+    };
 
     explicit FolderLock(const QString &directory = QStringLiteral("."));
     // Takes the folder; a lock left by a copy that ended without giving it back (killed, also
-    // before it wrote its name in the lock file) is taken over. NotPossible: the folder takes
-    // no lock file (it cannot be written to).
+    // before it wrote its name in the lock file) is taken over.
     Taken take();
 
 private:

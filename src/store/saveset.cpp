@@ -1,263 +1,154 @@
 #include "store/saveset.h"
 
-#include "store/format.h"
 #include "store/items.h"
+#include "store/savesteps.h"
 
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
-
-#include <algorithm>
-#include <optional>
 
 using namespace Qt::StringLiterals;
 
 namespace store {
 
 using namespace savenames;
+using namespace savesteps;
+using Kind = FileSystem::Kind;
 
 namespace {
 
-// The first line of a journal whose helper files are numbered; earlier journals have none.
-const QByteArray kNumberedJournal = "2";
+SavesBarred g_barred = SavesBarred::No;
 
-bool exists(const QString &name)
+// How many numbers a file of a set tries for its helper files before the save gives up.
+constexpr int kHelperTries = 64;
+
+// What a save found out before it writes: the set, or why there is none.
+struct Plan
 {
-    return QFileInfo::exists(name) || QFileInfo(name).isSymLink();
+    std::vector<Entry> entries;
+    QStringList accessFrom; // per file: the file whose permission bits its new copy takes, or none
+    SaveResult refusal;
+};
+
+SaveResult failedStep(const QString &file)
+{
+    return {SetOnDisk::Old, file};
 }
 
-QString inDirectory(const QString &directory, const QString &name)
+SaveResult obstacle(Obstacle why, const QString &file, const QString &inTheWay = {}, Kind kind = Kind::Missing)
 {
-    return directory == u"."_s ? name : QDir(directory).filePath(name);
+    return {SetOnDisk::Old, file, why, inTheWay, kind};
 }
 
-enum class HelperNames { Numbered, AfterTheFile };
-
-struct Entry
+// The file a save replaces and what it is there now: a data file's links are followed to
+// their end; a report's link is replaced itself. Nothing with `refusal` set when the file
+// cannot be replaced.
+struct Target
 {
     QString name;
-    bool existed = false;
-    QString newName;
-    QString oldName;
+    Kind kind = Kind::Missing;
 };
 
-Entry entryOf(const QString &name, bool existed, std::size_t index, HelperNames helpers)
+std::optional<Target> targetOf(FileSystem &fs, const FileContent &file, SaveResult &refusal)
 {
-    if (helpers == HelperNames::AfterTheFile)
-        return {name, existed, name + kNewSuffix, name + kOldSuffix};
-    const QString directory = QFileInfo(name).path();
-    const QString number = QString::number(index);
-    return {name, existed, inDirectory(directory, kNewPrefix + number),
-            inDirectory(directory, kOldPrefix + number)};
-}
-
-// The file at the end of a chain of symbolic links (the name itself when it is none). The
-// hops are bounded as the system bounds them, so a loop of links ends.
-QString linkEnd(const QString &name)
-{
-    QString end = name;
-    for (int hop = 0; hop < 40 && QFileInfo(end).isSymLink(); ++hop)
-        end = QFileInfo(end).symLinkTarget();
-    return end;
-}
-
-// The file a save replaces: a data file's symbolic links are followed to their end.
-QString replaced(const FileContent &file)
-{
-    return file.kind == FileKind::Data ? linkEnd(file.name) : file.name;
-}
-
-struct Set
-{
-    std::vector<Entry> entries;
-    QStringList directories;
-    QString journal;
-    QString undoJournal;
-};
-
-Set setOf(const std::vector<Entry> &entries, const QString &journalDirectory)
-{
-    Set set{entries,
-            {journalDirectory},
-            inDirectory(journalDirectory, kJournal),
-            inDirectory(journalDirectory, kUndoJournal)};
-    for (const Entry &entry : entries) {
-        const QString directory = QFileInfo(entry.name).path();
-        if (!set.directories.contains(directory))
-            set.directories << directory;
+    std::optional<Target> target;
+    if (file.kind == FileKind::Data) {
+        if (const std::optional<LinkEnd> end = linkEnd(fs, file.name))
+            target = Target{end->name, end->kind};
+    } else if (const std::optional<Kind> kind = fs.kindOf(file.name)) {
+        target = Target{file.name, *kind};
     }
-    return set;
-}
-
-QByteArray journalBytes(const std::vector<Entry> &entries)
-{
-    QByteArray bytes = kNumberedJournal + '\n';
-    for (const Entry &entry : entries)
-        bytes += (entry.existed ? "1 " : "0 ") + entry.name.toUtf8() + '\n';
-    return bytes;
-}
-
-std::optional<std::vector<Entry>> readJournal(const QString &name)
-{
-    QFile file(name);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!target) {
+        refusal = failedStep(file.name);
         return std::nullopt;
-    QList<QByteArray> lines = file.readAll().split('\n');
-    const HelperNames helpers = !lines.isEmpty() && lines.front() == kNumberedJournal
-                                    ? HelperNames::Numbered
-                                    : HelperNames::AfterTheFile;
-    if (helpers == HelperNames::Numbered)
-        lines.removeFirst();
-    std::vector<Entry> entries;
-    for (const QByteArray &line : lines) {
-        if (line.isEmpty())
-            continue;
-        if (line.size() < 3 || (line[0] != '0' && line[0] != '1') || line[1] != ' ')
+    }
+    const bool replaceable = target->kind == Kind::Missing || target->kind == Kind::File ||
+                             (target->kind == Kind::Link && file.kind == FileKind::Plain);
+    if (!replaceable) {
+        refusal = obstacle(Obstacle::NotAFile, file.name, target->name, target->kind);
+        return std::nullopt;
+    }
+    if (target->kind == Kind::File) {
+        const std::optional<bool> writable = fs.mayWrite(target->name);
+        if (!writable || !*writable) {
+            refusal = writable ? obstacle(Obstacle::ReadOnly, file.name) : failedStep(file.name);
             return std::nullopt;
-        entries.push_back(entryOf(QString::fromUtf8(line.mid(2)), line[0] == '1', entries.size(), helpers));
+        }
     }
-    if (entries.empty())
-        return std::nullopt;
-    return entries;
+    return target;
 }
 
-// Creates, writes, flushes and closes one file; true when every step succeeded.
-bool writeWhole(FileSystem &fs, const QString &name, const QByteArray &bytes)
+// The entry of `file`, whose target is `target`: the first number from `first` on, in steps
+// of `step`, whose two helper names beside the target nothing holds. A name held by anything
+// (a folder, a link, a file an earlier save could not remove) is never written over nor taken
+// for a save's own.
+std::optional<Entry> freeHelpers(FileSystem &fs, const QString &file, const Target &target, int first, int step,
+                                 SaveResult &refusal)
+{
+    const bool existed = target.kind != Kind::Missing;
+    for (int n = first, tries = 0; tries < kHelperTries; n += step, ++tries) {
+        const Entry entry = numberedEntry(target.name, existed, n);
+        const std::optional<bool> newTaken = present(fs, entry.newName);
+        const std::optional<bool> oldTaken = newTaken && !*newTaken ? present(fs, entry.oldName) : newTaken;
+        if (!oldTaken) {
+            refusal = failedStep(file);
+            return std::nullopt;
+        }
+        if (!*oldTaken)
+            return entry;
+    }
+    refusal = obstacle(Obstacle::NameTaken, file, numberedEntry(target.name, existed, first).newName, Kind::File);
+    return std::nullopt;
+}
+
+Plan planOf(FileSystem &fs, const std::vector<FileContent> &files)
+{
+    Plan plan;
+    const int count = int(files.size());
+    for (int i = 0; i < count; ++i) {
+        const std::optional<Target> target = targetOf(fs, files[i], plan.refusal);
+        if (!target)
+            return plan;
+        const std::optional<Entry> entry = freeHelpers(fs, files[i].name, *target, i, count, plan.refusal);
+        if (!entry)
+            return plan;
+        plan.entries.push_back(*entry);
+        plan.accessFrom << (target->kind == Kind::File ? target->name : QString());
+    }
+    return plan;
+}
+
+// The journal's names must be free for this save: a journal file is an interrupted save
+// that waits for the next start; anything else there is in the way.
+SaveResult journalRefusal(FileSystem &fs, const Set &set, const QString &first)
+{
+    for (const QString &name : {set.journal, set.undoJournal, set.journal + kNewSuffix}) {
+        const std::optional<Kind> kind = fs.kindOf(name);
+        if (!kind)
+            return failedStep(first);
+        if (*kind == Kind::File && name != set.journal + kNewSuffix)
+            return failedStep(first); // an interrupted save waits for the next start
+        if (*kind != Kind::Missing && *kind != Kind::File)
+            return obstacle(Obstacle::NameTaken, first, name, *kind);
+    }
+    return {};
+}
+
+// Creates, writes, flushes and closes one file, with the permission bits of `accessFrom`
+// when it is set; true when every step succeeded.
+bool writeWhole(FileSystem &fs, const QString &name, const QByteArray &bytes, const QString &accessFrom = {})
 {
     const int fd = fs.create(name);
     if (fd < 0)
         return false;
-    const bool written = fs.write(fd, bytes) && fs.flush(fd);
+    const bool written =
+        (accessFrom.isEmpty() || fs.takeAccess(fd, accessFrom)) && fs.write(fd, bytes) && fs.flush(fd);
     return fs.close(fd) && written;
-}
-
-bool syncAll(FileSystem &fs, const Set &set)
-{
-    return std::all_of(set.directories.begin(), set.directories.end(),
-                       [&fs](const QString &directory) { return fs.syncDirectory(directory); });
-}
-
-void removeIfThere(FileSystem &fs, const QString &name)
-{
-    if (exists(name))
-        fs.remove(name); // what stays is removed at the next start
-}
-
-// The steps after the commit point, for a save and for the start-up check alike: the commit
-// made lasting, then every new file put in its place, made lasting, and the journal and the
-// old files removed. Safe to run again on a set it left halfway. When a step fails: the entry
-// it worked on (0 for the journal and the directories).
-std::optional<std::size_t> finish(FileSystem &fs, const Set &set)
-{
-    if (!syncAll(fs, set))
-        return 0;
-    for (std::size_t i = 0; i < set.entries.size(); ++i) {
-        const Entry &entry = set.entries[i];
-        if (!exists(entry.newName)) {
-            if (!exists(entry.name))
-                return i; // its new file is gone: the set cannot be finished
-            continue;     // in place already
-        }
-        if (entry.existed && !exists(entry.oldName) && exists(entry.name) &&
-            !fs.rename(entry.name, entry.oldName))
-            return i;
-        if (!fs.rename(entry.newName, entry.name))
-            return i;
-    }
-    if (!syncAll(fs, set))
-        return 0;
-    if (!fs.remove(set.journal))
-        return 0;
-    for (const Entry &entry : set.entries)
-        removeIfThere(fs, entry.oldName);
-    return std::nullopt;
-}
-
-// Puts every old file back and removes the new files, from a forward journal renamed to the
-// undo journal (so that a later start never finishes a set that was partly undone). Safe to
-// run again on a set it left halfway.
-bool undo(FileSystem &fs, const Set &set)
-{
-    for (auto entry = set.entries.rbegin(); entry != set.entries.rend(); ++entry) {
-        if (exists(entry->oldName)) {
-            if (!fs.rename(entry->oldName, entry->name))
-                return false;
-        } else if (!entry->existed && !exists(entry->newName) && exists(entry->name)) {
-            if (!fs.remove(entry->name)) // its new file, renamed in
-                return false;
-        }
-    }
-    if (!syncAll(fs, set) || !fs.remove(set.undoJournal))
-        return false;
-    for (const Entry &entry : set.entries)
-        removeIfThere(fs, entry.newName);
-    return true;
-}
-
-bool startUndo(FileSystem &fs, const Set &set)
-{
-    return fs.rename(set.journal, set.undoJournal) && syncAll(fs, set) && undo(fs, set);
 }
 
 SaveResult failedBeforeCommit(FileSystem &fs, const QStringList &written, const QString &file)
 {
     for (const QString &name : written)
-        removeIfThere(fs, name);
-    return {SetOnDisk::Old, file};
-}
-
-// Where a save left helper files: the current directory and the directories of the targets
-// of linked data files.
-QStringList helperDirectories()
-{
-    QStringList directories{u"."_s};
-    QStringList seen{QDir().canonicalPath()};
-    for (const DataFile file : kAllFiles) {
-        const QString name = fileName(file);
-        if (!QFileInfo(name).isSymLink())
-            continue;
-        const QString directory = QFileInfo(linkEnd(name)).path();
-        const QString canonical = QDir(directory).canonicalPath();
-        if (!canonical.isEmpty() && !seen.contains(canonical)) {
-            seen << canonical;
-            directories << directory;
-        }
-    }
-    return directories;
-}
-
-bool isNumberedHelper(const QString &name)
-{
-    for (const QString &prefix : {kNewPrefix, kOldPrefix}) {
-        if (name.size() > prefix.size() && name.startsWith(prefix) &&
-            std::all_of(name.begin() + prefix.size(), name.end(),
-                        [](QChar c) { return c >= u'0' && c <= u'9'; }))
-            return true;
-    }
-    return false;
-}
-
-// Removes the helper files no save needs any more. An old copy named after its file whose
-// file is missing is the only copy left: it is put back.
-void sweep(FileSystem &fs, const QString &directory, QStringList &restored)
-{
-    const QDir dir(directory);
-    const QDir::Filters files = QDir::Files | QDir::Hidden | QDir::System;
-    for (const QString &stray :
-         dir.entryList({kNewPrefix + u'*', kOldPrefix + u'*', u'*' + kNewSuffix}, files))
-        if (stray.endsWith(kNewSuffix) || isNumberedHelper(stray))
-            fs.remove(inDirectory(directory, stray));
-    for (const QString &old : dir.entryList({u'*' + kOldSuffix}, files)) {
-        const QString name = old.chopped(kOldSuffix.size());
-        if (name.isEmpty())
-            continue;
-        if (!exists(inDirectory(directory, name))) {
-            if (fs.rename(inDirectory(directory, old), inDirectory(directory, name)))
-                restored << inDirectory(directory, name);
-        } else {
-            fs.remove(inDirectory(directory, old));
-        }
-    }
+        fs.remove(name); // what stays is removed at the next start
+    return failedStep(file);
 }
 
 } // namespace
@@ -267,66 +158,59 @@ SaveResult saveSet(const std::vector<FileContent> &files)
     FileSystem &fs = fileSystem();
     if (files.empty())
         return {};
+    const QString &first = files.front().name;
+    if (g_barred != SavesBarred::No)
+        return obstacle(Obstacle::SavesBarred, first);
     // A line the loader would not read whole would make the saved file damaged.
     for (const FileContent &file : files)
         if (file.kind == FileKind::Data && !readableWhole(file.bytes))
-            return {SetOnDisk::Old, file.name};
-    std::vector<Entry> entries;
-    for (const FileContent &file : files) {
-        const QString name = replaced(file);
-        entries.push_back(entryOf(name, exists(name), entries.size(), HelperNames::Numbered));
-    }
-    const Set set = setOf(entries, QFileInfo(files.front().name).path());
-    const QString &first = files.front().name;
-    if (exists(set.journal) || exists(set.undoJournal))
-        return {SetOnDisk::Old, first}; // an interrupted save waits for the next start
+            return failedStep(file.name);
+    const Plan plan = planOf(fs, files);
+    if (plan.entries.size() != files.size())
+        return plan.refusal;
+    const Set set = setOf(plan.entries, QFileInfo(first).path());
+    if (const SaveResult refusal = journalRefusal(fs, set, first); !refusal.saved())
+        return refusal;
 
-    // An old file an earlier save could not remove would be put back by an undo.
-    for (std::size_t i = 0; i < files.size(); ++i)
-        if (exists(entries[i].oldName) && !fs.remove(entries[i].oldName))
-            return {SetOnDisk::Old, files[i].name};
     QStringList written;
     for (std::size_t i = 0; i < files.size(); ++i) {
-        written << entries[i].newName;
-        if (!writeWhole(fs, entries[i].newName, files[i].bytes))
+        written << plan.entries[i].newName;
+        if (!writeWhole(fs, plan.entries[i].newName, files[i].bytes, plan.accessFrom[qsizetype(i)]))
             return failedBeforeCommit(fs, written, files[i].name);
     }
     const QString journalNew = set.journal + kNewSuffix;
     written << journalNew;
-    if (!writeWhole(fs, journalNew, journalBytes(entries)) || !syncAll(fs, set) ||
+    if (!writeWhole(fs, journalNew, journalBytes(plan.entries)) || !syncAll(fs, set) ||
         !fs.rename(journalNew, set.journal))
         return failedBeforeCommit(fs, written, first);
 
     // Committed: from here the set is finished or undone.
-    if (const std::optional<std::size_t> failed = finish(fs, set))
-        return {startUndo(fs, set) ? SetOnDisk::Old : SetOnDisk::Interrupted, files[*failed].name};
+    if (const std::optional<std::size_t> failed = finish(fs, set)) {
+        const SetOnDisk onDisk = startUndo(fs, set) == Undo::Done ? SetOnDisk::Old : SetOnDisk::Interrupted;
+        return {onDisk, files[*failed].name};
+    }
     return {};
 }
 
-RecoveryResult recoverInterruptedSave()
+QString freeBackupName(const QString &name)
 {
-    FileSystem &fs = fileSystem();
-    RecoveryResult result;
-    const bool undoing = exists(kUndoJournal);
-    if (undoing || exists(kJournal)) {
-        const std::optional<std::vector<Entry>> entries = readJournal(undoing ? kUndoJournal : kJournal);
-        if (!entries)
-            return {Recovery::Failed, {undoing ? kUndoJournal : kJournal}, {}};
-        for (const Entry &entry : *entries)
-            result.files << entry.name;
-        const Set set = setOf(*entries, u"."_s);
-        if (undoing)
-            result.outcome = undo(fs, set) ? Recovery::Undone : Recovery::Failed;
-        else if (!finish(fs, set))
-            result.outcome = Recovery::Finished;
-        else
-            result.outcome = startUndo(fs, set) ? Recovery::Undone : Recovery::Failed;
-        if (result.outcome == Recovery::Failed)
-            return result;
-    }
-    for (const QString &directory : helperDirectories())
-        sweep(fs, directory, result.restored);
-    return result;
+    const auto taken = [](const QString &candidate) {
+        return QFileInfo::exists(candidate) || QFileInfo(candidate).isSymLink();
+    };
+    QString candidate = name + u".BAK"_s;
+    for (int n = 2; taken(candidate); ++n)
+        candidate = name + u".BAK"_s + QString::number(n);
+    return candidate;
+}
+
+void barSaves(SavesBarred why)
+{
+    g_barred = why;
+}
+
+SavesBarred savesBarred()
+{
+    return g_barred;
 }
 
 } // namespace store

@@ -36,14 +36,6 @@ bool holdsRecords(const QByteArray &bytes)
     return !(last && *last == -1 && reader.atEnd());
 }
 
-QString freeBackupName(const QString &name)
-{
-    QString candidate = name + QStringLiteral(".BAK");
-    for (int n = 2; QFileInfo::exists(candidate); ++n)
-        candidate = name + QStringLiteral(".BAK") + QString::number(n);
-    return candidate;
-}
-
 std::span<const DataFile> setOf(DataFile missing)
 {
     return missing == DataFile::Courses ? std::span<const DataFile>(kAllFiles)

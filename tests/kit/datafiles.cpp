@@ -1,6 +1,7 @@
 #include "kit/datafiles.h"
 
 #include "kit/fatal.h"
+#include "store/saveset.h"
 
 #include <QDir>
 #include <QFile>
@@ -90,10 +91,12 @@ ScopedDataDir::ScopedDataDir() : m_previous(QDir::currentPath())
 {
     if (!m_dir.isValid() || !QDir::setCurrent(m_dir.path()))
         failFatally("cannot make a temporary current directory");
+    store::barSaves(store::SavesBarred::No);
 }
 
 ScopedDataDir::~ScopedDataDir()
 {
+    store::barSaves(store::SavesBarred::No);
     QDir::setCurrent(m_previous);
 }
 

@@ -2,6 +2,7 @@
 
 #include "kit/builders.h"
 #include "kit/example.h"
+#include "kit/printers.h"
 
 #include <QByteArray>
 #include <QString>
@@ -36,7 +37,8 @@ struct RoundFiles
 };
 RoundFiles filesOnDisk();
 
-// Makes a fresh temporary directory the current directory for the life of the object.
+// Makes a fresh temporary directory the current directory for the life of the object, a
+// folder where saves are not barred.
 class ScopedDataDir
 {
 public:

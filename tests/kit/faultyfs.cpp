@@ -31,9 +31,36 @@ bool FaultyFileSystem::proceed(const QString &what)
 {
     ++steps;
     log.push_back(what);
-    if (steps == dieAt)
+    if (steps == dieAt || (!dieAtFirst.isEmpty() && what.startsWith(dieAtFirst)))
         throw SimulatedDeath{};
     return !failing.contains(steps);
+}
+
+std::optional<store::FileSystem::Kind> FaultyFileSystem::kindOf(const QString &name)
+{
+    return proceed(u"kind "_s + name) ? m_real.kindOf(name) : std::nullopt;
+}
+
+std::optional<QString> FaultyFileSystem::linkTarget(const QString &link)
+{
+    return proceed(u"link "_s + link) ? m_real.linkTarget(link) : std::nullopt;
+}
+
+std::optional<bool> FaultyFileSystem::mayWrite(const QString &name)
+{
+    if (!proceed(u"writable "_s + name))
+        return std::nullopt;
+    return readOnly.contains(name) ? std::optional(false) : m_real.mayWrite(name);
+}
+
+std::optional<QStringList> FaultyFileSystem::entries(const QString &directory)
+{
+    return proceed(u"list "_s + directory) ? m_real.entries(directory) : std::nullopt;
+}
+
+std::optional<QByteArray> FaultyFileSystem::read(const QString &name)
+{
+    return proceed(u"read "_s + name) ? m_real.read(name) : std::nullopt;
 }
 
 int FaultyFileSystem::create(const QString &name)
@@ -44,6 +71,11 @@ int FaultyFileSystem::create(const QString &name)
     if (fd >= 0)
         m_open[fd] = name;
     return fd;
+}
+
+bool FaultyFileSystem::takeAccess(int fd, const QString &from)
+{
+    return proceed(u"access "_s + m_open[fd]) && m_real.takeAccess(fd, from);
 }
 
 bool FaultyFileSystem::write(int fd, const QByteArray &bytes)

@@ -15,9 +15,11 @@ struct SimulatedDeath
 {
 };
 
-// The real file system with faults: counts every step (from 1), fails the steps in
-// `failing` (a write writes half its bytes, a close closes all the same), and dies before
-// doing step `dieAt`. Installs itself for its lifetime.
+// The real file system with faults: counts every step (from 1), questions too, fails the
+// steps in `failing` (a question gets no answer, a write writes half its bytes, a close
+// closes all the same), and dies before doing step `dieAt` (or the first `dieAtFirst` step). The files in `readOnly` may not
+// be written, as a file of mode 0444 for a user who is not root. Installs itself for its
+// lifetime.
 class FaultyFileSystem : public store::FileSystem
 {
 public:
@@ -26,10 +28,18 @@ public:
 
     std::set<int> failing;
     int dieAt = 0;
+    QString dieAtFirst; // dies before the first step whose log line begins with it
+    std::set<QString> readOnly;
     int steps = 0;
     std::vector<QString> log; // one line per step: what, and on which path
 
+    std::optional<Kind> kindOf(const QString &name) override;
+    std::optional<QString> linkTarget(const QString &link) override;
+    std::optional<bool> mayWrite(const QString &name) override;
+    std::optional<QStringList> entries(const QString &directory) override;
+    std::optional<QByteArray> read(const QString &name) override;
     int create(const QString &name) override;
+    bool takeAccess(int fd, const QString &from) override;
     bool write(int fd, const QByteArray &bytes) override;
     bool flush(int fd) override;
     bool close(int fd) override;

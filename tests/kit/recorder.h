@@ -1,5 +1,6 @@
 #pragma once
 
+#include "kit/printers.h"
 #include "platform/services.h"
 
 #include <QString>
@@ -15,6 +16,11 @@ struct RecordedMessage
     QString title;
     int style = 0;
     friend bool operator==(const RecordedMessage &, const RecordedMessage &) = default;
+    friend void PrintTo(const RecordedMessage &message, std::ostream *out)
+    {
+        PrintTo(message.text, out);
+        *out << " (" << message.title.toStdString() << ", " << message.style << ')';
+    }
 };
 
 class Recorder : public platform::Services
