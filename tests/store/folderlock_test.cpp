@@ -53,6 +53,21 @@ TEST(FolderLock, ALockFileWithoutItsHolderIsTakenOverUnlessAHolderHasItOpen)
     EXPECT_EQ(second.take(), Taken::HeldByAnotherCopy);
 }
 
+// What holds the lock file's name and cannot be a lock file is never taken for a running copy;
+// a folder where no lock file can be made is told apart from one that another copy holds.
+TEST(FolderLock, ANameThatCannotBeALockFileIsUnusableAndAMissingFolderTakesNone)
+{
+    QTemporaryDir folder;
+    const QString lockFile = QDir(folder.path()).filePath(QString::fromUtf16(store::kFolderLockName));
+    ASSERT_TRUE(QDir().mkdir(lockFile));
+    EXPECT_EQ(store::FolderLock(folder.path()).take(), Taken::Unusable);
+    ASSERT_TRUE(QDir().rmdir(lockFile));
+    ASSERT_TRUE(QFile::link(QDir(folder.path()).filePath(QStringLiteral("nowhere")), lockFile));
+    EXPECT_EQ(store::FolderLock(folder.path()).take(), Taken::Unusable);
+    EXPECT_EQ(store::FolderLock(QDir(folder.path()).filePath(QStringLiteral("no such folder"))).take(),
+              Taken::NotMade);
+}
+
 // Another process holds the folder until it is killed; the lock it leaves does not block.
 TEST(FolderLock, AnotherProcessHoldsTheFolderUntilItIsKilled)
 {

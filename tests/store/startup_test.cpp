@@ -295,3 +295,40 @@ TEST(Startup, ASecondCopyOnTheSameFolderOnlyTells)
 }
 
 } // namespace
+
+namespace {
+
+// A lock file's name held by a folder stops the start with a message that names it, not with
+// the message of a running copy; nothing is read or written.
+TEST(Startup, ALockNameThatCannotBeALockFileIsNamedAndEndsTheStart)
+{
+    ASSERT_TRUE(QDir().mkdir(u"vemtor-igang"_s));
+    store::FolderLock lock;
+    EXPECT_FALSE(platform::holdDataFolder(lock));
+    EXPECT_EQ(recorder().messages,
+              (std::vector<RecordedMessage>{errorMessage(u"Filen vemtor-igang i den här mappen kan inte användas som "
+                                                         u"lås. Ta bort den och starta VEMTOR igen."_s)}));
+}
+
+// A copy that cannot make its lock file says once that nothing can be saved and why, shows the
+// files, leaves an interrupted save to a copy that may save, and refuses every save.
+TEST(Startup, ACopyWithoutItsLockSaysSoOnceAndSavesNothing)
+{
+    writeEkbacken();
+    writeFile(u"vemtor-sparar"_s, "3\n1 0 VERUNDAR\n");
+    const DirectoryBytes before = directoryBytes();
+    store::FolderLock lock(u"no such folder"_s);
+    EXPECT_TRUE(platform::holdDataFolder(lock));
+    EXPECT_TRUE(platform::startupCheck());
+    EXPECT_EQ(recorder().messages,
+              (std::vector<RecordedMessage>{
+                  {u"Ingenting kan sparas i den här mappen: låsfilen vemtor-igang kunde inte skapas där, kanske för "
+                   u"att disken är full. Filerna kan visas, men inte ändras."_s,
+                   u"INFORMATION"_s, 48}}));
+    recorder().clear();
+    EXPECT_FALSE(platform::reportSave(store::saveSet({{u"VERUNDAR"_s, "-1\r\n"}})));
+    EXPECT_EQ(recorder().messages.size(), 1u);
+    EXPECT_EQ(directoryBytes(), before);
+}
+
+} // namespace
