@@ -2,6 +2,7 @@
 // files (the first byte picks which); the other three are the worked example. Reading
 // must never go out of bounds, and the counts the loader keeps must fit its tables.
 #include "kit/example.h"
+#include "kit/memoryfiles.h"
 #include "store/loading.h"
 #include "store/numbers.h"
 #include "store/writing.h"
@@ -14,9 +15,10 @@
 
 namespace {
 
-const QMap<QString, QByteArray> &exampleFiles()
+// The loader's files: the worked example, one of them replaced by each run's bytes.
+MemoryFiles &files()
 {
-    static const QMap<QString, QByteArray> files = ekbackenFiles();
+    static MemoryFiles files;
     return files;
 }
 
@@ -38,9 +40,10 @@ void readItems(const QByteArray &bytes)
 
 void loadAndWriteBack(const QString &name, const QByteArray &bytes)
 {
-    const store::FileSource source = [&](const QString &asked) -> std::optional<QByteArray> {
-        return asked == name ? bytes : exampleFiles().value(asked);
-    };
+    static const QMap<QString, QByteArray> example = ekbackenFiles();
+    files().files = example;
+    files().files[name] = bytes;
+    files().asked.clear();
     const store::LoadPlan plan{.courses = store::WhenEmpty::MessageContinue,
                                .rounds = store::WhenEmpty::MessageContinue,
                                .strokes = store::WhenEmpty::MessageContinue,
@@ -53,7 +56,7 @@ void loadAndWriteBack(const QString &name, const QByteArray &bytes)
     tables.slagtabell.clear();
     tables.utokad_tabell.clear();
     tables.sistaCourses = tables.sistaRounds = tables.sistaStrokes = tables.sistaExtended = store::Held{};
-    store::load(tables, plan, source);
+    store::load(tables, plan);
 
     const int courses = store::recordCount(tables.sistaCourses);
     check(std::size_t(courses) <= tables.bantabell.size());

@@ -1,8 +1,7 @@
 #include "store/loading.h"
 
+#include "store/filesystem.h"
 #include "store/numbers.h"
-
-#include <QFile>
 
 #include <algorithm>
 #include <cmath>
@@ -61,17 +60,6 @@ bool readTexts(ItemReader &reader, QString *cells, int count)
 }
 
 } // namespace
-
-std::optional<QByteArray> readDataFile(const QString &name)
-{
-    QFile file(name);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return bytes;
-}
 
 LoadStatus readCourses(const QByteArray &bytes, Tables &tables, int courseRows)
 {
@@ -166,7 +154,7 @@ LoadStatus readFile(DataFile file, const QByteArray &bytes, Tables &tables, int 
 
 } // namespace
 
-LoadResult load(Tables &tables, const LoadPlan &plan, const FileSource &source)
+LoadResult load(Tables &tables, const LoadPlan &plan)
 {
     // A file that turns out missing, or is not reached, holds no record now.
     for (const DataFile file : kAllFiles)
@@ -182,7 +170,7 @@ LoadResult load(Tables &tables, const LoadPlan &plan, const FileSource &source)
         const WhenEmpty whenEmpty = planFor(plan, file);
         if (whenEmpty == WhenEmpty::NotLoaded)
             continue;
-        const std::optional<QByteArray> bytes = source(fileName(file));
+        const std::optional<QByteArray> bytes = fileSystem().read(fileName(file));
         if (!bytes) {
             if (file == DataFile::Courses)
                 emptyCourseTable(tables, plan.courseRows); // as if it had been read

@@ -7,7 +7,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <functional>
 #include <optional>
 #include <vector>
 
@@ -77,13 +76,11 @@ struct LoadResult
     std::vector<FileStatus> toTell;
 };
 
-// Reads a file's bytes by name; nothing when it cannot be opened. Tests swap it.
-using FileSource = std::function<std::optional<QByteArray>(const QString &name)>;
-std::optional<QByteArray> readDataFile(const QString &name);
-
-// Loads as the plan says. A missing file ends the loading, and so does a damaged file
-// unless the plan reads on; what was read before stays in the tables.
-LoadResult load(Tables &tables, const LoadPlan &plan, const FileSource &source = readDataFile);
+// Loads as the plan says, each file read whole through the file system of
+// store/filesystem.h. A file that cannot be read is missing. A missing file ends the loading,
+// and so does a damaged file unless the plan reads on; what was read before stays in the
+// tables.
+LoadResult load(Tables &tables, const LoadPlan &plan);
 
 // The single-file readers below, over bytes already read. Each fills its table as the
 // loader does and returns the status (never Missing); sista_index is stored in the tables.

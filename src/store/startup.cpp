@@ -1,8 +1,8 @@
 #include "store/startup.h"
 
+#include "store/filesystem.h"
 #include "store/format.h"
 #include "store/items.h"
-#include "store/loading.h"
 #include "store/writing.h"
 
 #include <QFile>
@@ -52,7 +52,7 @@ StartupFinding inspectSet(DataFile missing)
         if (state == FileState::Missing)
             continue;
         const std::optional<QByteArray> bytes =
-            state == FileState::Unreadable ? std::nullopt : readDataFile(name);
+            state == FileState::Unreadable ? std::nullopt : fileSystem().read(name);
         if (!bytes)
             return {.kind = StartupFinding::Kind::Unreadable, .unreadable = name};
         if (holdsRecords(*bytes))

@@ -28,7 +28,8 @@ public:
 
     std::set<int> failing;
     int dieAt = 0;
-    QString dieAtFirst; // dies before the first step whose log line begins with it
+    QString dieAtFirst;       // dies before the first step whose log line begins with it
+    bool readsAreSteps = true; // false: a file is read as from the real file system, uncounted
     std::set<QString> readOnly;
     int steps = 0;
     std::vector<QString> log; // one line per step: what, and on which path
@@ -69,9 +70,11 @@ struct WalkStep
 
 // Runs `save` once without faults to count its steps, then, for every step, in a fresh
 // directory made by `prepare`, once with that step failing and once dying there, calling
-// `check` after each. The file system is the real one again when `check` runs.
+// `check` after each. The file system is the real one again when `check` runs. With
+// Reads::Pass the files a window reads before it saves are read as they are, no steps.
+enum class Reads { AreSteps, Pass };
 void walkEveryStep(const std::function<void()> &prepare, const std::function<void()> &save,
-                   const std::function<void(const WalkStep &, bool died)> &check);
+                   const std::function<void(const WalkStep &, bool died)> &check, Reads reads = Reads::AreSteps);
 
 // The step of a save's log that is `action` (from 1; 0 when it has none), and the steps
 // that commit the set, renaming its journal into place, and that end it, removing the journal.
@@ -93,7 +96,7 @@ void expectOldOrNewSet(const WalkStep &walk, bool died, const DirectoryBytes &ol
 
 // A save that is whole wherever it fails or stops: `write` puts the data files of the old
 // set in the current directory; `firstSave` (`save` where empty), run once on them, makes
-// the new set, which must differ; then every step of `save` is walked, each checked by
-// expectOldOrNewSet over the files `names`.
+// the new set, which must differ; then every step of `save` is walked (what its window reads
+// first is no step of the save), each checked by expectOldOrNewSet over the files `names`.
 void expectWholeAtEveryStep(const std::function<void()> &write, const std::function<void()> &save,
                             const QStringList &names, const std::function<void()> &firstSave = {});

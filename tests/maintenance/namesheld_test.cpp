@@ -1,5 +1,3 @@
-#include "mainwindow/HUVUDMENY.h"
-
 #include "kit/datafiles.h"
 #include "kit/gui.h"
 #include "kit/testenv.h"
@@ -28,63 +26,66 @@ RecordedMessage reportWritten(const QString &name)
     return {u"Har skapat information om banan till datafilen "_s + name, {}, 0};
 }
 
+struct HeldName
+{
+    QString folder;                       // made, holding a file, at this name
+    std::vector<RecordedMessage> toldForD; // at the report of D
+};
+
+const QString kReportOfD = u"D  from  2004 tom  2004"_s;
+
+class NamesHeld : public testing::TestWithParam<HeldName>
+{
+};
+
 // A folder of the user's, holding a file, where the report of D is to be written or where a
 // save puts its first old file. The report of D is refused in the first place and written in
 // the second; the report of E and a deletion of the date's rounds are saved either way, and
 // the folder and its file stay where they are, also after the next start.
-TEST(NamesHeld, AFolderInAReportsOrAHelpersPlaceStaysAndSavesGoOn)
+TEST_P(NamesHeld, TheFolderStaysAndSavesGoOn)
 {
-    const QString reportOfD = u"D  from  2004 tom  2004"_s;
-    const struct
-    {
-        QString folder;
-        std::vector<RecordedMessage> toldForD;
-    } cases[] = {
-        {reportOfD,
-         {{u"Filen %1 kunde inte sparas, eftersom det finns en mapp med det namnet. Ingenting har ändrats."_s.arg(
-               reportOfD),
-           u"FELMEDDELANDE"_s, 48}}},
-        {u"vemtor-gammal-0"_s, {reportWritten(reportOfD)}},
+    const HeldName &held = GetParam();
+    writeTwoCourses();
+    ASSERT_TRUE(QDir().mkdir(held.folder));
+    writeFile(held.folder + u"/inside"_s, "the user's file");
+    const auto folderIsThere = [&held] {
+        EXPECT_TRUE(QFileInfo(held.folder).isDir());
+        EXPECT_EQ(readFile(held.folder + u"/inside"_s), QByteArray("the user's file"));
     };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.folder.toStdString());
-        ScopedDataDir dir;
-        recorder().clear();
-        writeTwoCourses();
-        ASSERT_TRUE(QDir().mkdir(c.folder));
-        writeFile(c.folder + u"/inside"_s, "the user's file");
-        const auto folderIsThere = [&c] {
-            EXPECT_TRUE(QFileInfo(c.folder).isDir());
-            EXPECT_EQ(readFile(c.folder + u"/inside"_s), QByteArray("the user's file"));
-        };
-        HUVUDMENY mainWindow;
-        QWidget *report = nullptr;
-        ASSERT_NO_FATAL_FAILURE(report = openByMenu(&mainWindow, u"M_SkapaFil"_s, u"SKAPAFIL"_s));
-        clickListRow(report, u"L_Bana"_s, 0);
-        EXPECT_EQ(recorder().messages, c.toldForD);
-        folderIsThere();
-        recorder().clear();
-        clickListRow(report, u"L_Bana"_s, 1);
-        EXPECT_EQ(recorder().messages, std::vector<RecordedMessage>{reportWritten(u"E  from  2004 tom  2004"_s)});
-        EXPECT_TRUE(QFileInfo(u"E  from  2004 tom  2004"_s).isFile());
-        folderIsThere();
+    QWidget *report = nullptr;
+    ASSERT_NO_FATAL_FAILURE(report = openByMenu(u"M_SkapaFil"_s, u"SKAPAFIL"_s));
+    clickListRow(report, u"L_Bana"_s, 0);
+    EXPECT_EQ(recorder().messages, held.toldForD);
+    folderIsThere();
+    recorder().clear();
+    clickListRow(report, u"L_Bana"_s, 1);
+    EXPECT_EQ(recorder().messages, std::vector<RecordedMessage>{reportWritten(u"E  from  2004 tom  2004"_s)});
+    EXPECT_TRUE(QFileInfo(u"E  from  2004 tom  2004"_s).isFile());
+    folderIsThere();
 
-        recorder().clear();
-        QWidget *deletion = nullptr;
-        ASSERT_NO_FATAL_FAILURE(deletion = openByMenu(&mainWindow, u"M_DataTabort"_s, u"TABORT"_s));
-        click(deletion, u"Option2"_s);
-        setBar(deletion, u"HScroll1"_s, 2004);
-        setBar(deletion, u"HScroll2"_s, 5);
-        setBar(deletion, u"HScroll3"_s, 1);
-        click(deletion, u"Command2"_s);
-        settle();
-        EXPECT_TRUE(recorder().messages.empty());
-        EXPECT_EQ(readFile(u"VERUNDAR"_s), QByteArray("-1\r\n"));
-        folderIsThere();
+    recorder().clear();
+    QWidget *deletion = nullptr;
+    ASSERT_NO_FATAL_FAILURE(deletion = openByMenu(u"M_DataTabort"_s, u"TABORT"_s));
+    click(deletion, u"Option2"_s);
+    setBar(deletion, u"HScroll1"_s, 2004);
+    setBar(deletion, u"HScroll2"_s, 5);
+    setBar(deletion, u"HScroll3"_s, 1);
+    click(deletion, u"Command2"_s);
+    settle();
+    EXPECT_TRUE(recorder().messages.empty());
+    EXPECT_EQ(readFile(u"VERUNDAR"_s), QByteArray("-1\r\n"));
+    folderIsThere();
 
-        EXPECT_TRUE(platform::startupCheck());
-        folderIsThere();
-    }
+    EXPECT_TRUE(platform::startupCheck());
+    folderIsThere();
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Places, NamesHeld,
+    testing::Values(HeldName{kReportOfD,
+                             {{u"Filen %1 kunde inte sparas, eftersom det finns en mapp med det namnet. Ingenting "
+                               u"har ändrats."_s.arg(kReportOfD),
+                               u"FELMEDDELANDE"_s, 48}}},
+                    HeldName{u"vemtor-gammal-0"_s, {reportWritten(kReportOfD)}}));
 
 } // namespace

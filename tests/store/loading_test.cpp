@@ -3,6 +3,7 @@
 #include "platform/storemessages.h"
 
 #include "kit/datafiles.h"
+#include "kit/memoryfiles.h"
 #include "kit/testenv.h"
 
 #include <QDir>
@@ -21,32 +22,13 @@ using store::WhenEmpty;
 
 namespace {
 
-// Hands out the files it holds and notes every name asked for.
-struct FakeFiles
-{
-    explicit FakeFiles(QMap<QString, QByteArray> held = {}) : files(std::move(held)) {}
-
-    QMap<QString, QByteArray> files;
-    QStringList asked;
-
-    store::FileSource source()
-    {
-        return [this](const QString &name) -> std::optional<QByteArray> {
-            asked.append(name);
-            if (!files.contains(name))
-                return std::nullopt;
-            return files.value(name);
-        };
-    }
-};
-
 // The worked example's extended registration as the loader holds it.
 const QString kEkbackenExtended = u"M-J---2-N---2-J---1-N---3-J---2-J---2-N---2-J---2-J---1"_s;
 
 // Loads and tells the user, as a window does through platform::loadAndTell.
-store::LoadResult loadAndTell(store::Tables &tables, const LoadPlan &plan, const store::FileSource &source)
+store::LoadResult loadAndTell(store::Tables &tables, const LoadPlan &plan)
 {
-    store::LoadResult result = store::load(tables, plan, source);
+    store::LoadResult result = store::load(tables, plan);
     for (const store::FileStatus &status : result.toTell)
         platform::tell(status);
     return result;
@@ -68,8 +50,8 @@ const LoadPlan kAllSilentPlan{.courses = WhenEmpty::Silent,
 TEST(Loading, WorkedExampleFillsEveryTable)
 {
     store::Tables tables;
-    FakeFiles files(ekbackenFiles());
-    const store::LoadResult result = loadAndTell(tables, kScorecardPlan, files.source());
+    MemoryFiles files(ekbackenFiles());
+    const store::LoadResult result = loadAndTell(tables, kScorecardPlan);
     EXPECT_TRUE(result.complete);
     EXPECT_FALSE(result.failed);
     EXPECT_TRUE(recorder().messages.empty());
@@ -104,8 +86,8 @@ TEST(Loading, EveryLoadEmptiesTheCourseTableAndStrokesAfterTheRoundsHoles)
     tables.slagtabell.assign(1, {});
     tables.slagtabell[0].fill(Held::fromText(u"7"_s));
 
-    FakeFiles files(ekbackenFiles());
-    loadAndTell(tables, kScorecardPlan, files.source());
+    MemoryFiles files(ekbackenFiles());
+    loadAndTell(tables, kScorecardPlan);
     EXPECT_TRUE(tables.bantabell[2][0].isEmpty());
     EXPECT_TRUE(tables.bantabell[0][store::parCell(18)].isEmpty());
     EXPECT_EQ(tables.slagtabell[0][8], Held::fromText(u"5"_s));
@@ -118,8 +100,8 @@ TEST(Loading, EveryLoadEmptiesTheCourseTableAndStrokesAfterTheRoundsHoles)
 TEST(Loading, ReloadReplacesCellsAndLeavesEarlierCopiesAlone)
 {
     store::Tables tables;
-    FakeFiles files(ekbackenFiles());
-    ASSERT_TRUE(loadAndTell(tables, kScorecardPlan, files.source()).complete);
+    MemoryFiles files(ekbackenFiles());
+    ASSERT_TRUE(loadAndTell(tables, kScorecardPlan).complete);
     const QString name = tables.bantabell[0][0];
     const Held stroke = tables.slagtabell[0][0];
     const QString extended = tables.utokad_tabell[0];
@@ -127,7 +109,7 @@ TEST(Loading, ReloadReplacesCellsAndLeavesEarlierCopiesAlone)
     files.files[u"VEMTORBF"_s] = withLineReplaced(files.files[u"VEMTORBF"_s], 1, "\"\xC5s\"");
     files.files[u"VERUNDAH"_s] = withLineReplaced(files.files[u"VERUNDAH"_s], 1, "12");
     files.files[u"VERUNDAK"_s] = withLineReplaced(files.files[u"VERUNDAK"_s], 1, "\"I\"");
-    ASSERT_TRUE(loadAndTell(tables, kScorecardPlan, files.source()).complete);
+    ASSERT_TRUE(loadAndTell(tables, kScorecardPlan).complete);
     EXPECT_EQ(tables.bantabell[0][0], u"Ås"_s);
     EXPECT_EQ(tables.slagtabell[0][0], Held::fromNumber(u"12"_s));
     EXPECT_EQ(tables.utokad_tabell[0], u"I"_s);
@@ -181,9 +163,9 @@ TEST(Loading, AccessorsShowWhatAFreshLoadOfTheSameFilesShows)
                            .afterDamage = store::AfterDamage::ReadOn};
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
-        FakeFiles first(twoRoundFiles());
+        MemoryFiles first(twoRoundFiles());
         store::Tables reloaded;
-        ASSERT_TRUE(store::load(reloaded, showing, first.source()).complete);
+        ASSERT_TRUE(store::load(reloaded, showing).complete);
         ASSERT_EQ(store::heldStrokes(reloaded), 2);
 
         QMap<QString, QByteArray> now = twoRoundFiles();
@@ -193,11 +175,10 @@ TEST(Loading, AccessorsShowWhatAFreshLoadOfTheSameFilesShows)
             else
                 now[change.key()] = change.value();
         }
-        FakeFiles second(now);
-        store::load(reloaded, showing, second.source());
-        FakeFiles again(now);
+        first.files = now;
+        store::load(reloaded, showing);
         store::Tables fresh;
-        store::load(fresh, showing, again.source());
+        store::load(fresh, showing);
 
         EXPECT_EQ((std::array{store::heldCourses(reloaded), store::heldRounds(reloaded),
                               store::heldStrokes(reloaded), store::heldExtended(reloaded)}),
@@ -218,8 +199,8 @@ TEST(Loading, AccessorsShowWhatAFreshLoadOfTheSameFilesShows)
 TEST(Loading, AccessorsGiveTheHeldRowsAndTheParsOfACourse)
 {
     store::Tables tables;
-    FakeFiles files(twoRoundFiles());
-    ASSERT_TRUE(store::load(tables, kScorecardPlan, files.source()).complete);
+    MemoryFiles files(twoRoundFiles());
+    ASSERT_TRUE(store::load(tables, kScorecardPlan).complete);
     EXPECT_EQ(store::parsOf(tables, 0), (store::Pars{4, 3, 5, 4, 4, 3, 5, 4, 4}));
     EXPECT_EQ(store::parsOf(tables, 1), store::Pars{});
     EXPECT_EQ(store::courseOf(tables, 0)[0], u"Ekbacken"_s);
@@ -308,10 +289,10 @@ TEST(Loading, PlansStopOrGoOnAtAnEmptyFile)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         recorder().clear();
-        FakeFiles files(ekbackenFiles());
+        MemoryFiles files(ekbackenFiles());
         files.files[c.emptyFile] = c.emptyBytes;
         store::Tables tables;
-        const store::LoadResult result = loadAndTell(tables, c.plan, files.source());
+        const store::LoadResult result = loadAndTell(tables, c.plan);
         EXPECT_EQ(files.asked, c.asked);
         EXPECT_EQ(recorder().messages, c.messages);
         EXPECT_EQ(result.complete, c.complete);
@@ -321,10 +302,10 @@ TEST(Loading, PlansStopOrGoOnAtAnEmptyFile)
 
 TEST(Loading, MissingFileIsReportedOnceAndEndsTheLoading)
 {
-    FakeFiles files(ekbackenFiles());
+    MemoryFiles files(ekbackenFiles());
     files.files.remove(u"VERUNDAH"_s);
     store::Tables tables;
-    const store::LoadResult result = loadAndTell(tables, kScorecardPlan, files.source());
+    const store::LoadResult result = loadAndTell(tables, kScorecardPlan);
     EXPECT_EQ(files.asked, (QStringList{u"VEMTORBF"_s, u"VERUNDAR"_s, u"VERUNDAH"_s}));
     EXPECT_EQ(recorder().messages,
               (std::vector<RecordedMessage>{
@@ -339,8 +320,8 @@ TEST(Loading, MissingCourseFileStillEmptiesTheCourseTable)
     store::Tables tables;
     tables.bantabell.assign(1, {});
     tables.bantabell[0][0] = u"Gammal"_s;
-    FakeFiles files;
-    EXPECT_TRUE(loadAndTell(tables, kScorecardPlan, files.source()).failed);
+    MemoryFiles files;
+    EXPECT_TRUE(loadAndTell(tables, kScorecardPlan).failed);
     EXPECT_TRUE(store::banlista(tables.bantabell, int(tables.bantabell.size())).isEmpty());
 }
 
@@ -386,10 +367,10 @@ TEST(Loading, DamagedFilesAreReportedOnceAndReadNoFurther)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         recorder().clear();
-        FakeFiles files(ekbackenFiles());
+        MemoryFiles files(ekbackenFiles());
         files.files[c.file] = c.bytes;
         store::Tables tables;
-        const store::LoadResult result = loadAndTell(tables, kAllSilentPlan, files.source());
+        const store::LoadResult result = loadAndTell(tables, kAllSilentPlan);
         EXPECT_TRUE(result.failed);
         EXPECT_FALSE(result.complete);
         EXPECT_EQ(files.asked.last(), c.damaged);
@@ -414,12 +395,12 @@ TEST(Loading, ShowingWindowReadsOnAfterDamage)
 {
     const QByteArray twoCourses = fileBytes(QStringList{u"2"_s} + ekbackenCourseLines().mid(1) +
                                             ekbackenCourseLines().mid(1)); // the third is missing
-    FakeFiles files(ekbackenFiles());
+    MemoryFiles files(ekbackenFiles());
     files.files[u"VEMTORBF"_s] = twoCourses;
     files.files[u"VERUNDAK"_s] = "0\r\n";
     store::Tables tables;
     const store::LoadResult result =
-        loadAndTell(tables, store::showingPlan(store::kMaxCourses), files.source());
+        loadAndTell(tables, store::showingPlan(store::kMaxCourses));
     EXPECT_EQ(files.asked, (QStringList{u"VEMTORBF"_s, u"VERUNDAR"_s, u"VERUNDAH"_s, u"VERUNDAK"_s}));
     EXPECT_TRUE(result.complete);
     EXPECT_TRUE(result.failed);
@@ -439,25 +420,27 @@ TEST(Loading, ShowingWindowReadsOnAfterDamage)
 // A line of 10 MB is read in time linear in its length.
 TEST(Loading, TenMegabyteLineIsReadQuickly)
 {
-    FakeFiles files(ekbackenFiles());
+    MemoryFiles files(ekbackenFiles());
     files.files[u"VEMTORBF"_s] =
         withLineReplaced(fileBytes(ekbackenCourseLines()), 1, '"' + QByteArray(10'000'000, 'x') + '"');
     store::Tables tables;
     QElapsedTimer timer;
     timer.start();
-    const store::LoadResult result = store::load(tables, kScorecardPlan, files.source());
+    const store::LoadResult result = store::load(tables, kScorecardPlan);
     EXPECT_LT(timer.elapsed(), 1000);
     EXPECT_EQ(result.files.front(), (store::FileStatus{store::DataFile::Courses, LoadStatus::Damaged}));
 }
 
-TEST(ReadDataFile, ReadsTheBytesAsTheyAre)
+// The real file system reads a file's bytes as they are, and a folder as no file.
+TEST(Loading, ReadsTheBytesOfAFileAsTheyAre)
 {
     const QByteArray bytes("0\r\n\"a\"\n\"\xE5\"\r\n");
     writeFile(u"VERUNDAK"_s, bytes);
-    EXPECT_EQ(store::readDataFile(u"VERUNDAK"_s), bytes);
-    EXPECT_EQ(store::readDataFile(u"VERUNDAR"_s), std::nullopt);
+    store::RealFileSystem disk;
+    EXPECT_EQ(disk.read(u"VERUNDAK"_s), bytes);
+    EXPECT_EQ(disk.read(u"VERUNDAR"_s), std::nullopt);
     ASSERT_TRUE(QDir().mkdir(u"VEMTORBF"_s));
-    EXPECT_EQ(store::readDataFile(u"VEMTORBF"_s), std::nullopt);
+    EXPECT_EQ(disk.read(u"VEMTORBF"_s), std::nullopt);
 }
 
 } // namespace

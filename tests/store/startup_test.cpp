@@ -231,21 +231,26 @@ TEST(Startup, CreationIsWholeWhereverItFailsOrStops)
                       ASSERT_GT(commit, 0);
                       ASSERT_GT(done, commit);
                       // Before the creation's save: the look for an interrupted save, whose
-                      // failure ends the program, and the sweep, whose failure leaves a stray.
+                      // failure ends the program, the sweep, whose failure leaves a stray, and
+                      // the reading of the files to keep, whose failure ends it too.
                       const int saveStart = stepOf(walk.actions, u"kind VERUNDAR.BAK2"_s);
                       ASSERT_GT(saveStart, 0);
-                      const bool lookedForAJournal = walk.step < saveStart &&
-                                                     QRegularExpression(u"^kind vemtor-(sparar|angrar)$"_s)
-                                                         .match(walk.action)
-                                                         .hasMatch();
+                      const bool before = walk.step < saveStart;
+                      const bool lookedForAJournal =
+                          before &&
+                          QRegularExpression(u"^kind vemtor-(sparar|angrar)$"_s).match(walk.action).hasMatch();
+                      const bool readAFileToKeep = before && walk.action.startsWith(u"read "_s);
                       const bool madeBeforeTheFault =
-                          walk.step > done || (walk.step < saveStart && !lookedForAJournal && !died);
+                          walk.step > done || (before && !lookedForAJournal && !readAFileToKeep && !died);
                       const QString failed = fileOfStep(walk.action, set);
                       std::vector<RecordedMessage> told{roundFirst(u"VERUNDAK"_s)};
                       if (died)
-                          told = walk.step < saveStart ? std::vector<RecordedMessage>{} : told;
+                          told = before ? std::vector<RecordedMessage>{} : told;
                       else if (lookedForAJournal)
                           told = {cannotTell};
+                      else if (readAFileToKeep)
+                          told = {errorMessage(u"Filen %1 finns men går inte att läsa. Ingenting har ändrats."_s.arg(
+                              walk.action.mid(5)))};
                       else if (madeBeforeTheFault)
                           told = success;
                       else
