@@ -5,6 +5,7 @@
 #include "kit/registers.h"
 #include "kit/testenv.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -408,39 +409,49 @@ TEST(RoundRegister, HoleCountFailureWinsOverMissingStrokes)
     EXPECT_EQ(openWindow(u"VE_ABEND"_s)->windowTitle(), u"FEL I DITT DATA.  [formulär= ve_abend]");
 }
 
-// After a damaged file, whichever it is, the register's save writes nothing (it once wrote
-// the round with handicaps 0.0 after a damaged course file).
-TEST(RoundRegister, DamagedFileAtLoadMakesTheSaveWriteNothing)
+// After a damaged or missing file, whichever it is, the register's save writes nothing (it
+// once wrote the round with handicaps 0.0 after a damaged course file) and says why before
+// the register closes: the file again, and that the round was not saved.
+TEST(RoundRegister, FileNotReadWholeAtLoadMakesTheSaveWriteNothingAndSayWhy)
 {
+    const QString damaged = u"Filen %1 är skadad och kunde inte läsas helt."_s;
     const struct
     {
         const char *name;
         QString file;
-        QByteArray bytes;
+        QByteArray bytes; // empty: no file
+        QString message;
     } cases[] = {
         {"course file counts two courses, holds one", u"VEMTORBF"_s,
-         withLineReplaced(fileBytes(ekbackenCourseLines()), 0, "1")},
+         withLineReplaced(fileBytes(ekbackenCourseLines()), 0, "1"), damaged.arg(u"VEMTORBF")},
         // Read as empty, the save wrote the new round alone: the others were lost.
         {"round file line 1 below -1", u"VERUNDAR"_s,
-         withLineReplaced(fileBytes(ekbackenRoundLines()), 0, "-5")},
-        {"round file cut short", u"VERUNDAR"_s, withoutLastLines(fileBytes(ekbackenRoundLines()), 1)},
+         withLineReplaced(fileBytes(ekbackenRoundLines()), 0, "-5"), damaged.arg(u"VERUNDAR")},
+        {"round file cut short", u"VERUNDAR"_s, withoutLastLines(fileBytes(ekbackenRoundLines()), 1),
+         damaged.arg(u"VERUNDAR")},
+        {"round file missing", u"VERUNDAR"_s, QByteArray(), u"Filen VERUNDAR saknas och kunde inte läsas."_s},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         recorder().clear();
         writeEkbacken();
-        writeFile(c.file, c.bytes);
+        QFile::remove(c.file);
+        if (!c.bytes.isEmpty())
+            writeFile(c.file, c.bytes);
         const RoundFiles before = filesOnDisk();
         const QByteArray courses = readFile(u"VEMTORBF"_s);
         Register instance;
         QWidget *window = instance.show();
+        EXPECT_EQ(recorder().messageTexts(), QStringList{c.message});
         ASSERT_NO_FATAL_FAILURE(enterRound(window, ekbackenRoundEntry()));
-        click(window, u"C_Spara"_s);
+        recorder().clear();
+        ASSERT_NO_FATAL_FAILURE(click(window, u"C_Spara"_s));
         settle();
         EXPECT_EQ(filesOnDisk(), before);
         EXPECT_EQ(readFile(u"VEMTORBF"_s), courses);
-        EXPECT_EQ(recorder().messageTexts(),
-                  QStringList{u"Filen %1 är skadad och kunde inte läsas helt."_s.arg(c.file)});
+        EXPECT_EQ(QFile::exists(c.file), !c.bytes.isEmpty());
+        EXPECT_EQ(recorder().messages, (std::vector<RecordedMessage>{{c.message + u" Rundan sparades inte."_s,
+                                                                      u"FELMEDDELANDE"_s, 48}}));
         EXPECT_FALSE(openWindow(u"REGRUNDA"_s));
     }
 }
