@@ -12,6 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <string>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -45,6 +48,25 @@ QStringList shownOf(QWidget *window, const QStringList &names)
     for (const QString &name : names)
         if (isShown(window, name))
             shown << name;
+    return shown;
+}
+
+// What the scorecard shows of the worked example's round: every label of the card after its
+// course and its date are clicked, by objectName (std::string, so that a difference prints
+// readably).
+std::map<std::string, std::string> ekbackenRoundCard()
+{
+    std::map<std::string, std::string> shown;
+    QWidget *card = nullptr;
+    EXPECT_NO_FATAL_FAILURE(card = openByMenu(u"M_VisaSkärm"_s, u"VISKORT"_s));
+    if (!card)
+        return shown;
+    EXPECT_NO_FATAL_FAILURE(clickListRow(card, u"L_Bana"_s, 0));
+    EXPECT_NO_FATAL_FAILURE(clickListRow(card, u"L_Dat"_s, 0));
+    for (const QLabel *label : card->findChildren<QLabel *>())
+        shown[label->objectName().toStdString()] = label->text().toStdString();
+    card->close();
+    settle();
     return shown;
 }
 
@@ -454,6 +476,40 @@ TEST(RoundRegister, FileNotReadWholeAtLoadMakesTheSaveWriteNothingAndSayWhy)
                                                                       u"FELMEDDELANDE"_s, 48}}));
         EXPECT_FALSE(openWindow(u"REGRUNDA"_s));
     }
+}
+
+// A stroke cell that a CR opens counts 0 although a 4 follows (the CR is no blank). Saving a
+// round on another course writes the stored round back as it reads, and its scorecard shows
+// what it showed, but for the cell's own text: it shows the number it counts.
+TEST(RoundRegister, SavingARoundLeavesWhatTheStoredRoundsShow)
+{
+    writeLines(u"VEMTORBF"_s, fileLines({courseRecordLines(u"Ekbacken"_s, ekbackenCourseHoles()),
+                                         plainCourseLines(u"Lindö"_s, 9)}));
+    writeLines(u"VERUNDAR"_s, ekbackenRoundLines());
+    writeFile(u"VERUNDAH"_s, withLineReplaced(fileBytes(ekbackenStrokeLines()), 1, "\r4"));
+    writeLines(u"VERUNDAK"_s, ekbackenExtendedLines());
+    std::map<std::string, std::string> before;
+    ASSERT_NO_FATAL_FAILURE(before = ekbackenRoundCard());
+    EXPECT_EQ(before["vekoll0"], "0");
+    EXPECT_EQ(before["lvisotot"], "38");
+
+    QWidget *window = nullptr;
+    ASSERT_NO_FATAL_FAILURE(window = openByMenu(u"M_DataRunda"_s, u"REGRUNDA"_s));
+    ASSERT_NO_FATAL_FAILURE(setBar(window, u"VScroll1"_s, 1));
+    RoundEntry lindo = ekbackenRoundEntry();
+    lindo.day = 25;
+    ASSERT_NO_FATAL_FAILURE(enterRound(window, lindo));
+    ASSERT_NO_FATAL_FAILURE(click(window, u"C_Spara"_s));
+    settle();
+    ASSERT_TRUE(recorder().messages.empty());
+    ASSERT_TRUE(readFile(u"VERUNDAR"_s).startsWith("1\r\n"));
+
+    std::map<std::string, std::string> after;
+    ASSERT_NO_FATAL_FAILURE(after = ekbackenRoundCard());
+    // Hole 1's own stroke cell loses its CR and shows the number the round counts.
+    EXPECT_EQ(before["Label91"], "\r4");
+    before["Label91"] = "0";
+    EXPECT_EQ(after, before);
 }
 
 TEST(RoundRegister, MissingStrokesShowOneErrorWindowAndWriteNothing)
