@@ -212,9 +212,12 @@ bool appendItem(QByteArray &bytes, QStringView text, bool quoted)
     return mended;
 }
 
-// The line, read back, holds an item of the cell's form with the cell's number.
+// The line, read back, holds an item of the cell's form with the cell's number. A line too
+// long for the reader stays as it is: the save refuses it before anything is written.
 bool readsBackAs(QByteArrayView line, const Held &cell)
 {
+    if (line.size() - kLineEnd.size() > kMaxLineLength)
+        return true;
     const std::optional<Held> back = ItemReader(line.toByteArray()).nextHeld();
     return back && back->form == cell.form && numericValue(back->text) == numericValue(cell.text);
 }

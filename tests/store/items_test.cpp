@@ -1,5 +1,6 @@
 #include "store/items.h"
 
+#include "store/format.h"
 #include "store/numbers.h"
 
 #include <gtest/gtest.h>
@@ -173,6 +174,19 @@ TEST(Items, EveryHeldCellIsWrittenBackAsTheSameItem)
         EXPECT_EQ(again->form, read->form);
         EXPECT_EQ(store::numericValue(again->text), store::numericValue(read->text));
     }
+}
+
+// The closing quote the writer adds makes the line one too long for the reader: it stays a
+// text, for the save to refuse, and is not written as its number instead.
+TEST(Items, HeldTextTooLongToReadBackIsWrittenMendedNotAsItsNumber)
+{
+    const QByteArray letters(store::kMaxLineLength - 2, 'a');
+    const std::optional<Held> read = ItemReader("\"\001" + letters + "\r\n").nextHeld();
+    ASSERT_TRUE(read);
+    store::ItemWriter writer;
+    writer.held(*read);
+    EXPECT_EQ(writer.bytes(), "\" " + letters + "\"\r\n");
+    EXPECT_FALSE(store::readableWhole(writer.bytes()));
 }
 
 } // namespace
