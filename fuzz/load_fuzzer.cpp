@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes to the item reader and to the loader as one of the four data
 // files (the first byte picks which); the other three are the worked example. Reading
-// must never go out of bounds, and the counts the loader keeps must fit its tables.
+// must never go out of bounds, a held cell written back must read as the same item, and
+// the counts the loader keeps must fit its tables.
 #include "kit/example.h"
 #include "kit/memoryfiles.h"
 #include "store/loading.h"
@@ -34,8 +35,17 @@ void readItems(const QByteArray &bytes)
     while (const std::optional<QString> text = texts.nextText())
         (void)store::numberText(store::numericValue(*text));
     store::ItemReader held(bytes);
-    while (const std::optional<store::Held> item = held.nextHeld())
+    while (const std::optional<store::Held> item = held.nextHeld()) {
         (void)store::sistaIndexOf(*item);
+        // A cell written back reads as the same item, unless its line is too long to be read.
+        store::ItemWriter writer;
+        writer.held(*item);
+        if (store::readableWhole(writer.bytes())) {
+            const std::optional<store::Held> back = store::ItemReader(writer.bytes()).nextHeld();
+            check(back && back->form == item->form &&
+                  store::numericValue(back->text) == store::numericValue(item->text));
+        }
+    }
 }
 
 void loadAndWriteBack(const QString &name, const QByteArray &bytes)

@@ -154,6 +154,18 @@ QString recoveryText(const store::RecoveryResult &result)
 
 } // namespace
 
+namespace {
+
+// The error message of a file that was missing or damaged when it was read.
+QString unreadFileText(const store::FileStatus &status)
+{
+    if (status.status == store::LoadStatus::Missing)
+        return u"Filen %1 saknas och kunde inte läsas."_s.arg(status.name());
+    return u"Filen %1 är skadad och kunde inte läsas helt."_s.arg(status.name());
+}
+
+} // namespace
+
 void tell(const store::FileStatus &status)
 {
     switch (status.status) {
@@ -163,12 +175,15 @@ void tell(const store::FileStatus &status)
         message(emptyFileText(status.file), u"INFORMATION"_s, kStyleExclamation);
         break;
     case store::LoadStatus::Missing:
-        errorMessage(u"Filen %1 saknas och kunde inte läsas."_s.arg(status.name()));
-        break;
     case store::LoadStatus::Damaged:
-        errorMessage(u"Filen %1 är skadad och kunde inte läsas helt."_s.arg(status.name()));
+        errorMessage(unreadFileText(status));
         break;
     }
+}
+
+void tellNotSaved(const store::FileStatus &unread, const QString &notSaved)
+{
+    errorMessage(unreadFileText(unread) + u' ' + notSaved);
 }
 
 store::LoadResult loadAndTell(store::Tables &tables, const store::LoadPlan &plan)

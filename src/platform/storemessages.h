@@ -15,6 +15,11 @@ namespace platform {
 // "INFORMATION", style 48), or the missing or damaged file's error message. Ok says nothing.
 void tell(const store::FileStatus &status);
 
+// A save refused because a file was missing or damaged when the window read it, told at the
+// press: the file's message again, then the window's sentence that nothing was saved, as one
+// error message ("Filen VERUNDAR är skadad och kunde inte läsas helt. Rundan sparades inte.").
+void tellNotSaved(const store::FileStatus &unread, const QString &notSaved);
+
 // store::load, then tell() for each status the loading says the user is told.
 store::LoadResult loadAndTell(store::Tables &tables, const store::LoadPlan &plan);
 

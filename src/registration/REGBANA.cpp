@@ -70,14 +70,12 @@ void REGBANA::REGBANA_Form_Load()
 
     store::LoadPlan plan;
     plan.courses = store::WhenEmpty::Silent;
-    const store::LoadResult loaded = platform::loadAndTell(m_state.tables, plan);
+    m_state.unread = platform::loadAndTell(m_state.tables, plan).firstUnread();
     m_state.sista_bana = registration::lastCourseRow(m_state.tables);
     registration::writeStatusTexts(m_state.tables.bantabell, m_state.sista_bana);
 
     // The chooser starts at row 0; the chooser and the hole step are hidden as made.
     m_controls.label(RB_N2)->setText(m_state.tables.bantabell[0][0]);
-    // A file that could not be read whole is never written over: the loader has said so.
-    m_controls.button(RB_KLAR)->setEnabled(!loaded.failed);
 }
 
 int REGBANA::REGBANA_RB_Namn_KeyPress(int code)
@@ -206,6 +204,12 @@ void REGBANA::storeHoleValue(Control barId, Control labelId, int cell)
 
 void REGBANA::REGBANA_RB_KLAR_Click()
 {
+    // A file that could not be read whole is never written over. The register stays open, as
+    // after a failed write, with what was entered.
+    if (m_state.unread) {
+        platform::tellNotSaved(*m_state.unread, u"Banan sparades inte."_s);
+        return;
+    }
     store::CourseRow &row = currentRow();
     row[0] = m_state.inmatat_namn;
     const int holes = registration::countCompleteHoles(row);

@@ -2,9 +2,12 @@
 
 #include "platform/windowkit.h"
 #include "registration/FELINMAT.h"
+#include "store/loading.h"
 #include "store/tables.h"
 
 #include <QString>
+
+#include <optional>
 
 namespace regbana {
 enum Control : int;
@@ -23,6 +26,9 @@ public:
         int sista_bana = -1;  // the last course row
         QString inmatat_namn; // the name to save
         int aktuell_rad = 0;  // the row under entry
+        // The course file when the register could not read it whole at its load: it then
+        // saves nothing.
+        std::optional<store::FileStatus> unread;
         platform::Instance<FELINMAT, FELINMAT::State> errorWindow;
     };
 

@@ -89,8 +89,8 @@ void REGRUNDA::REGRUNDA_Form_Load()
     const store::LoadPlan plan{.courses = store::WhenEmpty::MessageContinue,
                                .rounds = store::WhenEmpty::Silent};
     // A damaged or missing file was told of: the register then writes nothing.
-    m_state.mayWrite = !platform::loadAndTell(m_state.tables, plan).failed;
-    const bool read = m_state.mayWrite;
+    m_state.unread = platform::loadAndTell(m_state.tables, plan).firstUnread();
+    const bool read = !m_state.unread;
     // No course was read (an empty course file, or one that could not be read).
     if (courseCell(0, 0).isEmpty()) {
         m_state.tables.bantabell.resize(std::max<size_t>(m_state.tables.bantabell.size(), 1));
@@ -447,8 +447,11 @@ void REGRUNDA::REGRUNDA_C_Spara_Click()
         .sista_hal = m_state.sista_hal,
     };
     // After a damaged or missing file nothing is written: neither one the register read at
-    // its load nor one the save reads again.
-    if (m_state.mayWrite && !platform::loadAndTell(m_state.tables, registration::kRoundSavePlan).failed) {
+    // its load (told again now, with the round not saved) nor one the save reads again (told
+    // as it is read).
+    if (m_state.unread) {
+        platform::tellNotSaved(*m_state.unread, u"Rundan sparades inte."_s);
+    } else if (!platform::loadAndTell(m_state.tables, registration::kRoundSavePlan).failed) {
         const registration::NewRound round = registration::addRound(m_state.tables, input, m_state);
         switch (round.error) {
         case registration::RoundError::HoleCount:

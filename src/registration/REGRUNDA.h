@@ -4,6 +4,7 @@
 #include "registration/FEL9_18.h"
 #include "registration/VE_ABEND.h"
 #include "registration/roundentry.h"
+#include "store/loading.h"
 #include "store/tables.h"
 
 #include <array>
@@ -26,7 +27,8 @@ public:
     {
         store::Tables tables;
         int sista_hal = -1;    // last-hole index of the chosen course
-        bool mayWrite = false; // every file the register read was read whole
+        // The first file the register could not read whole at its load: it then saves nothing.
+        std::optional<store::FileStatus> unread;
         platform::Instance<FEL9_18> fel9_18;
         platform::Instance<VE_ABEND> ve_abend;
     };

@@ -2,6 +2,7 @@
 
 #include "store/cp1252.h"
 #include "store/format.h"
+#include "store/numbers.h"
 
 #include <algorithm>
 #include <cstring>
@@ -162,14 +163,18 @@ namespace {
 // Writes the text's bytes to out, which has room for text.size() bytes, and returns their
 // end; a control character becomes a blank and, in a text item, a double quote becomes '.
 // Both are ASCII, the same byte as the character, so the bytes can be mended after encoding.
-char *putSafe(char *out, QStringView text, bool replaceQuote)
+// `mended` becomes true when a byte was.
+char *putSafe(char *out, QStringView text, bool replaceQuote, bool &mended)
 {
     char *const end = cp1252::encodeInto(text, out);
     for (char *c = out; c != end; ++c) {
-        if ((*c >= 0 && *c < 0x20) || *c == 0x7F)
+        if ((*c >= 0 && *c < 0x20) || *c == 0x7F) {
             *c = ' ';
-        else if (replaceQuote && *c == kQuote)
+            mended = true;
+        } else if (replaceQuote && *c == kQuote) {
             *c = char(kQuoteReplacement);
+            mended = true;
+        }
     }
     return end;
 }
@@ -191,6 +196,32 @@ template <class Put> void appendUpTo(QByteArray &bytes, qsizetype most, Put put)
         bytes.truncate(end - begin);
 }
 
+// Appends the line of a text item (quoted) or a bare item; true when a byte was mended.
+bool appendItem(QByteArray &bytes, QStringView text, bool quoted)
+{
+    bool mended = false;
+    const qsizetype quotes = quoted ? 2 : 0;
+    appendUpTo(bytes, text.size() + quotes + kLineEnd.size(), [&](char *out) {
+        if (quoted)
+            *out++ = kQuote;
+        out = putSafe(out, text, quoted, mended);
+        if (quoted)
+            *out++ = kQuote;
+        return putLineEnd(out);
+    });
+    return mended;
+}
+
+// The line, read back, holds an item of the cell's form with the cell's number. A line too
+// long for the reader stays as it is: the save refuses it before anything is written.
+bool readsBackAs(QByteArrayView line, const Held &cell)
+{
+    if (line.size() - kLineEnd.size() > kMaxLineLength)
+        return true;
+    const std::optional<Held> back = ItemReader(line.toByteArray()).nextHeld();
+    return back && back->form == cell.form && numericValue(back->text) == numericValue(cell.text);
+}
+
 } // namespace
 
 void ItemWriter::number(qint64 value)
@@ -201,27 +232,24 @@ void ItemWriter::number(qint64 value)
 
 void ItemWriter::text(QStringView text)
 {
-    appendUpTo(m_bytes, text.size() + 2 + kLineEnd.size(), [text](char *out) {
-        *out++ = kQuote;
-        out = putSafe(out, text, true);
-        *out++ = kQuote;
-        return putLineEnd(out);
-    });
+    appendItem(m_bytes, text, true);
 }
 
 void ItemWriter::held(const Held &value)
 {
-    switch (value.form) {
-    case Held::Form::Nothing:
+    if (value.isNothing()) {
         m_bytes += kLineEnd;
-        break;
-    case Held::Form::Text:
-        text(value.text);
-        break;
-    case Held::Form::Number:
-        appendUpTo(m_bytes, value.text.size() + kLineEnd.size(),
-                   [&value](char *out) { return putLineEnd(putSafe(out, value.text, false)); });
-        break;
+        return;
+    }
+    const bool quoted = value.form == Held::Form::Text;
+    const qsizetype start = m_bytes.size();
+    // A mended byte can change what the line reads as: a blank is skipped before a number and
+    // trimmed at the ends, so the bare "\r4", which counts 0, would come back as 4, and a cell
+    // of control characters alone as an empty line. Such a cell is written as its number.
+    if (appendItem(m_bytes, value.text, quoted) &&
+        !readsBackAs(QByteArrayView(m_bytes).sliced(start), value)) {
+        m_bytes.truncate(start);
+        appendItem(m_bytes, numberText(numericValue(value.text)), quoted);
     }
 }
 

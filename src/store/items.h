@@ -69,6 +69,10 @@ public:
     void number(qint64 value);
     // A double quote becomes ' and a control character a blank, so no text breaks the file.
     void text(QStringView text);
+    // In the cell's form, a control character as a blank (in a text item also a double quote
+    // as '). A cell that would then read back in another form or as another number is written,
+    // in its form, as the number it read as (the bare "\r4" counts 0 and is written 0), so a
+    // save never changes what a cell reads as.
     void held(const Held &value);
 
     void reserve(qsizetype size) { m_bytes.reserve(size); }

@@ -202,6 +202,14 @@ LoadResult load(Tables &tables, const LoadPlan &plan)
     return result;
 }
 
+std::optional<FileStatus> LoadResult::firstUnread() const
+{
+    const auto unread = std::ranges::find_if(files, [](const FileStatus &file) {
+        return file.status == LoadStatus::Missing || file.status == LoadStatus::Damaged;
+    });
+    return unread == files.end() ? std::nullopt : std::optional(*unread);
+}
+
 QStringList banlista(const std::vector<CourseRow> &bantabell, int rows)
 {
     const int scanned = std::clamp(rows, 0, int(bantabell.size()));

@@ -74,6 +74,9 @@ struct LoadResult
     // What the user is told: the empty files whose plan says so, the first damaged or
     // missing file. In the order read.
     std::vector<FileStatus> toTell;
+
+    // The first file that was missing or damaged, when one was: the one the user is told of.
+    std::optional<FileStatus> firstUnread() const;
 };
 
 // Loads as the plan says, each file read whole through the file system of

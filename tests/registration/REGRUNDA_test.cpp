@@ -5,11 +5,15 @@
 #include "kit/registers.h"
 #include "kit/testenv.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
 
 #include <gtest/gtest.h>
+
+#include <map>
+#include <string>
 
 using namespace Qt::StringLiterals;
 
@@ -44,6 +48,25 @@ QStringList shownOf(QWidget *window, const QStringList &names)
     for (const QString &name : names)
         if (isShown(window, name))
             shown << name;
+    return shown;
+}
+
+// What the scorecard shows of the worked example's round: every label of the card after its
+// course and its date are clicked, by objectName (std::string, so that a difference prints
+// readably).
+std::map<std::string, std::string> ekbackenRoundCard()
+{
+    std::map<std::string, std::string> shown;
+    QWidget *card = nullptr;
+    EXPECT_NO_FATAL_FAILURE(card = openByMenu(u"M_VisaSkärm"_s, u"VISKORT"_s));
+    if (!card)
+        return shown;
+    EXPECT_NO_FATAL_FAILURE(clickListRow(card, u"L_Bana"_s, 0));
+    EXPECT_NO_FATAL_FAILURE(clickListRow(card, u"L_Dat"_s, 0));
+    for (const QLabel *label : card->findChildren<QLabel *>())
+        shown[label->objectName().toStdString()] = label->text().toStdString();
+    card->close();
+    settle();
     return shown;
 }
 
@@ -408,41 +431,85 @@ TEST(RoundRegister, HoleCountFailureWinsOverMissingStrokes)
     EXPECT_EQ(openWindow(u"VE_ABEND"_s)->windowTitle(), u"FEL I DITT DATA.  [formulär= ve_abend]");
 }
 
-// After a damaged file, whichever it is, the register's save writes nothing (it once wrote
-// the round with handicaps 0.0 after a damaged course file).
-TEST(RoundRegister, DamagedFileAtLoadMakesTheSaveWriteNothing)
+// After a damaged or missing file, whichever it is, the register's save writes nothing (it
+// once wrote the round with handicaps 0.0 after a damaged course file) and says why before
+// the register closes: the file again, and that the round was not saved.
+TEST(RoundRegister, FileNotReadWholeAtLoadMakesTheSaveWriteNothingAndSayWhy)
 {
+    const QString damaged = u"Filen %1 är skadad och kunde inte läsas helt."_s;
     const struct
     {
         const char *name;
         QString file;
-        QByteArray bytes;
+        QByteArray bytes; // empty: no file
+        QString message;
     } cases[] = {
         {"course file counts two courses, holds one", u"VEMTORBF"_s,
-         withLineReplaced(fileBytes(ekbackenCourseLines()), 0, "1")},
+         withLineReplaced(fileBytes(ekbackenCourseLines()), 0, "1"), damaged.arg(u"VEMTORBF")},
         // Read as empty, the save wrote the new round alone: the others were lost.
         {"round file line 1 below -1", u"VERUNDAR"_s,
-         withLineReplaced(fileBytes(ekbackenRoundLines()), 0, "-5")},
-        {"round file cut short", u"VERUNDAR"_s, withoutLastLines(fileBytes(ekbackenRoundLines()), 1)},
+         withLineReplaced(fileBytes(ekbackenRoundLines()), 0, "-5"), damaged.arg(u"VERUNDAR")},
+        {"round file cut short", u"VERUNDAR"_s, withoutLastLines(fileBytes(ekbackenRoundLines()), 1),
+         damaged.arg(u"VERUNDAR")},
+        {"round file missing", u"VERUNDAR"_s, QByteArray(), u"Filen VERUNDAR saknas och kunde inte läsas."_s},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         recorder().clear();
         writeEkbacken();
-        writeFile(c.file, c.bytes);
+        QFile::remove(c.file);
+        if (!c.bytes.isEmpty())
+            writeFile(c.file, c.bytes);
         const RoundFiles before = filesOnDisk();
         const QByteArray courses = readFile(u"VEMTORBF"_s);
         Register instance;
         QWidget *window = instance.show();
+        EXPECT_EQ(recorder().messageTexts(), QStringList{c.message});
         ASSERT_NO_FATAL_FAILURE(enterRound(window, ekbackenRoundEntry()));
-        click(window, u"C_Spara"_s);
+        recorder().clear();
+        ASSERT_NO_FATAL_FAILURE(click(window, u"C_Spara"_s));
         settle();
         EXPECT_EQ(filesOnDisk(), before);
         EXPECT_EQ(readFile(u"VEMTORBF"_s), courses);
-        EXPECT_EQ(recorder().messageTexts(),
-                  QStringList{u"Filen %1 är skadad och kunde inte läsas helt."_s.arg(c.file)});
+        EXPECT_EQ(QFile::exists(c.file), !c.bytes.isEmpty());
+        EXPECT_EQ(recorder().messages, (std::vector<RecordedMessage>{{c.message + u" Rundan sparades inte."_s,
+                                                                      u"FELMEDDELANDE"_s, 48}}));
         EXPECT_FALSE(openWindow(u"REGRUNDA"_s));
     }
+}
+
+// A stroke cell that a CR opens counts 0 although a 4 follows (the CR is no blank). Saving a
+// round on another course writes the stored round back as it reads, and its scorecard shows
+// what it showed, but for the cell's own text: it shows the number it counts.
+TEST(RoundRegister, SavingARoundLeavesWhatTheStoredRoundsShow)
+{
+    writeLines(u"VEMTORBF"_s, fileLines({courseRecordLines(u"Ekbacken"_s, ekbackenCourseHoles()),
+                                         plainCourseLines(u"Lindö"_s, 9)}));
+    writeLines(u"VERUNDAR"_s, ekbackenRoundLines());
+    writeFile(u"VERUNDAH"_s, withLineReplaced(fileBytes(ekbackenStrokeLines()), 1, "\r4"));
+    writeLines(u"VERUNDAK"_s, ekbackenExtendedLines());
+    std::map<std::string, std::string> before;
+    ASSERT_NO_FATAL_FAILURE(before = ekbackenRoundCard());
+    EXPECT_EQ(before["vekoll0"], "0");
+    EXPECT_EQ(before["lvisotot"], "38");
+
+    QWidget *window = nullptr;
+    ASSERT_NO_FATAL_FAILURE(window = openByMenu(u"M_DataRunda"_s, u"REGRUNDA"_s));
+    ASSERT_NO_FATAL_FAILURE(setBar(window, u"VScroll1"_s, 1));
+    RoundEntry lindo = ekbackenRoundEntry();
+    lindo.day = 25;
+    ASSERT_NO_FATAL_FAILURE(enterRound(window, lindo));
+    ASSERT_NO_FATAL_FAILURE(click(window, u"C_Spara"_s));
+    settle();
+    ASSERT_TRUE(recorder().messages.empty());
+    ASSERT_TRUE(readFile(u"VERUNDAR"_s).startsWith("1\r\n"));
+
+    std::map<std::string, std::string> after;
+    ASSERT_NO_FATAL_FAILURE(after = ekbackenRoundCard());
+    // Hole 1's own stroke cell loses its CR and shows the number the round counts.
+    EXPECT_EQ(before["Label91"], "\r4");
+    before["Label91"] = "0";
+    EXPECT_EQ(after, before);
 }
 
 TEST(RoundRegister, MissingStrokesShowOneErrorWindowAndWriteNothing)
