@@ -1,5 +1,6 @@
 #include "platform/controls.h"
 
+#include "platform/focusframe.h"
 #include "platform/keytextbox.h"
 #include "platform/listbox.h"
 #include "platform/optionbutton.h"
@@ -21,21 +22,9 @@ namespace {
 
 // The style outlines a bar's thumb and arrow buttons in a shade of the window colour.
 constexpr QColor kBarOutline(32, 32, 32);
-// A focused bar is framed and its thumb filled in this blue, and a focused button framed:
-// it stands out from the light groove and button face and from every window colour.
-constexpr QColor kFocusMark(0, 84, 227);
-constexpr int kFocusFrameWidth = 2;
 
-void drawFocusFrame(QPainter &painter, const QRect &rect)
-{
-    const int w = kFocusFrameWidth;
-    painter.fillRect(rect.left(), rect.top(), rect.width(), w, kFocusMark);
-    painter.fillRect(rect.left(), rect.bottom() + 1 - w, rect.width(), w, kFocusMark);
-    painter.fillRect(rect.left(), rect.top(), w, rect.height(), kFocusMark);
-    painter.fillRect(rect.right() + 1 - w, rect.top(), w, rect.height(), kFocusMark);
-}
-
-// The style draws no focus on a bar: a focused one gets a frame and a filled thumb.
+// The style draws no focus on a bar: a focused one gets a frame and a filled thumb in the
+// focus blue.
 class ValueBar : public QScrollBar
 {
 public:
@@ -91,7 +80,7 @@ protected:
 };
 
 // Enter clicks a focused button as Space does, in every window (Qt does so only in dialogs);
-// the style's faint focus line gets the bars' frame, drawn inside the button's edge.
+// the style's faint focus line gets the focus frame, drawn inside the button's edge.
 class CommandButton : public QPushButton
 {
 public:

@@ -21,8 +21,8 @@ class OptionButton;
 
 // Labels show plain text: their text is storage that handlers read back.
 QLabel *makeLabel(QWidget *parent, QStringView name, Twips rect, QStringView text = {});
-// A command button is clicked by Enter and by Space while it has the focus, which a blue
-// frame shows.
+// A command button is clicked by Enter and by Space while it has the focus, which the focus
+// frame shows (platform/focusframe.h); so do text boxes and option buttons.
 QPushButton *makeButton(QWidget *parent, QStringView name, Twips rect, QStringView text);
 KeyTextBox *makeTextBox(QWidget *parent, QStringView name, Twips rect, QStringView text = {});
 ListBox *makeListBox(QWidget *parent, QStringView name, Twips rect);

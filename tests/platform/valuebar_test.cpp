@@ -1,6 +1,7 @@
 #include "platform/controls.h"
 
-#include <QImage>
+#include "kit/pixels.h"
+
 #include <QScrollBar>
 #include <QTest>
 #include <QWidget>
@@ -26,26 +27,12 @@ struct BarFixture : testing::Test
     }
 };
 
-// The colours of the windows that hold bars, and the orange of the scorecard.
-const QColor kWindowColours[] = {platform::kPurple, QColor(255, 224, 192), QColor(192, 192, 192),
-                                 QColor(240, 240, 240), platform::kCyan};
-
 // A bar as the windows make them, on a window of the given colour.
 QScrollBar *barOnColour(QWidget &window, const QColor &colour)
 {
     platform::setColours(&window, colour, platform::kWhite);
     window.resize(200, 40);
     return platform::makeValueBar(&window, u"HScroll1", Qt::Horizontal, {0, 0, 1935, 255}, 1, 18, 9);
-}
-
-template <class Test> int pixelsOf(QScrollBar *bar, Test test)
-{
-    const QImage image = bar->grab().toImage();
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            count += test(QColor(image.pixel(x, y)));
-    return count;
 }
 
 } // namespace
@@ -136,9 +123,6 @@ TEST(ValueBar, ArrowsAndThumbShowOnEveryWindowColour)
 // whatever the window's colour.
 TEST(ValueBar, FocusShowsPlainlyOnEveryWindowColour)
 {
-    const auto isBlue = [](const QColor &pixel) {
-        return pixel.blue() > 180 && pixel.red() < 60 && pixel.green() < 140;
-    };
     for (const QColor &colour : kWindowColours) {
         SCOPED_TRACE(colour.name().toStdString());
         QWidget window;
@@ -147,10 +131,10 @@ TEST(ValueBar, FocusShowsPlainlyOnEveryWindowColour)
         window.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
         bar->clearFocus(); // the window gave its only tab stop the focus
-        EXPECT_EQ(pixelsOf(bar, isBlue), 0);
+        EXPECT_EQ(pixelsOf(bar, isFocusBlue), 0);
         bar->setFocus();
         ASSERT_TRUE(bar->hasFocus());
         // The whole edge twice over and more: a frame round the bar and its filled thumb.
-        EXPECT_GT(pixelsOf(bar, isBlue), 4 * (bar->width() + bar->height()));
+        EXPECT_GT(pixelsOf(bar, isFocusBlue), 4 * (bar->width() + bar->height()));
     }
 }
