@@ -23,17 +23,31 @@ namespace {
 // The style outlines a bar's thumb and arrow buttons in a shade of the window colour.
 constexpr QColor kBarOutline(32, 32, 32);
 
+// A tenth of the range, at least 1.
+int largeStep(int minimum, int maximum)
+{
+    return std::max(1, (maximum - minimum) / 10);
+}
+
 // The style draws no focus on a bar: a focused one gets a frame and a filled thumb in the
-// focus blue.
+// focus blue. Its large step (Page Up/Down, a click in the trough) follows its range.
 class ValueBar : public QScrollBar
 {
 public:
     ValueBar(Qt::Orientation orientation, QWidget *parent) : QScrollBar(orientation, parent)
     {
         setFocusPolicy(Qt::StrongFocus);
+        setPageStep(largeStep(minimum(), maximum()));
     }
 
 protected:
+    void sliderChange(SliderChange change) override
+    {
+        if (change == SliderRangeChange)
+            setPageStep(largeStep(minimum(), maximum()));
+        QScrollBar::sliderChange(change);
+    }
+
     // Left and Up step down, Right and Down up, on either orientation (Qt turns Left and
     // Right round on a horizontal bar).
     void keyPressEvent(QKeyEvent *event) override
@@ -165,9 +179,7 @@ QScrollBar *makeValueBar(QWidget *parent, QStringView name, Qt::Orientation orie
     palette.setColor(QPalette::Window, kBarOutline);
     bar->setPalette(palette);
     bar->setRange(minimum, std::max(minimum, maximum));
-    // A bar's large step is 1: Page Up and Down move it as an arrow does.
     bar->setSingleStep(1);
-    bar->setPageStep(1);
     bar->setValue(value);
     return bar;
 }

@@ -91,6 +91,7 @@ struct BarCase
     const char *bar;
     const char *label; // the label or box that shows the bar's value
     const char *mode;  // an option button Tab reaches first, the next of its group then chosen by arrow
+    int large;         // the bar's large step: a tenth of its range, at least 1
 };
 
 void PrintTo(const BarCase &c, std::ostream *os)
@@ -118,6 +119,7 @@ TEST_P(BarKeys, EachRealMoveRunsTheHandlerOnceAndTheLabelFollows)
     QObject::connect(bar, &QScrollBar::valueChanged, bar, [&] { ++runs; });
     const auto shown = [&] { return textOf(window, QString::fromUtf8(c.label)).trimmed(); };
 
+    const int large = c.large;
     struct Step
     {
         Qt::Key key;
@@ -127,9 +129,17 @@ TEST_P(BarKeys, EachRealMoveRunsTheHandlerOnceAndTheLabelFollows)
     } const steps[] = {
         {Qt::Key_Home, 0, false, -1}, // from wherever the window put it
         {Qt::Key_Left, 0, false, 0},  // at the minimum: nothing runs
-        {Qt::Key_Right, 1, false, 1}, {Qt::Key_PageDown, 2, false, 2}, {Qt::Key_PageUp, 1, false, 3},
-        {Qt::Key_End, 0, true, 4},    {Qt::Key_Right, 0, true, 4},     {Qt::Key_PageDown, 0, true, 4},
-        {Qt::Key_Left, 1, true, 5},   {Qt::Key_Home, 0, false, 6},
+        {Qt::Key_PageUp, 0, false, 0},
+        {Qt::Key_Right, 1, false, 1},
+        {Qt::Key_PageDown, 1 + large, false, 2},
+        {Qt::Key_PageUp, 1, false, 3},
+        {Qt::Key_PageUp, 0, false, 4}, // less than a large step from the minimum: to it
+        {Qt::Key_End, 0, true, 5},
+        {Qt::Key_Right, 0, true, 5},
+        {Qt::Key_PageDown, 0, true, 5},
+        {Qt::Key_Left, 1, true, 6},
+        {Qt::Key_PageDown, 0, true, 7},
+        {Qt::Key_Home, 0, false, 8},
     };
     int runsAtHome = 0;
     for (const Step &step : steps) {
@@ -146,15 +156,14 @@ TEST_P(BarKeys, EachRealMoveRunsTheHandlerOnceAndTheLabelFollows)
     EXPECT_EQ(focusedControl(window), barName);
 }
 
-INSTANTIATE_TEST_SUITE_P(Windows, BarKeys,
-                         testing::Values(BarCase{"M_DataRunda", "REGRUNDA", "HScroll9", "DD", nullptr},
-                                         BarCase{"M_DataRunda", "REGRUNDA", "HScroll12", "PO", nullptr},
-                                         BarCase{"M_DataRunda", "REGRUNDA", "HScroll11", "DY", nullptr},
-                                         BarCase{"M_DataTabort", "TABORT", "HScroll2", "Label3", "Option1"},
-                                         BarCase{"M_DataTabort", "TABORT", "HScroll3", "Label4", "Option1"}),
-                         [](const auto &info) {
-                             return std::string(info.param.window) + "_" + std::string(info.param.bar);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Windows, BarKeys,
+    testing::Values(BarCase{"M_DataRunda", "REGRUNDA", "HScroll9", "DD", nullptr, 3},
+                    BarCase{"M_DataRunda", "REGRUNDA", "HScroll12", "PO", nullptr, 6},
+                    BarCase{"M_DataRunda", "REGRUNDA", "HScroll11", "DY", nullptr, 4},
+                    BarCase{"M_DataTabort", "TABORT", "HScroll2", "Label3", "Option1", 1},
+                    BarCase{"M_DataTabort", "TABORT", "HScroll3", "Label4", "Option1", 3}),
+    [](const auto &info) { return std::string(info.param.window) + "_" + std::string(info.param.bar); });
 
 struct ButtonCase
 {

@@ -3,11 +3,14 @@
 #include "kit/pixels.h"
 
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTest>
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -104,6 +107,53 @@ TEST_F(BarFixture, DragRunsTheHandlerOnceWhenItEnds)
     EXPECT_TRUE(seen.empty());
     bar->setSliderDown(false);
     EXPECT_EQ(seen, std::vector<int>{7});
+}
+
+// Page Up/Down and a click in the trough move a bar by a tenth of its range, rounded down and
+// at least 1, each move running the handler once; the step follows a range set later.
+TEST(ValueBar, PageKeysAndTroughClicksMoveByATenthOfTheRange)
+{
+    struct Case
+    {
+        int min;
+        int max;
+        int step;
+        int laterMax; // the maximum set once the bar is made, and the step that follows
+        int laterStep;
+    } const cases[] = {{1, 999, 99, 99, 9}, {0, 60, 6, 60, 6}, {1995, 2040, 4, 2040, 4},
+                       {1, 18, 1, 9, 1},    {0, 2, 1, 2, 1},   {0, 17, 1, 40, 4}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.min << ".." << c.max);
+        QWidget window;
+        window.resize(300, 40);
+        QScrollBar *bar = platform::makeValueBar(&window, u"HScroll2", Qt::Horizontal, {0, 0, 3735, 255},
+                                                 c.min, c.max, c.min);
+        window.show();
+        int runs = 0;
+        QObject::connect(bar, &QScrollBar::valueChanged, bar, [&] { ++runs; });
+        QTest::keyClick(bar, Qt::Key_PageDown);
+        EXPECT_EQ(bar->value(), c.min + c.step);
+        QStyleOptionSlider option;
+        option.initFrom(bar);
+        option.orientation = Qt::Horizontal;
+        option.minimum = bar->minimum();
+        option.maximum = bar->maximum();
+        option.sliderPosition = option.sliderValue = bar->value();
+        option.pageStep = bar->pageStep();
+        option.singleStep = 1;
+        const QRect trough =
+            bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarAddPage, bar);
+        QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, trough.center());
+        EXPECT_EQ(bar->value(), std::min(c.max, c.min + 2 * c.step));
+        QTest::keyClick(bar, Qt::Key_PageUp);
+        EXPECT_EQ(bar->value(), std::min(c.max, c.min + 2 * c.step) - c.step);
+        EXPECT_EQ(runs, 3);
+
+        platform::setBarMaximum(bar, c.laterMax);
+        QTest::keyClick(bar, Qt::Key_Home);
+        QTest::keyClick(bar, Qt::Key_PageDown);
+        EXPECT_EQ(bar->value(), c.min + c.laterStep);
+    }
 }
 
 // Arrows and thumb are drawn dark on light grey, whatever the window's colours: a bar that
