@@ -25,6 +25,11 @@ bool isMovingKey(int key)
     }
 }
 
+bool isChoosingKey(int key)
+{
+    return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
 } // namespace
 
 ListBox::ListBox(QWidget *parent) : QListWidget(parent)
@@ -78,17 +83,32 @@ void ListBox::mouseReleaseEvent(QMouseEvent *event)
 
 void ListBox::keyPressEvent(QKeyEvent *event)
 {
+    // Space and Enter choose the framed entry; Qt's own Space would select it without a
+    // change of the current entry, so that no handler ran and no later key chose it.
+    if (isChoosingKey(event->key())) {
+        chooseFramed();
+        event->accept();
+        return;
+    }
     const QScopedValueRollback user(m_userInput, true);
     const int before = currentRow();
     QListWidget::keyPressEvent(event);
-    // The focus frames an entry without choosing it: an arrow, Page Up/Down, Home or End
-    // that stays on it chooses it, as the list's only entry has nowhere else to go.
+    // An arrow, Page Up/Down, Home or End that stays on the framed entry chooses it, as the
+    // list's only entry has nowhere else to go.
+    if (isMovingKey(event->key()) && currentRow() == before)
+        chooseFramed();
+}
+
+// The focus frames an entry without choosing it; choosing it runs the handler once. The
+// entry already chosen runs nothing.
+void ListBox::chooseFramed()
+{
     const QListWidgetItem *current = currentItem();
-    if (isMovingKey(event->key()) && current && currentRow() == before && !current->isSelected()) {
-        setCurrentRow(before, QItemSelectionModel::ClearAndSelect);
-        if (m_handler)
-            m_handler();
-    }
+    if (!current || current->isSelected())
+        return;
+    setCurrentRow(currentRow(), QItemSelectionModel::ClearAndSelect);
+    if (m_handler)
+        m_handler();
 }
 
 void ListBox::selectionMoved()
