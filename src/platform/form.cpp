@@ -22,9 +22,8 @@ void Form::loadAndShow()
     if (m_unloaded)
         return;
     show();
-    // The first tab stop has the focus when the window opens.
     if (!focusWidget())
-        focusNextPrevChild(true);
+        focusFirstTabStop();
 }
 
 void Form::changeEvent(QEvent *event)

@@ -18,7 +18,8 @@ class Form : public QWidget
 
 public:
     // Runs the load handler; shows the window unless the handler closed it, the focus on
-    // its first tab stop.
+    // its first tab stop (shown and enabled, in the window's tab order) unless the handler
+    // put it elsewhere.
     void loadAndShow();
     // Closes the window and discards its controls (its instance keeps the window's data).
     void unload();
@@ -28,6 +29,8 @@ protected:
     Form(QStringView name, QStringView caption, int widthTwips, int heightTwips);
 
     virtual void formLoad() {}
+    // Gives the focus to the window's first tab stop that is shown and enabled.
+    virtual void focusFirstTabStop() { focusNextPrevChild(true); }
     // The paint handler of a window that loads its data when it is painted: runs after the
     // load handler when the window is shown, and again once it is restored from minimised.
     // A repaint by Qt never runs it, so a message it shows appears once.
