@@ -9,7 +9,9 @@
 
 // A window as the system knows it: fixed client area in twips, a caption, the window
 // font, and a load handler that runs after its controls are made and before it shows.
-// Closing by the frame is closing by the window's own button.
+// Closing by the frame is closing by the window's own button. A window that opens lies
+// wholly on the screen's available area: where the desktop would place it partly off it,
+// it is moved up or left (down or right past the top or left edge) just far enough.
 namespace platform {
 
 class Form : public QWidget
@@ -37,8 +39,11 @@ protected:
     virtual void formPaint() {}
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
 
 private:
+    void keepOnScreen();
+
     bool m_unloaded = false;
 };
 
