@@ -1,7 +1,10 @@
 #include "platform/listbox.h"
 
+#include "platform/focusframe.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScopedValueRollback>
 
 #include <utility>
@@ -34,6 +37,8 @@ bool isChoosingKey(int key)
 
 ListBox::ListBox(QWidget *parent) : QListWidget(parent)
 {
+    // The style's frame is one pixel: a pixel more round the entries holds the focus frame.
+    setViewportMargins(1, 1, 1, 1);
     connect(this, &QListWidget::currentRowChanged, this, &ListBox::selectionMoved);
     connect(this, &QListWidget::itemClicked, this, &ListBox::entryClicked);
 }
@@ -59,6 +64,26 @@ QString ListBox::currentText() const
 {
     const QListWidgetItem *item = currentItem();
     return item ? item->text() : QString();
+}
+
+// The style marks the focus only by a faint line round the framed entry. The ring round the
+// entries is the focus frame while the list has the focus, else the entries' own colour.
+bool ListBox::event(QEvent *event)
+{
+    const bool handled = QListWidget::event(event);
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
+        update();
+    if (event->type() == QEvent::Paint) {
+        QPainter painter(this);
+        const QRect ring = viewport()->geometry().adjusted(-1, -1, 1, 1);
+        if (hasFocus()) {
+            drawFocusFrame(painter, ring.adjusted(-1, -1, 1, 1));
+        } else {
+            painter.setPen(viewport()->palette().color(viewport()->backgroundRole()));
+            painter.drawRect(ring.adjusted(0, 0, -1, -1));
+        }
+    }
+    return handled;
 }
 
 void ListBox::mousePressEvent(QMouseEvent *event)

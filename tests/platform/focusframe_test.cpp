@@ -1,6 +1,7 @@
 #include "platform/controls.h"
 #include "platform/geometry.h"
 #include "platform/keytextbox.h"
+#include "platform/listbox.h"
 #include "platform/optionbutton.h"
 
 #include "kit/pixels.h"
@@ -77,6 +78,12 @@ INSTANTIATE_TEST_SUITE_P(
                       auto *box = platform::makeTextBox(w, u"DD", {120, 120, 615, 240}, u"24");
                       platform::setColours(box, platform::kWhite, QColor(0, 0, 0));
                       return box;
+                  }},
+        FocusCase{"list",
+                  [](QWidget *w) {
+                      auto *list = platform::makeListBox(w, u"L_Bana", {120, 120, 4095, 810});
+                      list->addItems({u"Ekbacken"_s, u"Rezeve"_s});
+                      return list;
                   }},
         FocusCase{"plain_text_box",
                   [](QWidget *w) {
