@@ -187,11 +187,11 @@ void ControlSet::add(const ControlRow &row, const QString &name)
 void ControlSet::orderTabStops()
 {
     m_tabOrder.clear();
-    for (const TabStop &stop : m_tabStops)
-        m_tabOrder.push_back(stop.widget);
-    if (m_tabOrder.size() < 2 || m_ordering != TabOrder::Rows)
+    if (m_ordering == TabOrder::Table) {
+        for (const TabStop &stop : m_tabStops)
+            m_tabOrder.push_back(stop.widget);
         return;
-    m_tabOrder.clear();
+    }
     std::vector<TabStop> left = m_tabStops;
     std::stable_sort(left.begin(), left.end(), [](const TabStop &a, const TabStop &b) {
         return std::pair(a.rect.top, a.rect.left) < std::pair(b.rect.top, b.rect.left);
