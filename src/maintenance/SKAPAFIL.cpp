@@ -32,7 +32,12 @@ constexpr store::LoadPlan kLoadPlan{.courses = store::WhenEmpty::MessageStop,
 } // namespace
 
 SKAPAFIL::SKAPAFIL(State &state)
-    : platform::KitWindow({u"SKAPAFIL", u"Skriver intressant data till en fil", 7320, 6255, {}, kControls}),
+    : platform::KitWindow({.name = u"SKAPAFIL",
+                           .caption = u"Skriver intressant data till en fil",
+                           .width = 7320,
+                           .height = 6255,
+                           .controls = kControls,
+                           .tabOrder = platform::TabOrder::Table}),
       m_state(state)
 {
     connectHandlers();

@@ -2,7 +2,7 @@
 
 #include "platform/windowkit.h"
 
-// The controls of the report window, in tab order.
+// The controls of the report window, in its tab order, which Tab follows.
 namespace skapafil {
 
 using platform::ControlRow;

@@ -39,8 +39,12 @@ constexpr int kHeadingPixels = 16;
 } // namespace
 
 TABORT::TABORT(State &state)
-    : platform::KitWindow(
-          {u"TABORT", u"Tar bort en registrerad bana eller runda", 9765, 5280, {}, kControls}),
+    : platform::KitWindow({.name = u"TABORT",
+                           .caption = u"Tar bort en registrerad bana eller runda",
+                           .width = 9765,
+                           .height = 5280,
+                           .controls = kControls,
+                           .tabOrder = platform::TabOrder::Table}),
       m_state(state)
 {
     QFont heading = m_controls.label(Label1)->font();

@@ -3,7 +3,7 @@
 #include "platform/windowkit.h"
 #include "store/dates.h"
 
-// The controls of the deletion window, in tab order.
+// The controls of the deletion window, in its tab order, which Tab follows.
 namespace tabort {
 
 using platform::ControlRow;

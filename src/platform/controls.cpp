@@ -1,5 +1,6 @@
 #include "platform/controls.h"
 
+#include "platform/focusframe.h"
 #include "platform/keytextbox.h"
 #include "platform/listbox.h"
 #include "platform/optionbutton.h"
@@ -21,30 +22,32 @@ namespace {
 
 // The style outlines a bar's thumb and arrow buttons in a shade of the window colour.
 constexpr QColor kBarOutline(32, 32, 32);
-// A focused bar is framed and its thumb filled in this blue, and a focused button framed:
-// it stands out from the light groove and button face and from every window colour.
-constexpr QColor kFocusMark(0, 84, 227);
-constexpr int kFocusFrameWidth = 2;
 
-void drawFocusFrame(QPainter &painter, const QRect &rect)
+// A tenth of the range, at least 1.
+int largeStep(int minimum, int maximum)
 {
-    const int w = kFocusFrameWidth;
-    painter.fillRect(rect.left(), rect.top(), rect.width(), w, kFocusMark);
-    painter.fillRect(rect.left(), rect.bottom() + 1 - w, rect.width(), w, kFocusMark);
-    painter.fillRect(rect.left(), rect.top(), w, rect.height(), kFocusMark);
-    painter.fillRect(rect.right() + 1 - w, rect.top(), w, rect.height(), kFocusMark);
+    return std::max(1, (maximum - minimum) / 10);
 }
 
-// The style draws no focus on a bar: a focused one gets a frame and a filled thumb.
+// The style draws no focus on a bar: a focused one gets a frame and a filled thumb in the
+// focus blue. Its large step (Page Up/Down, a click in the trough) follows its range.
 class ValueBar : public QScrollBar
 {
 public:
     ValueBar(Qt::Orientation orientation, QWidget *parent) : QScrollBar(orientation, parent)
     {
         setFocusPolicy(Qt::StrongFocus);
+        setPageStep(largeStep(minimum(), maximum()));
     }
 
 protected:
+    void sliderChange(SliderChange change) override
+    {
+        if (change == SliderRangeChange)
+            setPageStep(largeStep(minimum(), maximum()));
+        QScrollBar::sliderChange(change);
+    }
+
     // Left and Up step down, Right and Down up, on either orientation (Qt turns Left and
     // Right round on a horizontal bar).
     void keyPressEvent(QKeyEvent *event) override
@@ -91,7 +94,7 @@ protected:
 };
 
 // Enter clicks a focused button as Space does, in every window (Qt does so only in dialogs);
-// the style's faint focus line gets the bars' frame, drawn inside the button's edge.
+// the style's faint focus line gets the focus frame, drawn inside the button's edge.
 class CommandButton : public QPushButton
 {
 public:
@@ -176,9 +179,7 @@ QScrollBar *makeValueBar(QWidget *parent, QStringView name, Qt::Orientation orie
     palette.setColor(QPalette::Window, kBarOutline);
     bar->setPalette(palette);
     bar->setRange(minimum, std::max(minimum, maximum));
-    // A bar's large step is 1: Page Up and Down move it as an arrow does.
     bar->setSingleStep(1);
-    bar->setPageStep(1);
     bar->setValue(value);
     return bar;
 }

@@ -21,8 +21,8 @@ class OptionButton;
 
 // Labels show plain text: their text is storage that handlers read back.
 QLabel *makeLabel(QWidget *parent, QStringView name, Twips rect, QStringView text = {});
-// A command button is clicked by Enter and by Space while it has the focus, which a blue
-// frame shows.
+// A command button is clicked by Enter and by Space while it has the focus, which the focus
+// frame shows (platform/focusframe.h); so do text boxes and option buttons.
 QPushButton *makeButton(QWidget *parent, QStringView name, Twips rect, QStringView text);
 KeyTextBox *makeTextBox(QWidget *parent, QStringView name, Twips rect, QStringView text = {});
 ListBox *makeListBox(QWidget *parent, QStringView name, Twips rect);
@@ -31,8 +31,10 @@ OptionButton *makeOptionButton(QWidget *parent, QStringView name, Twips rect, QS
 // A value bar: its change handler (valueChanged) runs once when a drag ends, at once
 // for clicks, keys and setValue, never for an unchanged value, and when a lower maximum
 // moves the value. Its arrows and thumb are drawn dark on light grey on every window colour.
-// It is a tab stop and shows the focus by a blue frame and thumb; arrows and Page Up/Down
-// move it by 1, Home and End to its minimum and maximum.
+// It is a tab stop and shows the focus by a blue frame and thumb; arrows move it by 1, Page
+// Up/Down and a click in its trough by its large step, a tenth of its range (maximum minus
+// minimum) rounded down and at least 1, which follows the range when it changes; Home and
+// End move it to its minimum and maximum.
 QScrollBar *makeValueBar(QWidget *parent, QStringView name, Qt::Orientation orientation, Twips rect,
                          int minimum, int maximum, int value);
 // Sets a bar's maximum, never below its minimum.

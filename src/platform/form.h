@@ -9,7 +9,9 @@
 
 // A window as the system knows it: fixed client area in twips, a caption, the window
 // font, and a load handler that runs after its controls are made and before it shows.
-// Closing by the frame is closing by the window's own button.
+// Closing by the frame is closing by the window's own button. A window that opens lies
+// wholly on the screen's available area: where the desktop would place it partly off it,
+// it is moved up or left (down or right past the top or left edge) just far enough.
 namespace platform {
 
 class Form : public QWidget
@@ -18,7 +20,8 @@ class Form : public QWidget
 
 public:
     // Runs the load handler; shows the window unless the handler closed it, the focus on
-    // its first tab stop.
+    // its first tab stop (shown and enabled, in the window's tab order) unless the handler
+    // put it elsewhere.
     void loadAndShow();
     // Closes the window and discards its controls (its instance keeps the window's data).
     void unload();
@@ -28,14 +31,19 @@ protected:
     Form(QStringView name, QStringView caption, int widthTwips, int heightTwips);
 
     virtual void formLoad() {}
+    // Gives the focus to the window's first tab stop that is shown and enabled.
+    virtual void focusFirstTabStop() { focusNextPrevChild(true); }
     // The paint handler of a window that loads its data when it is painted: runs after the
     // load handler when the window is shown, and again once it is restored from minimised.
     // A repaint by Qt never runs it, so a message it shows appears once.
     virtual void formPaint() {}
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
 
 private:
+    void keepOnScreen();
+
     bool m_unloaded = false;
 };
 

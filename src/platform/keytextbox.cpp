@@ -1,5 +1,6 @@
 #include "platform/keytextbox.h"
 
+#include "platform/focusframe.h"
 #include "store/cp1252.h"
 
 #include <QAction>
@@ -11,6 +12,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QPainter>
 
 namespace platform {
 namespace {
@@ -152,6 +154,16 @@ void KeyTextBox::dropEvent(QDropEvent *event)
     typeText(event->mimeData()->text());
     event->acceptProposedAction();
     setFocus(Qt::MouseFocusReason);
+}
+
+// The blinking cursor alone shows the focus faintly: the frame lies over the box's edge.
+void KeyTextBox::paintEvent(QPaintEvent *event)
+{
+    QLineEdit::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    drawFocusFrame(painter, rect());
 }
 
 } // namespace platform

@@ -7,7 +7,8 @@
 // A one-line text box whose key handler sees every typed character first, as its
 // Windows-1252 code (Backspace is 8), and may change it; code 0 swallows it.
 // Text that arrives any other way (paste, drop, input method) passes through the
-// same handler character by character. Line breaks never enter.
+// same handler character by character. Line breaks never enter. A focused box is framed in
+// the focus blue.
 namespace platform {
 
 class KeyTextBox : public QLineEdit
@@ -30,6 +31,7 @@ protected:
     void inputMethodEvent(QInputMethodEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void dropEvent(QDropEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     void typeText(const QString &text);

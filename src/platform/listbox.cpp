@@ -1,7 +1,10 @@
 #include "platform/listbox.h"
 
+#include "platform/focusframe.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScopedValueRollback>
 
 #include <utility>
@@ -25,10 +28,17 @@ bool isMovingKey(int key)
     }
 }
 
+bool isChoosingKey(int key)
+{
+    return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
 } // namespace
 
 ListBox::ListBox(QWidget *parent) : QListWidget(parent)
 {
+    // The style's frame is one pixel: a pixel more round the entries holds the focus frame.
+    setViewportMargins(1, 1, 1, 1);
     connect(this, &QListWidget::currentRowChanged, this, &ListBox::selectionMoved);
     connect(this, &QListWidget::itemClicked, this, &ListBox::entryClicked);
 }
@@ -56,6 +66,26 @@ QString ListBox::currentText() const
     return item ? item->text() : QString();
 }
 
+// The style marks the focus only by a faint line round the framed entry. The ring round the
+// entries is the focus frame while the list has the focus, else the entries' own colour.
+bool ListBox::event(QEvent *event)
+{
+    const bool handled = QListWidget::event(event);
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
+        update();
+    if (event->type() == QEvent::Paint) {
+        QPainter painter(this);
+        const QRect ring = viewport()->geometry().adjusted(-1, -1, 1, 1);
+        if (hasFocus()) {
+            drawFocusFrame(painter, ring.adjusted(-1, -1, 1, 1));
+        } else {
+            painter.setPen(viewport()->palette().color(viewport()->backgroundRole()));
+            painter.drawRect(ring.adjusted(0, 0, -1, -1));
+        }
+    }
+    return handled;
+}
+
 void ListBox::mousePressEvent(QMouseEvent *event)
 {
     m_movedByPress = false;
@@ -78,17 +108,32 @@ void ListBox::mouseReleaseEvent(QMouseEvent *event)
 
 void ListBox::keyPressEvent(QKeyEvent *event)
 {
+    // Space and Enter choose the framed entry; Qt's own Space would select it without a
+    // change of the current entry, so that no handler ran and no later key chose it.
+    if (isChoosingKey(event->key())) {
+        chooseFramed();
+        event->accept();
+        return;
+    }
     const QScopedValueRollback user(m_userInput, true);
     const int before = currentRow();
     QListWidget::keyPressEvent(event);
-    // The focus frames an entry without choosing it: an arrow, Page Up/Down, Home or End
-    // that stays on it chooses it, as the list's only entry has nowhere else to go.
+    // An arrow, Page Up/Down, Home or End that stays on the framed entry chooses it, as the
+    // list's only entry has nowhere else to go.
+    if (isMovingKey(event->key()) && currentRow() == before)
+        chooseFramed();
+}
+
+// The focus frames an entry without choosing it; choosing it runs the handler once. The
+// entry already chosen runs nothing.
+void ListBox::chooseFramed()
+{
     const QListWidgetItem *current = currentItem();
-    if (isMovingKey(event->key()) && current && currentRow() == before && !current->isSelected()) {
-        setCurrentRow(before, QItemSelectionModel::ClearAndSelect);
-        if (m_handler)
-            m_handler();
-    }
+    if (!current || current->isSelected())
+        return;
+    setCurrentRow(currentRow(), QItemSelectionModel::ClearAndSelect);
+    if (m_handler)
+        m_handler();
 }
 
 void ListBox::selectionMoved()

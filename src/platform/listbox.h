@@ -7,8 +7,10 @@
 // A list whose click handler runs whenever the user changes its selection, by mouse or by
 // keyboard (arrows, Home, End, Page Up and Down, a first letter), and again when the entry
 // already chosen is clicked; one click runs it once. The entry the keyboard's focus frames
-// without choosing it is chosen by an arrow, Page Up/Down, Home or End that stays on it.
-// Filling, emptying or choosing an entry from code runs nothing.
+// without choosing it is chosen, as by a click, by Space or Enter and by an arrow, Page
+// Up/Down, Home or End that stays on it; a key on the entry already chosen runs nothing.
+// Filling, emptying or choosing an entry from code runs nothing. A focused list is framed in
+// the focus blue round its entries.
 namespace platform {
 
 class ListBox : public QListWidget
@@ -30,12 +32,14 @@ public:
     QString currentText() const;
 
 protected:
+    bool event(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    void chooseFramed();
     void selectionMoved();
     void entryClicked();
 

@@ -1,6 +1,9 @@
 #include "platform/optionbutton.h"
 
+#include "platform/focusframe.h"
+
 #include <QKeyEvent>
+#include <QPainter>
 
 #include <algorithm>
 
@@ -71,6 +74,17 @@ void OptionButton::keyPressEvent(QKeyEvent *event)
             return;
         }
     }
+}
+
+// The style's focus line round the text is faint, and the windows' option buttons are often
+// too narrow to show their text: the frame goes round the whole button.
+void OptionButton::paintEvent(QPaintEvent *event)
+{
+    QRadioButton::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    drawFocusFrame(painter, rect());
 }
 
 void OptionButton::nextCheckState()

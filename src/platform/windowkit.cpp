@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 namespace platform {
 namespace {
@@ -84,6 +85,24 @@ QWidget *makeOne(QWidget *parent, const ControlRow &row, const QString &name)
     std::abort();
 }
 
+bool isTabStop(Kind kind)
+{
+    switch (kind) {
+    case Kind::Button:
+    case Kind::TextBox:
+    case Kind::ListBox:
+    case Kind::HorizontalBar:
+    case Kind::VerticalBar:
+    case Kind::OptionButton:
+        return true;
+    case Kind::Label:
+    case Kind::Picture:
+    case Kind::DrawingSurface:
+        break;
+    }
+    return false;
+}
+
 const char *kindName(Kind kind)
 {
     static constexpr const char *kNames[] = {"label",         "button",         "text box",
@@ -115,7 +134,10 @@ void applyLook(QWidget *widget, const Look &look)
     }
 }
 
-ControlSet::ControlSet(QWidget *window, int idCount) : m_window(window), m_made(size_t(idCount)) {}
+ControlSet::ControlSet(QWidget *window, int idCount, TabOrder tabOrder)
+    : m_window(window), m_ordering(tabOrder), m_made(size_t(idCount))
+{
+}
 
 void ControlSet::make(std::span<const ControlRow> rows)
 {
@@ -125,12 +147,14 @@ void ControlSet::make(std::span<const ControlRow> rows)
                      .arg(rows[i].name, m_window->objectName(), rows[i - 1].name));
     }
     for (const ControlRow &row : rows)
-        make(row);
+        add(row, row.name.toString());
+    orderTabStops();
 }
 
 void ControlSet::make(const ControlRow &row)
 {
     add(row, row.name.toString());
+    orderTabStops();
 }
 
 void ControlSet::make(const CellRun &run)
@@ -154,6 +178,52 @@ void ControlSet::add(const ControlRow &row, const QString &name)
     applyLook(widget, row.look);
     widget->setVisible(row.shown);
     m_made[size_t(row.id)] = {widget, row.kind};
+    if (isTabStop(row.kind))
+        m_tabStops.push_back({widget, row.rect});
+}
+
+// Qt's tab order is the order controls are made in, the table's; in rows it is set here from
+// the designed rectangles, whichever controls are shown, so that it is the same at every step.
+void ControlSet::orderTabStops()
+{
+    m_tabOrder.clear();
+    if (m_ordering == TabOrder::Table) {
+        for (const TabStop &stop : m_tabStops)
+            m_tabOrder.push_back(stop.widget);
+        return;
+    }
+    std::vector<TabStop> left = m_tabStops;
+    std::stable_sort(left.begin(), left.end(), [](const TabStop &a, const TabStop &b) {
+        return std::pair(a.rect.top, a.rect.left) < std::pair(b.rect.top, b.rect.left);
+    });
+    while (!left.empty()) {
+        const Twips first = left.front().rect;
+        const auto rowEnd = std::stable_partition(left.begin(), left.end(), [&](const TabStop &stop) {
+            const Twips &r = stop.rect;
+            return r.top <= first.top + first.height / 2 || r.top + r.height / 2 < first.top + first.height;
+        });
+        std::stable_sort(left.begin(), rowEnd, [](const TabStop &a, const TabStop &b) {
+            return std::pair(a.rect.left, a.rect.top) < std::pair(b.rect.left, b.rect.top);
+        });
+        for (auto stop = left.begin(); stop != rowEnd; ++stop)
+            m_tabOrder.push_back(stop->widget);
+        left.erase(left.begin(), rowEnd);
+    }
+    // Qt keeps the focus chain a ring: it leaves a link that the ring already has (the last
+    // stop to the first), so the ring is this order but may start elsewhere; the first focus
+    // is therefore given by focusFirstTabStop, not by the ring.
+    for (std::size_t i = 1; i < m_tabOrder.size(); ++i)
+        QWidget::setTabOrder(m_tabOrder[i - 1], m_tabOrder[i]);
+}
+
+void ControlSet::focusFirstTabStop() const
+{
+    for (QWidget *stop : m_tabOrder) {
+        if (stop->isVisibleTo(m_window) && stop->isEnabled() && (stop->focusPolicy() & Qt::TabFocus)) {
+            stop->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
 }
 
 QWidget *ControlSet::checked(int id, std::initializer_list<Kind> kinds) const
@@ -228,10 +298,15 @@ void ControlSet::setShown(std::span<const int> ids, bool shown)
 
 KitWindow::KitWindow(const WindowDesign &design)
     : Form(design.name, design.caption, design.width, design.height),
-      m_controls(this, std::max(design.idCount, int(design.controls.size())))
+      m_controls(this, std::max(design.idCount, int(design.controls.size())), design.tabOrder)
 {
     applyLook(this, design.look);
     m_controls.make(design.controls);
+}
+
+void KitWindow::focusFirstTabStop()
+{
+    m_controls.focusFirstTabStop();
 }
 
 } // namespace platform

@@ -23,10 +23,15 @@
 //   TABORT.h: class TABORT : public platform::KitWindow, its State (what outlives a closing),
 //     `namespace tabort { enum Control : int; }` forward-declared for private helpers, and,
 //     private, `void formLoad() override { TABORT_Form_Load(); }` beside the handlers.
-//   TABORT.cpp: KitWindow({u"TABORT", u"Tar bort en registrerad bana eller runda", 9765, 5280, {},
-//     kControls}); connectHandlers() connects m_controls.button(Command1) and the like (a list's:
+//   TABORT.cpp: KitWindow({.name = u"TABORT", .caption = u"Tar bort en registrerad bana eller runda",
+//     .width = 9765, .height = 5280, .controls = kControls, .tabOrder = TabOrder::Table});
+//     connectHandlers() connects m_controls.button(Command1) and the like (a list's:
 //     m_controls.list(id)->setClickHandler(...)); m_controls.setShown(kDateControls, shown).
 // A window of one or two controls (HUVUDMENY and the three error windows) keeps its table in its .cpp.
+// Tab goes through a window's controls in rows (TabOrder::Rows), unless its table is in a tab
+// order of its own, as TABORT's and SKAPAFIL's are. When a window opens, its first tab stop in
+// that order that is shown and enabled has the focus (platform/form.h); a window whose next step
+// starts elsewhere puts the focus there itself, as REGBANA does at its hole step.
 namespace platform {
 
 class Surface;
@@ -114,13 +119,22 @@ struct CellRun
 // Applies a look to any widget (a list's colours go to the part that shows its entries).
 void applyLook(QWidget *widget, const Look &look);
 
+// The order Tab goes through a window's bars, buttons, text boxes, lists and option groups.
+// Rows: top to bottom and left to right within a row, from the designed rectangles. A row is
+// the topmost control left and every control level with it, whose top lies above its middle
+// or whose middle lies above its bottom edge (so tops within about one control's height);
+// within a row the left one comes first (of two with one left edge, the upper).
+// Table: the order of the rows in the control table.
+enum class TabOrder { Rows, Table };
+
 class ControlSet
 {
 public:
     // The set holds ids 0 .. idCount - 1 of the window's controls.
-    ControlSet(QWidget *window, int idCount);
+    ControlSet(QWidget *window, int idCount, TabOrder tabOrder = TabOrder::Rows);
 
-    // Makes rows in table order (the order decides which lies on top and the tab order).
+    // Makes rows in table order (the order decides which lies on top, and the tab order of a
+    // window in TabOrder::Table).
     // Every window is checked as it is built: a table's ids rise row by row, and no two
     // controls of the set share a name; the first row that breaks either stops the program.
     void make(std::span<const ControlRow> rows);
@@ -137,6 +151,9 @@ public:
     OptionButton *option(int id) const;
     Surface *surface(int id) const;
 
+    // Gives the focus to the first tab stop, in the set's tab order, that is shown and enabled.
+    void focusFirstTabStop() const;
+
     void setShown(std::initializer_list<int> ids, bool shown);
     void setShown(std::span<const int> ids, bool shown);
     int count() const { return int(m_made.size()); }
@@ -147,12 +164,21 @@ private:
         QWidget *widget = nullptr;
         Kind kind = Kind::Label;
     };
+    struct TabStop
+    {
+        QWidget *widget = nullptr;
+        Twips rect = {};
+    };
     void add(const ControlRow &row, const QString &name);
+    void orderTabStops();
     QWidget *checked(int id, std::initializer_list<Kind> kinds) const;
 
     QWidget *m_window;
+    TabOrder m_ordering;
     std::vector<Made> m_made;
-    QSet<QString> m_names; // of the controls made so far
+    std::vector<TabStop> m_tabStops;   // the controls Tab may reach, as made
+    std::vector<QWidget *> m_tabOrder; // the same in the set's tab order
+    QSet<QString> m_names;             // of the controls made so far
 };
 
 // A window built from a table: its name, caption, client size in twips, colours and rows.
@@ -165,6 +191,7 @@ struct WindowDesign
     Look look = {};
     std::span<const ControlRow> controls = {};
     int idCount = 0; // ids the window holds, when more than its table (generated rows)
+    TabOrder tabOrder = TabOrder::Rows;
 };
 
 // Purple with white text, as most windows are.
@@ -177,6 +204,7 @@ class KitWindow : public Form
 
 protected:
     explicit KitWindow(const WindowDesign &design);
+    void focusFirstTabStop() override;
 
     ControlSet m_controls;
 };

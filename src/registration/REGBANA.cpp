@@ -145,6 +145,9 @@ void REGBANA::showHoleStep(bool newCourse)
     m_controls.setShown({HScroll1, HScroll2, HScroll3, HScroll4, Label6, XHAL, XMETER, XPAR, XHCP}, true);
     if (newCourse)
         m_controls.setShown({RB_N2}, false);
+    // The work goes on at the hole bar, the step's first tab stop; the name box before it
+    // only shows the name.
+    m_controls.bar(HScroll1)->setFocus(Qt::TabFocusReason);
 }
 
 void REGBANA::REGBANA_VScroll1_Change()
@@ -159,7 +162,8 @@ void REGBANA::REGBANA_HScroll1_Change()
     m_controls.label(XHAL)->setText(store::numberText(hole));
     // A new course may be saved on arriving at hole 9 or 18 from a hole longer than 1 metre.
     if (!m_controls.option(Option1)->isChecked())
-        m_controls.setShown({RB_KLAR}, store::isNineOrEighteen(hole) && m_controls.bar(HScroll2)->value() > 1);
+        m_controls.setShown({RB_KLAR},
+                            store::isNineOrEighteen(hole) && m_controls.bar(HScroll2)->value() > 1);
     showHoleValues(hole);
 }
 

@@ -1,6 +1,8 @@
-// Every window with the keyboard alone: Tab walks its bars and buttons in order (never a
-// label), a focused bar moves by arrows, Page Up/Down and Home/End with its change handler
-// run once per real move, and Enter clicks the focused button.
+// Every window with the keyboard alone: the focus starts where the work starts, Tab walks its
+// bars, buttons, boxes and lists row by row (never a label), a focused bar moves by arrows,
+// by a tenth of its range per Page Up/Down and to its ends by Home/End, with its change
+// handler run once per real move, Enter clicks the focused button, and Space or Enter chooses
+// a list's framed entry.
 #include "mainwindow/HUVUDMENY.h"
 
 #include "kit/datafiles.h"
@@ -58,21 +60,25 @@ TEST_P(TabOrder, StartsAtTheFirstStopAndWalksEveryShownBarInOrder)
     }
 }
 
-// The stops are the shown bars, buttons, text boxes and lists of each window at opening, in
-// the order of the window's control table.
+// The stops are the shown bars, buttons, text boxes and lists of each window at opening, row by
+// row from the top and left to right in a row, except in TABORT and SKAPAFIL, whose own tab
+// order rules; the first, which has the focus at opening, is where the work starts: the name
+// box of the course register, the course bar of the round register, the course lists.
 INSTANTIATE_TEST_SUITE_P(
     Windows, TabOrder,
     testing::Values(
-        TabCase{"M_DataBana", "REGBANA", "RB_NAMNAVBRYT RB_NAMNKLAR RB_Namn"},
-        TabCase{"M_DataRunda", "REGRUNDA",
-                "DD DM DY PO HCPF1 HCPE1 TSE InfRund VScroll1 HScroll1 HScroll2 HScroll3 HScroll9 HScroll10 "
-                "HScroll11 HScroll12 HScroll13 HScroll14 HScroll15 HScroll16 HScroll17 HScroll19 HScroll20 "
-                "C_Spara C_Avbryt"},
+        TabCase{"M_DataBana", "REGBANA", "RB_Namn RB_NAMNKLAR RB_NAMNAVBRYT"},
+        TabCase{
+            "M_DataRunda", "REGRUNDA",
+            "VScroll1 HScroll13 HCPF1 HScroll16 HScroll9 DD HScroll19 HScroll20 HScroll10 DM HScroll11 DY "
+            "HScroll14 HCPE1 HScroll17 HScroll12 PO HScroll15 TSE InfRund HScroll3 HScroll1 HScroll2 C_Spara "
+            "C_Avbryt"},
         TabCase{"M_DataTabort", "TABORT", "Command1 Option1"},
         TabCase{"M_SkapaFil", "SKAPAFIL", "L_Bana Command1"},
         TabCase{"M_Analy", "VE_ANALY", "ve_ban Command2"}, TabCase{"M_GraVis", "VEGRAFIK", "L_Bana C_Tillb"},
         TabCase{"M_Hcpvis", "VEHCPGRA", "HScroll2 HScroll1 HScroll3 HScroll4 Command1 Command2"},
-        TabCase{"M_VisaSkärm", "VISKORT", "L_Bana C_Tillb"}, TabCase{"M_Inform", "VEMTINFO", "Command1"}),
+        TabCase{"M_VisaSkärm", "VISKORT", "L_Bana C_Tillb"},
+        TabCase{"M_VisaPrinter", "PRINT_I", "L_Print Command1"}, TabCase{"M_Inform", "VEMTINFO", "Command1"}),
     [](const auto &info) { return std::string(info.param.window); });
 
 // Presses Tab until the control has the focus; fails fatally when Tab never reaches it.
@@ -91,6 +97,7 @@ struct BarCase
     const char *bar;
     const char *label; // the label or box that shows the bar's value
     const char *mode;  // an option button Tab reaches first, the next of its group then chosen by arrow
+    int large;         // the bar's large step: a tenth of its range, at least 1
 };
 
 void PrintTo(const BarCase &c, std::ostream *os)
@@ -118,6 +125,7 @@ TEST_P(BarKeys, EachRealMoveRunsTheHandlerOnceAndTheLabelFollows)
     QObject::connect(bar, &QScrollBar::valueChanged, bar, [&] { ++runs; });
     const auto shown = [&] { return textOf(window, QString::fromUtf8(c.label)).trimmed(); };
 
+    const int large = c.large;
     struct Step
     {
         Qt::Key key;
@@ -127,9 +135,17 @@ TEST_P(BarKeys, EachRealMoveRunsTheHandlerOnceAndTheLabelFollows)
     } const steps[] = {
         {Qt::Key_Home, 0, false, -1}, // from wherever the window put it
         {Qt::Key_Left, 0, false, 0},  // at the minimum: nothing runs
-        {Qt::Key_Right, 1, false, 1}, {Qt::Key_PageDown, 2, false, 2}, {Qt::Key_PageUp, 1, false, 3},
-        {Qt::Key_End, 0, true, 4},    {Qt::Key_Right, 0, true, 4},     {Qt::Key_PageDown, 0, true, 4},
-        {Qt::Key_Left, 1, true, 5},   {Qt::Key_Home, 0, false, 6},
+        {Qt::Key_PageUp, 0, false, 0},
+        {Qt::Key_Right, 1, false, 1},
+        {Qt::Key_PageDown, 1 + large, false, 2},
+        {Qt::Key_PageUp, 1, false, 3},
+        {Qt::Key_PageUp, 0, false, 4}, // less than a large step from the minimum: to it
+        {Qt::Key_End, 0, true, 5},
+        {Qt::Key_Right, 0, true, 5},
+        {Qt::Key_PageDown, 0, true, 5},
+        {Qt::Key_Left, 1, true, 6},
+        {Qt::Key_PageDown, 0, true, 7},
+        {Qt::Key_Home, 0, false, 8},
     };
     int runsAtHome = 0;
     for (const Step &step : steps) {
@@ -146,15 +162,14 @@ TEST_P(BarKeys, EachRealMoveRunsTheHandlerOnceAndTheLabelFollows)
     EXPECT_EQ(focusedControl(window), barName);
 }
 
-INSTANTIATE_TEST_SUITE_P(Windows, BarKeys,
-                         testing::Values(BarCase{"M_DataRunda", "REGRUNDA", "HScroll9", "DD", nullptr},
-                                         BarCase{"M_DataRunda", "REGRUNDA", "HScroll12", "PO", nullptr},
-                                         BarCase{"M_DataRunda", "REGRUNDA", "HScroll11", "DY", nullptr},
-                                         BarCase{"M_DataTabort", "TABORT", "HScroll2", "Label3", "Option1"},
-                                         BarCase{"M_DataTabort", "TABORT", "HScroll3", "Label4", "Option1"}),
-                         [](const auto &info) {
-                             return std::string(info.param.window) + "_" + std::string(info.param.bar);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Windows, BarKeys,
+    testing::Values(BarCase{"M_DataRunda", "REGRUNDA", "HScroll9", "DD", nullptr, 3},
+                    BarCase{"M_DataRunda", "REGRUNDA", "HScroll12", "PO", nullptr, 6},
+                    BarCase{"M_DataRunda", "REGRUNDA", "HScroll11", "DY", nullptr, 4},
+                    BarCase{"M_DataTabort", "TABORT", "HScroll2", "Label3", "Option1", 1},
+                    BarCase{"M_DataTabort", "TABORT", "HScroll3", "Label4", "Option1", 3}),
+    [](const auto &info) { return std::string(info.param.window) + "_" + std::string(info.param.bar); });
 
 struct ButtonCase
 {
@@ -190,6 +205,71 @@ INSTANTIATE_TEST_SUITE_P(Windows, ButtonKeys,
                                          ButtonCase{"M_DataRunda", "REGRUNDA", "C_Avbryt", Qt::Key_Return},
                                          ButtonCase{"M_DataBana", "REGBANA", "RB_NAMNAVBRYT", Qt::Key_Space}),
                          [](const auto &info) { return std::string(info.param.window); });
+
+// A new course's name typed at once and "OK" by key: the hole step starts at the hole bar and
+// Tab goes down its rows. The metres bar, 1..999, moves 99 per Page Down: four from 1 reach
+// 397, three arrows more 400.
+TEST_F(Keyboard, ACourseIsStartedByKeysAndTheMetresTakeLargeSteps)
+{
+    QWidget *window = nullptr;
+    ASSERT_NO_FATAL_FAILURE(window = open("M_DataBana", "REGBANA"));
+    ASSERT_EQ(focusedControl(window), u"RB_Namn"_s);
+    typeText(window, u"RB_Namn"_s, u"Rezeve"_s);
+    pressKey(window, Qt::Key_Tab);
+    ASSERT_EQ(focusedControl(window), u"RB_NAMNKLAR"_s);
+    pressKey(window, Qt::Key_Return);
+    EXPECT_EQ(focusedControl(window), u"HScroll1"_s);
+    EXPECT_EQ(tabCycle(window).join(u' ').toStdString(),
+              "HScroll1 HScroll2 HScroll4 HScroll3 RB_NAMNAVBRYT RB_Namn");
+
+    ASSERT_NO_FATAL_FAILURE(tabTo(window, u"HScroll2"_s));
+    auto *metres = control<QScrollBar>(window, u"HScroll2"_s);
+    int runs = 0;
+    QObject::connect(metres, &QScrollBar::valueChanged, metres, [&] { ++runs; });
+    QStringList shown;
+    for (int press = 0; press < 4; ++press) {
+        pressKey(window, Qt::Key_PageDown);
+        shown << labelText(window, u"XMETER"_s);
+    }
+    EXPECT_EQ(shown, (QStringList{u"100"_s, u"199"_s, u"298"_s, u"397"_s}));
+    for (int press = 0; press < 3; ++press)
+        pressKey(window, Qt::Key_Right);
+    EXPECT_EQ(metres->value(), 400);
+    EXPECT_EQ(runs, 7);
+}
+
+// At FULL on a hole of par 4, Tab goes from the strokes bar along its row to fairway, green,
+// putts and "SPARA", then along the next row to bunker, pitch, chip and "Avbryt"; Shift+Tab
+// from the strokes goes back up to the hole bar.
+TEST_F(Keyboard, RoundRegisterAtFullTabsAlongTheHoleRows)
+{
+    QWidget *window = nullptr;
+    ASSERT_NO_FATAL_FAILURE(window = open("M_DataRunda", "REGRUNDA"));
+    ASSERT_NO_FATAL_FAILURE(tabTo(window, u"HScroll3"_s));
+    pressKey(window, Qt::Key_End);
+    ASSERT_EQ(labelText(window, u"Utoka"_s), u"FULL"_s);
+    ASSERT_NO_FATAL_FAILURE(tabTo(window, u"HScroll2"_s));
+    EXPECT_EQ(tabCycle(window).mid(0, 9).join(u' ').toStdString(),
+              "HScroll2 HScroll4 HScroll5 HScroll8 C_Spara HScroll6 HScroll18 HScroll7 C_Avbryt");
+    pressKey(window, Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(focusedControl(window), u"HScroll1"_s);
+}
+
+// The scorecard opens with the focus on its course list, which frames the first course;
+// Space chooses it as a click does, once, and shows its dates.
+TEST_F(Keyboard, SpaceChoosesTheCourseTheListFramed)
+{
+    QWidget *window = nullptr;
+    ASSERT_NO_FATAL_FAILURE(window = open("M_VisaSkärm", "VISKORT"));
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    ASSERT_EQ(focusedControl(window), u"L_Bana"_s);
+    ASSERT_FALSE(isShown(window, u"L_Dat"_s));
+    pressKey(window, Qt::Key_Space);
+    EXPECT_TRUE(isShown(window, u"L_Dat"_s));
+    EXPECT_EQ(listItems(window, u"L_Dat"_s).size(), 1);
+    EXPECT_EQ(focusedControl(window), u"L_Bana"_s);
+}
 
 // The option buttons of the deletion window are one tab stop; an arrow moves to the other
 // and chooses it, and the chosen one is the stop from then on.

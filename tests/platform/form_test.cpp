@@ -3,9 +3,13 @@
 
 #include "kit/gui.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QScrollBar>
 
 #include <gtest/gtest.h>
+
+#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -89,4 +93,33 @@ TEST(Form, LoadThatUnloadsTheWindowNeverShowsIt)
     instance.show();
     EXPECT_EQ(instance.state().loads, 2);
     EXPECT_TRUE(instance.isOpen());
+}
+
+// A window opens wholly on the screen's available area: where it would be cut off at the
+// bottom or the right it moves up or left just far enough; one that fits stays where it is.
+TEST(Form, OpensWhollyOnTheScreen)
+{
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    ProbeState state;
+    struct Case
+    {
+        QPoint at; // where the desktop would put it, from the area's top-left corner
+        bool left; // moved left to the area's right edge
+        bool up;   // moved up to its bottom edge
+    } const cases[] = {
+        {{40, 30}, false, false},
+        {{area.width() - 100, 30}, true, false},
+        {{40, area.height() - 50}, false, true},
+        {{area.width() - 10, area.height() - 10}, true, true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.at.x() << "," << c.at.y());
+        auto window = std::make_unique<Probe>(state);
+        window->move(area.topLeft() + c.at);
+        window->loadAndShow();
+        const QRect frame = window->frameGeometry();
+        EXPECT_TRUE(area.contains(frame));
+        EXPECT_EQ(c.left ? frame.right() : frame.left(), c.left ? area.right() : area.left() + c.at.x());
+        EXPECT_EQ(c.up ? frame.bottom() : frame.top(), c.up ? area.bottom() : area.top() + c.at.y());
+    }
 }

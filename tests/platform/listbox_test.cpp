@@ -100,11 +100,12 @@ TEST_F(ListBoxTest, FillingEmptyingOrChoosingFromCodeRunsNothing)
 }
 
 // A list that takes the focus from the keyboard frames its first entry without choosing
-// it; the first arrow or Home then chooses it, also when it is the list's only entry, so
-// that the keyboard alone reaches every course.
+// it; the first arrow, Home, End, Space or Enter then chooses it, also when it is the list's
+// only entry, so that the keyboard alone reaches every course.
 TEST(ListBox, TheEntryTheFocusFramedIsChosenByTheFirstKeyThatStaysOnIt)
 {
-    for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Home, Qt::Key_End, Qt::Key_Up}) {
+    for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Home, Qt::Key_End, Qt::Key_Up, Qt::Key_Space,
+                              Qt::Key_Return, Qt::Key_Enter}) {
         SCOPED_TRACE(QKeySequence(key).toString().toStdString());
         QWidget window;
         window.resize(400, 400);
@@ -127,4 +128,30 @@ TEST(ListBox, TheEntryTheFocusFramedIsChosenByTheFirstKeyThatStaysOnIt)
         QTest::keyClick(list, key); // chosen already: nothing runs
         EXPECT_EQ(rows, std::vector<int>{0});
     }
+}
+
+// Space chooses the framed entry once; from there the keys go on as from any chosen entry: Up
+// at the top runs nothing, Down then Up choose the next and the first again.
+TEST(ListBox, SpaceChoosesTheFramedEntryOnceAndTheArrowsGoOnFromIt)
+{
+    QWidget window;
+    window.resize(400, 400);
+    platform::makeButton(&window, u"Command1", {120, 2000, 1200, 400}, u"Tillbaka");
+    platform::ListBox *list = platform::makeListBox(&window, u"L_Bana", {120, 120, 4095, 1800});
+    list->addItems({u"Ekbacken"_s, u"Rezeve"_s, u"Sjöhagen"_s});
+    std::vector<int> rows;
+    list->setClickHandler([&] { rows.push_back(list->currentRow()); });
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_Tab);
+    ASSERT_TRUE(list->hasFocus());
+
+    for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Space, Qt::Key_Return, Qt::Key_Up})
+        QTest::keyClick(list, key);
+    EXPECT_EQ(rows, std::vector<int>{0});
+    EXPECT_EQ(list->selectedRow(), 0);
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Up);
+    EXPECT_EQ(rows, (std::vector<int>{0, 1, 0}));
 }

@@ -1,12 +1,16 @@
 #include "platform/controls.h"
 
-#include <QImage>
+#include "kit/pixels.h"
+
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTest>
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -26,26 +30,12 @@ struct BarFixture : testing::Test
     }
 };
 
-// The colours of the windows that hold bars, and the orange of the scorecard.
-const QColor kWindowColours[] = {platform::kPurple, QColor(255, 224, 192), QColor(192, 192, 192),
-                                 QColor(240, 240, 240), platform::kCyan};
-
 // A bar as the windows make them, on a window of the given colour.
 QScrollBar *barOnColour(QWidget &window, const QColor &colour)
 {
     platform::setColours(&window, colour, platform::kWhite);
     window.resize(200, 40);
     return platform::makeValueBar(&window, u"HScroll1", Qt::Horizontal, {0, 0, 1935, 255}, 1, 18, 9);
-}
-
-template <class Test> int pixelsOf(QScrollBar *bar, Test test)
-{
-    const QImage image = bar->grab().toImage();
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            count += test(QColor(image.pixel(x, y)));
-    return count;
 }
 
 } // namespace
@@ -119,6 +109,53 @@ TEST_F(BarFixture, DragRunsTheHandlerOnceWhenItEnds)
     EXPECT_EQ(seen, std::vector<int>{7});
 }
 
+// Page Up/Down and a click in the trough move a bar by a tenth of its range, rounded down and
+// at least 1, each move running the handler once; the step follows a range set later.
+TEST(ValueBar, PageKeysAndTroughClicksMoveByATenthOfTheRange)
+{
+    struct Case
+    {
+        int min;
+        int max;
+        int step;
+        int laterMax; // the maximum set once the bar is made, and the step that follows
+        int laterStep;
+    } const cases[] = {{1, 999, 99, 99, 9}, {0, 60, 6, 60, 6}, {1995, 2040, 4, 2040, 4},
+                       {1, 18, 1, 9, 1},    {0, 2, 1, 2, 1},   {0, 17, 1, 40, 4}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.min << ".." << c.max);
+        QWidget window;
+        window.resize(300, 40);
+        QScrollBar *bar = platform::makeValueBar(&window, u"HScroll2", Qt::Horizontal, {0, 0, 3735, 255},
+                                                 c.min, c.max, c.min);
+        window.show();
+        int runs = 0;
+        QObject::connect(bar, &QScrollBar::valueChanged, bar, [&] { ++runs; });
+        QTest::keyClick(bar, Qt::Key_PageDown);
+        EXPECT_EQ(bar->value(), c.min + c.step);
+        QStyleOptionSlider option;
+        option.initFrom(bar);
+        option.orientation = Qt::Horizontal;
+        option.minimum = bar->minimum();
+        option.maximum = bar->maximum();
+        option.sliderPosition = option.sliderValue = bar->value();
+        option.pageStep = bar->pageStep();
+        option.singleStep = 1;
+        const QRect trough =
+            bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarAddPage, bar);
+        QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, trough.center());
+        EXPECT_EQ(bar->value(), std::min(c.max, c.min + 2 * c.step));
+        QTest::keyClick(bar, Qt::Key_PageUp);
+        EXPECT_EQ(bar->value(), std::min(c.max, c.min + 2 * c.step) - c.step);
+        EXPECT_EQ(runs, 3);
+
+        platform::setBarMaximum(bar, c.laterMax);
+        QTest::keyClick(bar, Qt::Key_Home);
+        QTest::keyClick(bar, Qt::Key_PageDown);
+        EXPECT_EQ(bar->value(), c.min + c.laterStep);
+    }
+}
+
 // Arrows and thumb are drawn dark on light grey, whatever the window's colours: a bar that
 // took white text from a purple window would draw its arrows white on white.
 TEST(ValueBar, ArrowsAndThumbShowOnEveryWindowColour)
@@ -136,9 +173,6 @@ TEST(ValueBar, ArrowsAndThumbShowOnEveryWindowColour)
 // whatever the window's colour.
 TEST(ValueBar, FocusShowsPlainlyOnEveryWindowColour)
 {
-    const auto isBlue = [](const QColor &pixel) {
-        return pixel.blue() > 180 && pixel.red() < 60 && pixel.green() < 140;
-    };
     for (const QColor &colour : kWindowColours) {
         SCOPED_TRACE(colour.name().toStdString());
         QWidget window;
@@ -147,10 +181,10 @@ TEST(ValueBar, FocusShowsPlainlyOnEveryWindowColour)
         window.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
         bar->clearFocus(); // the window gave its only tab stop the focus
-        EXPECT_EQ(pixelsOf(bar, isBlue), 0);
+        EXPECT_EQ(pixelsOf(bar, isFocusBlue), 0);
         bar->setFocus();
         ASSERT_TRUE(bar->hasFocus());
         // The whole edge twice over and more: a frame round the bar and its filled thumb.
-        EXPECT_GT(pixelsOf(bar, isBlue), 4 * (bar->width() + bar->height()));
+        EXPECT_GT(pixelsOf(bar, isFocusBlue), 4 * (bar->width() + bar->height()));
     }
 }

@@ -99,3 +99,65 @@ TEST(WindowKitTable, ARowOutOfIdOrderOrANameTakenTwiceStopsTheProgramNamingIt)
     EXPECT_DEATH(controls.make(platform::CellRun{kFirstCell, u"HScroll", 1, {}, Qt::Vertical, kCellTops}),
                  "two controls of KITPROBE are named HScroll1");
 }
+
+namespace {
+
+// Stops made out of their places: a name box with a tall button level with it and a bar a
+// little lower, then a bar under the box, then a bar and a button whose tops are close. The
+// box is hidden when asked.
+enum Stop : int { StopBack, StopHole, StopName, StopOk, StopMetres, StopPar, kStopCount };
+constexpr platform::ControlRow kStops[] = {
+    {StopBack, Button, u"Command1", {3000, 1500, 1200, 400}, u"Tillbaka"},
+    {StopHole,
+     HorizontalBar,
+     u"HScroll1",
+     {150, 1560, 1500, 255},
+     {},
+     {},
+     true,
+     {.min = 1, .max = 18, .start = 1}},
+    {StopName, TextBox, u"RB_Namn", {150, 300, 2000, 285}},
+    {StopOk, Button, u"Command2", {4000, 300, 1000, 735}, u"OK"},
+    {StopMetres,
+     HorizontalBar,
+     u"HScroll2",
+     {2400, 420, 1000, 255},
+     {},
+     {},
+     true,
+     {.min = 1, .max = 999, .start = 1}},
+    {StopPar,
+     HorizontalBar,
+     u"HScroll3",
+     {150, 600, 1000, 255},
+     {},
+     {},
+     true,
+     {.min = 1, .max = 9, .start = 1}},
+};
+
+QStringList tabStops(platform::TabOrder order, bool nameShown)
+{
+    QWidget window;
+    window.resize(400, 200);
+    platform::ControlSet controls(&window, kStopCount, order);
+    controls.make(kStops);
+    controls.setShown({StopName}, nameShown);
+    window.show();
+    controls.focusFirstTabStop();
+    return tabCycle(&window);
+}
+
+} // namespace
+
+// Tab goes row by row from the top, left to right in a row, whatever order the table has; a
+// window whose table is in its own tab order keeps that. The first shown stop has the focus.
+TEST(WindowKitTabOrder, FollowsTheRowsOrTheTable)
+{
+    EXPECT_EQ(tabStops(platform::TabOrder::Rows, true).join(u' '),
+              u"RB_Namn HScroll2 Command2 HScroll3 HScroll1 Command1"_s);
+    EXPECT_EQ(tabStops(platform::TabOrder::Rows, false).join(u' '),
+              u"HScroll2 Command2 HScroll3 HScroll1 Command1"_s);
+    EXPECT_EQ(tabStops(platform::TabOrder::Table, true).join(u' '),
+              u"Command1 HScroll1 RB_Namn Command2 HScroll2 HScroll3"_s);
+}
