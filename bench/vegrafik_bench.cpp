@@ -32,9 +32,9 @@ public:
         m_visa = m_window->findChild<QPushButton *>(QStringLiteral("C_Visa"));
         pressVisa();
         const auto &ops = m_window->displayList().ops();
-        const auto bars = std::count_if(ops.begin(), ops.end(), [](const analysis::DrawOp &op) {
-            return op.kind == analysis::DrawKind::Point && op.y == 6000 &&
-                   op.colour == analysis::bgrColour::red;
+        const auto bars = std::count_if(ops.begin(), ops.end(), [](const platform::DrawOp &op) {
+            return op.kind == platform::DrawKind::Point && op.y == 6000 &&
+                   op.colour == platform::bgrColour::red;
         });
         if (bars != 2001 || !m_dir.recorder().messages.empty())
             std::abort();

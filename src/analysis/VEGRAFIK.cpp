@@ -33,7 +33,7 @@ VEGRAFIK::VEGRAFIK(State &state)
     connectHandlers();
 }
 
-const analysis::DisplayList &VEGRAFIK::displayList() const
+const platform::DisplayList &VEGRAFIK::displayList() const
 {
     return m_controls.surface(Surface)->displayList();
 }
@@ -112,7 +112,7 @@ void VEGRAFIK::VEGRAFIK_C_Visa_Click()
         store::numericValue(m_controls.label(Hcptom)->text()),
     };
     m_controls.setShown({Label8, V_Dat, Label5, Label7}, false);
-    analysis::DisplayList &list = m_controls.surface(Surface)->edit();
+    platform::DisplayList &list = m_controls.surface(Surface)->edit();
     list.clear();
     m_controls.setShown({Label6}, true);
 

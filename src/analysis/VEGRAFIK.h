@@ -1,6 +1,6 @@
 #pragma once
 
-#include "analysis/displaylist.h"
+#include "platform/displaylist.h"
 #include "platform/windowkit.h"
 #include "store/tables.h"
 
@@ -26,7 +26,7 @@ public:
     explicit VEGRAFIK(State &state);
 
     // What the surface shows, in drawing order since the last clear.
-    const analysis::DisplayList &displayList() const;
+    const platform::DisplayList &displayList() const;
 
 private:
     void connectHandlers();

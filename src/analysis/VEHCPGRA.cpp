@@ -39,7 +39,7 @@ VEHCPGRA::VEHCPGRA(State &state)
     connectHandlers();
 }
 
-const analysis::DisplayList &VEHCPGRA::displayList() const
+const platform::DisplayList &VEHCPGRA::displayList() const
 {
     return m_controls.surface(Surface)->displayList();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "analysis/displaylist.h"
+#include "platform/displaylist.h"
 #include "platform/windowkit.h"
 #include "store/tables.h"
 
@@ -24,7 +24,7 @@ public:
     explicit VEHCPGRA(State &state);
 
     // What the surface shows: the graph of the last "VISA".
-    const analysis::DisplayList &displayList() const;
+    const platform::DisplayList &displayList() const;
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

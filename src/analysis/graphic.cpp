@@ -9,8 +9,8 @@ namespace analysis {
 
 namespace {
 
-namespace colour = analysis::bgrColour;
-using analysis::DisplayList;
+namespace colour = platform::bgrColour;
+using platform::DisplayList;
 
 // The lower graph: the x-axis at y 6000 holds the base; 70 strokes span 2000 twips.
 constexpr double kAxisY = 6000;
@@ -124,7 +124,7 @@ void drawHole(DisplayList &list, double hx, double par, double strokes)
     list.line(hx + 200, 3290, hx + 200, top, colour::yellow);
     list.line(hx + 200, top, hx + 400, top, colour::yellow);
     list.line(hx + 400, top, hx + 400, kParLineY);
-    list.textAt(hx + 200, 3200, analysis::printedNumber(par), colour::yellow);
+    list.textAt(hx + 200, 3200, platform::printedNumber(par), colour::yellow);
 }
 
 } // namespace

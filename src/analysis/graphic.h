@@ -1,7 +1,7 @@
 #pragma once
 
-#include "analysis/displaylist.h"
 #include "analysis/roundselection.h"
+#include "platform/displaylist.h"
 #include "store/tables.h"
 
 #include <QString>
@@ -42,13 +42,13 @@ struct TotalsGraph
 // The lower graph: axes, the scale around par, one bar per chosen round with its date
 // under it, the average line; or one of the two messages on the surface.
 TotalsGraph drawTotalsGraph(const store::Tables &tables, const GraphCourse &course,
-                            const GraphicChoice &choice, analysis::DisplayList &list);
+                            const GraphicChoice &choice, platform::DisplayList &list);
 
 // The upper graph: frame, hole numbers and scale, and the round's holes against par when
 // there is a round. Returns the round's total strokes over the course's holes as a
 // caption ("0" with no round).
 QString drawHoleGraph(const store::Tables &tables, const GraphCourse &course, std::optional<int> round,
-                      analysis::DisplayList &list);
+                      platform::DisplayList &list);
 
 // The preset of the lower handicap bar: hcp_efter rounded half up to a whole number,
 // minus 1 (12.4 gives 11, 0.0 gives -1), held within the bar's range low..high.

@@ -33,7 +33,7 @@ constexpr double kLastX = 10500;  // no box to the right of this x
 constexpr double kGridFrom = 200;
 constexpr double kGridTo = 12000;
 
-void drawScale(const Captions &captions, double lower, double range, analysis::DisplayList &list)
+void drawScale(const Captions &captions, double lower, double range, platform::DisplayList &list)
 {
     const auto gridLine = [&list](double y) { list.line(kGridFrom, y, kGridTo, y); };
     list.textAt(200, 725, captions.upper);
@@ -48,7 +48,7 @@ void drawScale(const Captions &captions, double lower, double range, analysis::D
     gridLine(3620);
 }
 
-void drawLegend(analysis::DisplayList &list)
+void drawLegend(platform::DisplayList &list)
 {
     list.textAt(200, 3800, u"ÅR"_s);
     list.textAt(200, 4000, u"MÅN"_s);
@@ -59,10 +59,10 @@ void drawLegend(analysis::DisplayList &list)
 // Sides and top, no bottom: the box stands 20 above the lowest grid line. Under it the
 // year's last two digits, the month, the day and the stored hcp_efter; neighbouring boxes
 // write their handicaps on alternate rows around the legend "HCP".
-void drawBox(const store::RoundRow &round, int count, double x, double top, analysis::DisplayList &list)
+void drawBox(const store::RoundRow &round, int count, double x, double top, platform::DisplayList &list)
 {
     list.line(x, kFoot, x, top);
-    list.line(x + kInnerLine, kFoot, x + kInnerLine, top, analysis::bgrColour::white);
+    list.line(x + kInnerLine, kFoot, x + kInnerLine, top, platform::bgrColour::white);
     list.line(x, top, x + kBoxWidth, top);
     list.line(x + kBoxWidth, top, x + kBoxWidth, kFoot);
     const QString &datum = round[store::kDatum];
@@ -121,7 +121,7 @@ int lastYearAfterMove(int value, int firstYear)
     return std::max(value, firstYear);
 }
 
-void draw(const store::Tables &tables, const Captions &captions, analysis::DisplayList &list)
+void draw(const store::Tables &tables, const Captions &captions, platform::DisplayList &list)
 {
     const double upper = store::numericValue(captions.upper);
     const double lower = store::numericValue(captions.lower);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "analysis/displaylist.h"
+#include "platform/displaylist.h"
 #include "store/tables.h"
 
 #include <QString>
@@ -54,6 +54,6 @@ struct Captions
 // number with the round before it in the file, each later one by the texts of its own
 // hcp_fore and hcp_efter; at most 25 boxes fit. No box when the upper limit is not above
 // the lower one (the scale would have no height).
-void draw(const store::Tables &tables, const Captions &captions, analysis::DisplayList &list);
+void draw(const store::Tables &tables, const Captions &captions, platform::DisplayList &list);
 
 } // namespace handicapgraph

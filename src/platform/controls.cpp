@@ -1,5 +1,6 @@
 #include "platform/controls.h"
 
+#include "platform/columnlabel.h"
 #include "platform/focusframe.h"
 #include "platform/keytextbox.h"
 #include "platform/listbox.h"
@@ -128,16 +129,26 @@ template <class T> T *named(T *control, QStringView name, Twips rect)
     return control;
 }
 
-} // namespace
-
-QLabel *makeLabel(QWidget *parent, QStringView name, Twips rect, QStringView text)
+template <class T> T *madeLabel(T *label, QStringView name, Twips rect, QStringView text)
 {
-    auto *label = named(new QLabel(parent), name, rect);
+    named(label, name, rect);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setText(text.toString());
     return label;
+}
+
+} // namespace
+
+QLabel *makeLabel(QWidget *parent, QStringView name, Twips rect, QStringView text)
+{
+    return madeLabel(new QLabel(parent), name, rect, text);
+}
+
+ColumnLabel *makeColumnLabel(QWidget *parent, QStringView name, Twips rect, QStringView text)
+{
+    return madeLabel(new ColumnLabel(parent), name, rect, text);
 }
 
 QPushButton *makeButton(QWidget *parent, QStringView name, Twips rect, QStringView text)

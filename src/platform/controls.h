@@ -15,12 +15,14 @@ class QWidget;
 // only, most of them from tables of rows.
 namespace platform {
 
+class ColumnLabel;
 class KeyTextBox;
 class ListBox;
 class OptionButton;
 
 // Labels show plain text: their text is storage that handlers read back.
 QLabel *makeLabel(QWidget *parent, QStringView name, Twips rect, QStringView text = {});
+ColumnLabel *makeColumnLabel(QWidget *parent, QStringView name, Twips rect, QStringView text = {});
 // A command button is clicked by Enter and by Space while it has the focus, which the focus
 // frame shows (platform/focusframe.h); so do text boxes and option buttons.
 QPushButton *makeButton(QWidget *parent, QStringView name, Twips rect, QStringView text);

@@ -26,7 +26,7 @@ QPoint at(double x, double y)
     return {px(x), px(y)};
 }
 
-QColor colourOf(const analysis::DrawOp &op, const QColor &foreColour)
+QColor colourOf(const DrawOp &op, const QColor &foreColour)
 {
     return op.colour ? bgr(*op.colour) : foreColour;
 }
@@ -39,7 +39,7 @@ Surface::Surface(QWidget *parent, quint32 backColour) : QWidget(parent), m_list(
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-analysis::DisplayList &Surface::edit()
+DisplayList &Surface::edit()
 {
     update();
     return m_list;
@@ -53,17 +53,16 @@ void Surface::paintEvent(QPaintEvent *event)
     replay(m_list, painter, event->rect(), palette().color(QPalette::WindowText));
 }
 
-void replay(const analysis::DisplayList &list, QPainter &painter, const QRect &visible,
-            const QColor &foreColour)
+void replay(const DisplayList &list, QPainter &painter, const QRect &visible, const QColor &foreColour)
 {
     const QFontMetrics metrics = painter.fontMetrics();
     const QRect reach = visible.adjusted(-1, -1, 1, 1);
-    for (const analysis::DrawOp &op : list.ops()) {
+    for (const DrawOp &op : list.ops()) {
         switch (op.kind) {
-        case analysis::DrawKind::Clear:
+        case DrawKind::Clear:
             painter.fillRect(visible, bgr(list.backColour()));
             break;
-        case analysis::DrawKind::Line: {
+        case DrawKind::Line: {
             const QPoint from = at(op.x, op.y);
             const QPoint to = at(op.x2, op.y2);
             if (!QRect(from, to).normalized().intersects(reach))
@@ -72,7 +71,7 @@ void replay(const analysis::DisplayList &list, QPainter &painter, const QRect &v
             painter.drawLine(from, to);
             break;
         }
-        case analysis::DrawKind::Point: {
+        case DrawKind::Point: {
             const QPoint p = at(op.x, op.y);
             if (!reach.contains(p))
                 break;
@@ -80,7 +79,7 @@ void replay(const analysis::DisplayList &list, QPainter &painter, const QRect &v
             painter.drawPoint(p);
             break;
         }
-        case analysis::DrawKind::Circle: {
+        case DrawKind::Circle: {
             const QPoint centre = at(op.x, op.y);
             const int r = px(op.radius);
             if (!QRect(centre.x() - r, centre.y() - r, 2 * r + 1, 2 * r + 1).intersects(reach))
@@ -90,7 +89,7 @@ void replay(const analysis::DisplayList &list, QPainter &painter, const QRect &v
             painter.drawEllipse(centre, r, r);
             break;
         }
-        case analysis::DrawKind::Print: {
+        case DrawKind::Print: {
             const QPoint topLeft = at(op.x, op.y);
             if (topLeft.x() > reach.right() || topLeft.y() > reach.bottom() ||
                 topLeft.y() + metrics.height() < reach.top())

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "analysis/displaylist.h"
+#include "platform/displaylist.h"
 
 #include <QWidget>
 
@@ -15,23 +15,22 @@ class Surface : public QWidget
     Q_OBJECT
 
 public:
-    explicit Surface(QWidget *parent = nullptr, quint32 backColour = analysis::bgrColour::purple);
+    explicit Surface(QWidget *parent = nullptr, quint32 backColour = bgrColour::purple);
 
-    const analysis::DisplayList &displayList() const { return m_list; }
+    const DisplayList &displayList() const { return m_list; }
     // The list to draw on; the surface is painted again once the handler returns.
-    analysis::DisplayList &edit();
+    DisplayList &edit();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    analysis::DisplayList m_list;
+    DisplayList m_list;
 };
 
 // Replays a display list onto a painter whose fore colour and font are given; the
 // painter's device is filled with the back colour first. Ops that lie wholly outside
 // `visible` (pixels) are skipped.
-void replay(const analysis::DisplayList &list, QPainter &painter, const QRect &visible,
-            const QColor &foreColour);
+void replay(const DisplayList &list, QPainter &painter, const QRect &visible, const QColor &foreColour);
 
 } // namespace platform

@@ -1,5 +1,6 @@
 #include "platform/windowkit.h"
 
+#include "platform/columnlabel.h"
 #include "platform/controls.h"
 #include "platform/keytextbox.h"
 #include "platform/listbox.h"
@@ -61,6 +62,8 @@ QWidget *makeOne(QWidget *parent, const ControlRow &row, const QString &name)
     case Kind::Label:
     case Kind::Picture:
         return makeLabel(parent, name, row.rect, row.text);
+    case Kind::ColumnLabel:
+        return makeColumnLabel(parent, name, row.rect, row.text);
     case Kind::Button:
         return makeButton(parent, name, row.rect, row.text);
     case Kind::TextBox:
@@ -105,9 +108,9 @@ bool isTabStop(Kind kind)
 
 const char *kindName(Kind kind)
 {
-    static constexpr const char *kNames[] = {"label",         "button",         "text box",
-                                             "list box",      "horizontal bar", "vertical bar",
-                                             "option button", "picture",        "drawing surface"};
+    static constexpr const char *kNames[] = {"label",    "column label",   "button",       "text box",
+                                             "list box", "horizontal bar", "vertical bar", "option button",
+                                             "picture",  "drawing surface"};
     return kNames[int(kind)];
 }
 
@@ -162,7 +165,7 @@ void ControlSet::make(const CellRun &run)
     for (int i = 0; i < int(run.positions.size()); ++i) {
         Twips rect = run.first;
         (run.along == Qt::Vertical ? rect.top : rect.left) = run.positions[i];
-        add({.id = run.firstId + i, .kind = Kind::Label, .name = {}, .rect = rect, .look = run.look},
+        add({.id = run.firstId + i, .kind = run.kind, .name = {}, .rect = rect, .look = run.look},
             run.prefix.toString() + QString::number(run.firstNumber + i));
     }
 }
@@ -241,13 +244,19 @@ QWidget *ControlSet::checked(int id, std::initializer_list<Kind> kinds) const
 
 QWidget *ControlSet::widget(int id) const
 {
-    return checked(id, {Kind::Label, Kind::Button, Kind::TextBox, Kind::ListBox, Kind::HorizontalBar,
-                        Kind::VerticalBar, Kind::OptionButton, Kind::Picture, Kind::DrawingSurface});
+    return checked(id, {Kind::Label, Kind::ColumnLabel, Kind::Button, Kind::TextBox, Kind::ListBox,
+                        Kind::HorizontalBar, Kind::VerticalBar, Kind::OptionButton, Kind::Picture,
+                        Kind::DrawingSurface});
 }
 
 QLabel *ControlSet::label(int id) const
 {
-    return static_cast<QLabel *>(checked(id, {Kind::Label}));
+    return static_cast<QLabel *>(checked(id, {Kind::Label, Kind::ColumnLabel}));
+}
+
+ColumnLabel *ControlSet::columnLabel(int id) const
+{
+    return static_cast<ColumnLabel *>(checked(id, {Kind::ColumnLabel}));
 }
 
 QLabel *ControlSet::picture(int id) const

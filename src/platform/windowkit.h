@@ -34,12 +34,15 @@
 // starts elsewhere puts the focus there itself, as REGBANA does at its hole step.
 namespace platform {
 
+class ColumnLabel;
 class Surface;
 
 // A DrawingSurface is the surface the graph windows draw on (platform/surface.h); its look's
-// back colour is the colour a clear fills with.
+// back colour is the colour a clear fills with. A ColumnLabel is a label that shows pieces
+// of its text in columns (platform/columnlabel.h); label() gives it too.
 enum class Kind {
     Label,
+    ColumnLabel,
     Button,
     TextBox,
     ListBox,
@@ -105,6 +108,7 @@ struct ControlRow
 
 // Repeated cells: cell i has id firstId + i, is named prefix + (firstNumber + i) and lies at
 // the rectangle of the first cell moved to positions[i], down (tops) or across (lefts).
+// The cells are labels of the given kind.
 struct CellRun
 {
     int firstId;
@@ -114,6 +118,7 @@ struct CellRun
     Qt::Orientation along;
     std::span<const int> positions;
     Look look = {};
+    Kind kind = Kind::Label;
 };
 
 // Applies a look to any widget (a list's colours go to the part that shows its entries).
@@ -142,7 +147,8 @@ public:
     void make(const CellRun &run);
 
     QWidget *widget(int id) const;
-    QLabel *label(int id) const;
+    QLabel *label(int id) const; // a label or a column label
+    ColumnLabel *columnLabel(int id) const;
     QLabel *picture(int id) const;
     QPushButton *button(int id) const;
     KeyTextBox *textBox(int id) const;

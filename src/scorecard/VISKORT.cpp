@@ -1,5 +1,6 @@
 #include "scorecard/VISKORT.h"
 
+#include "platform/columnlabel.h"
 #include "platform/listbox.h"
 #include "platform/services.h"
 #include "platform/storemessages.h"
@@ -12,6 +13,9 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+
+#include <utility>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 using namespace viskort;
@@ -33,41 +37,28 @@ VISKORT::VISKORT(State &state)
     // The grid first: the rest lies over it.
     buildGrid();
     m_controls.make(kControls);
-    spaceExtendedOverTotals();
+    placeExtendedColumns();
     connectHandlers();
 }
 
-// A hole's extended entries are set apart by blanks to stand over their totals in the font
-// the window was designed with. In the window's own font the blanks are narrower: the head
-// and the hole texts get the word spacing that brings each entry over its total. FULL and
-// MELLAN set their entries apart with different blanks, so each level has its own spacing.
-void VISKORT::spaceExtendedOverTotals()
+// The extended head's words are set apart by blanks to stand over the totals in the font
+// the window was designed with; in the window's own font the blanks are narrower, so the
+// head gets the word spacing that brings its words over the totals. A hole's entries are
+// set apart by blanks that differ from entry to entry, so no spacing brings them all
+// under the head: each is drawn centred under its own word of the head instead.
+void VISKORT::placeExtendedColumns()
 {
-    QLabel *first = m_controls.label(cellId(kExtended, 0));
-    auto centreOf = [&](Control total) {
-        const QLabel *label = m_controls.label(total);
-        return label->x() + label->width() / 2.0 - first->x();
-    };
-    const std::vector<double> all{centreOf(F9), centreOf(G9), centreOf(B9),
-                                  centreOf(P9), centreOf(C9), centreOf(PU9)};
-    const std::vector<double> greensAndPutts{centreOf(G9), centreOf(PU9)};
-    auto spacedFor = [&](const QString &utokadRad, int holes, const std::vector<double> &centres) {
-        const scorecard::ExtendedCard card = scorecard::extendedCard(utokadRad, holes);
-        std::vector<platform::SpacedText> texts;
-        for (int hole = 0; hole < card.holesWritten; ++hole)
-            texts.push_back({card.holes[hole], centres});
-        return platform::spacedOverCentres(first->font(), texts);
-    };
-    // Each pair of fairway and green entries; green hit and missed at MELLAN.
-    m_fullSpacing = spacedFor(u"FJJ1111NJ1111JN1111NN1111"_s, 4, all);
-    m_mellanSpacing = spacedFor(u"M-J---1-N---1"_s, 2, greensAndPutts);
-
     QLabel *head = m_controls.label(headId(kExtended));
-    const double offset = head->x() - first->x();
-    std::vector<double> headCentres;
-    for (double centre : all)
-        headCentres.push_back(centre - offset);
-    head->setFont(platform::spacedOverCentres(head->font(), {{head->text(), headCentres}}));
+    std::vector<double> totalCentres;
+    for (Control total : {F9, G9, B9, P9, C9, PU9}) {
+        const QLabel *label = m_controls.label(total);
+        totalCentres.push_back(label->x() + label->width() / 2.0 - head->x());
+    }
+    head->setFont(platform::spacedOverCentres(head->font(), {{head->text(), totalCentres}}));
+
+    const double cellOffset = head->x() - m_controls.label(cellId(kExtended, 0))->x();
+    for (double centre : platform::itemCentres(head->text(), head->font()))
+        m_entryCentres.push_back(centre + cellOffset);
 }
 
 void VISKORT::buildGrid()
@@ -79,7 +70,8 @@ void VISKORT::buildGrid()
         m_controls.make(ControlRow{headId(Column(c)), Label, column.head, cellRect(Column(c), kHeadTop),
                                    column.headCaption, head});
         m_controls.make(platform::CellRun{cellId(Column(c), 0), column.cellPrefix, column.firstCell,
-                                          cellRect(Column(c), 0), Qt::Vertical, kHoleTops, column.look});
+                                          cellRect(Column(c), 0), Qt::Vertical, kHoleTops, column.look,
+                                          column.cells});
     }
     for (int hole = 0; hole < store::kMaxHoles; ++hole)
         m_controls.label(cellId(kHoleNumbers, hole))->setText(QString::number(hole + 1));
@@ -194,11 +186,14 @@ void VISKORT::showExtended(const scorecard::ExtendedCard &extended)
 {
     for (int t = 0; t < int(extended.totals.size()); ++t)
         setText(Control(F9 + t), extended.totals[t]);
-    const QFont &spaced = extended.level == store::Level::Mellan ? m_mellanSpacing : m_fullSpacing;
     for (int hole = 0; hole < extended.holesWritten; ++hole) {
-        QLabel *label = m_controls.label(cellId(kExtended, hole));
-        label->setFont(spaced);
-        label->setText(extended.holes[hole]);
+        std::vector<platform::TextColumn> columns;
+        for (size_t entry = 0; entry < extended.entries[hole].size(); ++entry) {
+            const scorecard::EntrySpan &span = extended.entries[hole][entry];
+            columns.push_back({span.start, span.length, m_entryCentres[entry]});
+        }
+        m_controls.columnLabel(cellId(kExtended, hole))
+            ->setColumnText(extended.holes[hole], std::move(columns));
     }
 }
 

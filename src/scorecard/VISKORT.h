@@ -4,7 +4,7 @@
 #include "scorecard/scorecard.h"
 #include "store/tables.h"
 
-#include <QFont>
+#include <vector>
 
 namespace viskort {
 enum Column : int;
@@ -28,7 +28,7 @@ public:
 
 private:
     void buildGrid();
-    void spaceExtendedOverTotals();
+    void placeExtendedColumns();
     void connectHandlers();
 
     void formLoad() override { VISKORT_Form_Load(); }
@@ -50,8 +50,8 @@ private:
     int lastRound() const;
 
     State &m_state;
-    // The hole texts' fonts, their blanks widened so each entry stands over its total.
-    QFont m_fullSpacing;
-    QFont m_mellanSpacing;
+    // Where each extended entry of a hole stands centred, from the left of its cell:
+    // under its word of the column head.
+    std::vector<double> m_entryCentres;
     QString m_courseName; // the name of the course last clicked
 };

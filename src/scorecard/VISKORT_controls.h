@@ -68,7 +68,7 @@ enum Column : int {
 };
 
 // A column: its head in the header line and its hole cells, named prefix + number, the
-// first number for hole 1.
+// first number for hole 1, labels of the given kind.
 struct CellColumn
 {
     QStringView head;
@@ -78,6 +78,7 @@ struct CellColumn
     QStringView cellPrefix;
     int firstCell;
     Look look;
+    platform::Kind cells = Label;
 };
 
 inline constexpr std::array<CellColumn, kColumnCount> kColumns{{
@@ -90,7 +91,8 @@ inline constexpr std::array<CellColumn, kColumnCount> kColumns{{
     {u"Label140", u"Min", 4560, 615, u"vekoll", 0, centred(kWhite)},
     {u"Label132", u"Slag", 5160, 615, u"Label", 91, centred(kCyan)},
     {u"Label133", u"Poäng", 5760, 615, u"Label", 109, centred(kCyan)},
-    {u"Label138", u"Fairw Green Bunk Pitch Chip Putt", 6480, 3135, u"Label", 143, kPlain},
+    // Each hole's six extended entries are one text, shown in columns under the head's words.
+    {u"Label138", u"Fairw Green Bunk Pitch Chip Putt", 6480, 3135, u"Label", 143, kPlain, ColumnLabel},
 }};
 
 constexpr platform::Twips cellRect(Column column, int top)

@@ -36,7 +36,7 @@ public:
     {
         ExtendedCard card;
         for (int hole = 1; hole <= holes; ++hole)
-            card.holes[hole - 1] = holeText(hole);
+            card.holes[hole - 1] = holeText(hole, card.entries[hole - 1]);
         card.holesWritten = holes;
         // MELLAN records greens and putts only; the other totals stay empty there.
         for (int t = kFairways; t <= kPutts; ++t)
@@ -46,7 +46,7 @@ public:
     }
 
 private:
-    QString holeText(int hole)
+    QString holeText(int hole, std::array<EntrySpan, 6> &entries)
     {
         QString text;
         bool fairwayHit = false;
@@ -58,7 +58,10 @@ private:
                 fairwayHit = true;
             m_spacing = spacing(item, c, fairwayHit);
             count(item, c);
-            text += m_spacing + shown(c);
+            const QString entry = shown(c);
+            text += m_spacing;
+            entries[item - kFairway] = {text.size(), entry.size()};
+            text += entry;
         }
         return text;
     }
@@ -123,9 +126,7 @@ ExtendedCard extendedCard(const QString &utokadRad, int holes)
         card.holesWritten = store::kMaxHoles;
         return card;
     }
-    ExtendedCard card = Builder(utokadRad, level == store::Level::Full).build(holes);
-    card.level = level;
-    return card;
+    return Builder(utokadRad, level == store::Level::Full).build(holes);
 }
 
 } // namespace scorecard

@@ -18,8 +18,8 @@
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
-using analysis::DrawKind;
-namespace colour = analysis::bgrColour;
+using platform::DrawKind;
+namespace colour = platform::bgrColour;
 
 namespace {
 
@@ -92,16 +92,16 @@ protected:
 };
 
 // The bars of the lower graph: the red points on the x-axis.
-int bars(const analysis::DisplayList &list)
+int bars(const platform::DisplayList &list)
 {
     return pointsOn(list, 6000, colour::red);
 }
 
 // An empty surface: at most the clears that set the back colour.
-bool nothingDrawn(const analysis::DisplayList &list)
+bool nothingDrawn(const platform::DisplayList &list)
 {
     return std::ranges::all_of(list.ops(),
-                               [](const analysis::DrawOp &op) { return op.kind == DrawKind::Clear; });
+                               [](const platform::DrawOp &op) { return op.kind == DrawKind::Clear; });
 }
 
 QStringList shownOf(QWidget *window, const QStringList &names)
@@ -172,7 +172,7 @@ TEST_F(GraphicWindow, VisaDrawsNineHoleTotalsAndTheLastRoundHoleByHole)
     writeThreeRounds();
     VEGRAFIK *window = open();
     show(window, 0, 0, 2);
-    const analysis::DisplayList &list = window->displayList();
+    const platform::DisplayList &list = window->displayList();
 
     // Scale: base 26 on the axis, the par line reads the par 36.
     EXPECT_EQ(printedTexts(list)[0], (PlacedText{110, 5890, u" 26 "_s}));
@@ -182,7 +182,7 @@ TEST_F(GraphicWindow, VisaDrawsNineHoleTotalsAndTheLastRoundHoleByHole)
     EXPECT_EQ(bars(list), 3);
     int yellowSides = 0;
     int blackSides = 0;
-    for (const analysis::DrawOp &op : list.ops()) {
+    for (const platform::DrawOp &op : list.ops()) {
         yellowSides += op.kind == DrawKind::Line && op.y == 5990 && op.colour == colour::yellow;
         blackSides +=
             op.kind == DrawKind::Line && op.y2 == 6000 && op.x == op.x2 && op.colour == colour::black;
@@ -203,11 +203,11 @@ TEST_F(GraphicWindow, VisaDrawsNineHoleTotalsAndTheLastRoundHoleByHole)
     EXPECT_EQ(count(list, DrawKind::Circle), 7);
     EXPECT_EQ(pointsOn(list, 3200, colour::yellow), 2) << "bars on holes 3 and 4";
     EXPECT_NE(std::find(list.ops().begin(), list.ops().end(),
-                        analysis::lineOp(1400, 3290, 1400, 2900, colour::yellow)),
+                        platform::lineOp(1400, 3290, 1400, 2900, colour::yellow)),
               list.ops().end())
         << "hole 3 two over par";
     EXPECT_NE(std::find(list.ops().begin(), list.ops().end(),
-                        analysis::lineOp(1800, 3290, 1800, 3700, colour::yellow)),
+                        platform::lineOp(1800, 3290, 1800, 3700, colour::yellow)),
               list.ops().end())
         << "hole 4 two under par";
     EXPECT_EQ(labelText(window, u"Label5"_s), u"36"_s);
@@ -222,7 +222,7 @@ TEST_F(GraphicWindow, EighteenHoleCourseNumbersEighteenHoles)
     writeThreeRounds();
     VEGRAFIK *window = open();
     show(window, 1, 0, 0);
-    const analysis::DisplayList &list = window->displayList();
+    const platform::DisplayList &list = window->displayList();
     EXPECT_EQ(printedTexts(list)[0], (PlacedText{110, 5890, u" 62 "_s}));
     EXPECT_EQ(bars(list), 1);
     EXPECT_EQ(textsAt(list, 3700).size(), 18);
@@ -243,7 +243,7 @@ TEST_F(GraphicWindow, HandicapRangeFiltersAndASecondVisaDrawsFewerRounds)
     EXPECT_EQ(labelText(window, u"Hcpfrom"_s), u"14"_s);
     EXPECT_EQ(labelText(window, u"Hcptom"_s), u"20"_s);
     click(window, u"C_Visa"_s);
-    const analysis::DisplayList &list = window->displayList();
+    const platform::DisplayList &list = window->displayList();
     EXPECT_EQ(list.ops()[0].kind, DrawKind::Clear);
     EXPECT_EQ(bars(list), 1);
     EXPECT_EQ(textsAt(list, 6370), QStringList{u"12"_s});
@@ -272,7 +272,7 @@ TEST_F(GraphicWindow, MessagesStandOnTheSurfaceAndOnlyTheFrameIsDrawnAbove)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
         show(window, 0, c.from, c.to, c.hcpFrom);
-        const analysis::DisplayList &list = window->displayList();
+        const platform::DisplayList &list = window->displayList();
         EXPECT_EQ(textsAt(list, 5000), QStringList{c.message});
         EXPECT_EQ(bars(list), 0);
         EXPECT_EQ(count(list, DrawKind::Circle), 0);
@@ -289,7 +289,7 @@ TEST_F(GraphicWindow, RestoringReloadsPresetsAndClearsTheGraph)
     writeThreeRounds();
     VEGRAFIK *window = open();
     show(window, 0, 0, 2);
-    const std::vector<analysis::DrawOp> drawn = window->displayList().ops();
+    const std::vector<platform::DrawOp> drawn = window->displayList().ops();
     setBar(window, u"HScroll2"_s, 30);
 
     window->repaint();

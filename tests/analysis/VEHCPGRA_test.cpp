@@ -115,7 +115,7 @@ TEST(VEHCPGRA, RestoredFromMinimisedLoadsAndPresetsAgainAndClearsTheGraph)
     EXPECT_EQ(barValues(window), (QList<int>{11, 9, 2005, 2005}));
     // The graph drawn for the earlier ranges is cleared with them.
     ASSERT_EQ(window->displayList().ops().size(), 1u);
-    EXPECT_EQ(window->displayList().ops()[0].kind, analysis::DrawKind::Clear);
+    EXPECT_EQ(window->displayList().ops()[0].kind, platform::DrawKind::Clear);
 }
 
 // The menu's guard keeps the window shut on an empty round file; a file emptied while the

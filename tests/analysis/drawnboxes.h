@@ -1,7 +1,7 @@
 #pragma once
 
-#include "analysis/displaylist.h"
 #include "kit/builders.h"
+#include "platform/displaylist.h"
 
 #include <QString>
 
@@ -32,15 +32,15 @@ struct DrawnBox
     double hcpY = 0;
 };
 
-inline std::vector<DrawnBox> boxesOf(const analysis::DisplayList &list)
+inline std::vector<DrawnBox> boxesOf(const platform::DisplayList &list)
 {
-    const std::vector<analysis::DrawOp> &ops = list.ops();
+    const std::vector<platform::DrawOp> &ops = list.ops();
     std::vector<DrawnBox> boxes;
     for (std::size_t k = 0; k + 10 < ops.size(); ++k) {
-        if (ops[k].kind != analysis::DrawKind::Line || ops[k].colour != analysis::bgrColour::white)
+        if (ops[k].kind != platform::DrawKind::Line || ops[k].colour != platform::bgrColour::white)
             continue;
-        const analysis::DrawOp &dayText = ops[k + 8];
-        const analysis::DrawOp &hcpText = ops[k + 10];
+        const platform::DrawOp &dayText = ops[k + 8];
+        const platform::DrawOp &hcpText = ops[k + 10];
         boxes.push_back({ops[k].x - 35, ops[k].y2, dayText.text, hcpText.text, hcpText.y});
     }
     return boxes;
@@ -48,7 +48,7 @@ inline std::vector<DrawnBox> boxesOf(const analysis::DisplayList &list)
 
 // The days of the boxes' dates, left to right: the rounds of a test tell their boxes apart
 // by the day of their datum.
-inline std::vector<QString> boxDays(const analysis::DisplayList &list)
+inline std::vector<QString> boxDays(const platform::DisplayList &list)
 {
     std::vector<QString> days;
     for (const DrawnBox &box : boxesOf(list))

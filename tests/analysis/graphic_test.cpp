@@ -3,10 +3,10 @@
 
 #include <gtest/gtest.h>
 
-using analysis::DisplayList;
-using analysis::DrawKind;
 using analysis::GraphicChoice;
-namespace colour = analysis::bgrColour;
+using platform::DisplayList;
+using platform::DrawKind;
+namespace colour = platform::bgrColour;
 
 namespace {
 
@@ -72,14 +72,14 @@ TEST(TotalsGraph, EighteenHoleScaleCountsFromParMinusTen)
 
     // The bar of 85 strokes: 23 above the base of 62.
     const auto &ops = drawn.list.ops();
-    const auto bar = std::find_if(ops.begin(), ops.end(), [](const analysis::DrawOp &op) {
+    const auto bar = std::find_if(ops.begin(), ops.end(), [](const platform::DrawOp &op) {
         return op.kind == DrawKind::Line && op.colour == colour::yellow;
     });
     ASSERT_NE(bar, ops.end());
-    EXPECT_EQ(*bar, analysis::lineOp(750, 5990, 750, 6000 - 23 * 2000.0 / 70, colour::yellow));
+    EXPECT_EQ(*bar, platform::lineOp(750, 5990, 750, 6000 - 23 * 2000.0 / 70, colour::yellow));
     EXPECT_NEAR(bar->y2, 5342.86, 0.005);
-    EXPECT_EQ(*(bar + 2), analysis::lineOp(850, bar->y2, 850, 6000, colour::black));
-    EXPECT_EQ(*(bar - 1), analysis::pointOp(750, 6000, colour::red));
+    EXPECT_EQ(*(bar + 2), platform::lineOp(850, bar->y2, 850, 6000, colour::black));
+    EXPECT_EQ(*(bar - 1), platform::pointOp(750, 6000, colour::red));
 }
 
 TEST(TotalsGraph, NineHoleCourseHasBase26WhateverItsPar)
@@ -105,7 +105,7 @@ TEST(TotalsGraph, NineHoleCourseHasBase26WhateverItsPar)
     EXPECT_EQ(printedTexts(drawn.list)[8].x, 750 - 40);
     // Never clipped: 110 strokes rise above the top line, 30 hang only 4 above the axis.
     std::vector<double> tops;
-    for (const analysis::DrawOp &op : drawn.list.ops()) {
+    for (const platform::DrawOp &op : drawn.list.ops()) {
         if (op.kind == DrawKind::Line && op.colour == colour::yellow && op.y == 5990)
             tops.push_back(op.y2);
     }
@@ -173,7 +173,7 @@ TEST(TotalsGraph, RoundsAreChosenByDatePositionAndHandicap)
         if (days.isEmpty()) {
             EXPECT_EQ(textsAt(drawn.list, 5000), c.days);
             EXPECT_EQ(drawn.list.ops().back().kind, DrawKind::Print);
-            EXPECT_EQ(drawn.list.ops().end()[-2], analysis::pointOp(1000, 5000, std::nullopt));
+            EXPECT_EQ(drawn.list.ops().end()[-2], platform::pointOp(1000, 5000, std::nullopt));
             EXPECT_FALSE(drawn.graph.average);
             EXPECT_FALSE(drawn.graph.lastRound);
         } else {
@@ -219,7 +219,7 @@ TEST(HoleGraph, HolesStandAgainstParAndBarsAreNeverClipped)
     // Circles on the holes played in par: 1, 7, 8 and 9.
     std::vector<double> circles;
     std::vector<double> barTops;
-    for (const analysis::DrawOp &op : list.ops()) {
+    for (const platform::DrawOp &op : list.ops()) {
         if (op.kind == DrawKind::Circle) {
             EXPECT_EQ(op.radius, 150);
             EXPECT_EQ(op.colour, colour::yellow);
@@ -232,7 +232,7 @@ TEST(HoleGraph, HolesStandAgainstParAndBarsAreNeverClipped)
     EXPECT_EQ(circles, (std::vector<double>{710, 3110, 3510, 3910}));
     EXPECT_EQ(barTops, (std::vector<double>{2900, 3500, 900, 3900, 3900}));
     const auto rightSide = std::find(list.ops().begin(), list.ops().end(),
-                                     analysis::lineOp(1200, 2900, 1200, 3300, std::nullopt));
+                                     platform::lineOp(1200, 2900, 1200, 3300, std::nullopt));
     EXPECT_NE(rightSide, list.ops().end()) << "the right side in the fore colour";
 }
 
@@ -251,7 +251,7 @@ TEST(HoleGraph, EighteenHolesNumberOnAndNoRoundDrawsOnlyTheFrame)
     EXPECT_EQ(texts[18], (PlacedText{100, 1400, QStringLiteral(" +9")}));
     EXPECT_EQ(count(list, DrawKind::Circle), 0);
     EXPECT_EQ(count(list, DrawKind::Line), 4);
-    EXPECT_EQ(list.ops()[4], analysis::lineOp(100, 3880, 9000, 3880, colour::black));
+    EXPECT_EQ(list.ops()[4], platform::lineOp(100, 3880, 9000, 3880, colour::black));
 }
 
 TEST(GraphicWindowData, DateListsAndHandicapPreset)

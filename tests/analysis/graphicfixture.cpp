@@ -43,17 +43,17 @@ void PrintTo(const PlacedText &text, std::ostream *out)
     *out << "(" << text.x << ", " << text.y << ") \"" << text.text.toStdString() << "\"";
 }
 
-std::vector<PlacedText> printedTexts(const analysis::DisplayList &list)
+std::vector<PlacedText> printedTexts(const platform::DisplayList &list)
 {
     std::vector<PlacedText> texts;
-    for (const analysis::DrawOp &op : list.ops()) {
-        if (op.kind == analysis::DrawKind::Print)
+    for (const platform::DrawOp &op : list.ops()) {
+        if (op.kind == platform::DrawKind::Print)
             texts.push_back({op.x, op.y, op.text});
     }
     return texts;
 }
 
-QStringList textsAt(const analysis::DisplayList &list, double y)
+QStringList textsAt(const platform::DisplayList &list, double y)
 {
     QStringList texts;
     for (const PlacedText &text : printedTexts(list)) {
@@ -63,18 +63,18 @@ QStringList textsAt(const analysis::DisplayList &list, double y)
     return texts;
 }
 
-int pointsOn(const analysis::DisplayList &list, double y, quint32 colour)
+int pointsOn(const platform::DisplayList &list, double y, quint32 colour)
 {
     int points = 0;
-    for (const analysis::DrawOp &op : list.ops())
-        points += op.kind == analysis::DrawKind::Point && op.y == y && op.colour == colour;
+    for (const platform::DrawOp &op : list.ops())
+        points += op.kind == platform::DrawKind::Point && op.y == y && op.colour == colour;
     return points;
 }
 
-int count(const analysis::DisplayList &list, analysis::DrawKind kind)
+int count(const platform::DisplayList &list, platform::DrawKind kind)
 {
     int ops = 0;
-    for (const analysis::DrawOp &op : list.ops())
+    for (const platform::DrawOp &op : list.ops())
         ops += op.kind == kind;
     return ops;
 }

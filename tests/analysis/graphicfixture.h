@@ -1,6 +1,6 @@
 #pragma once
 
-#include "analysis/displaylist.h"
+#include "platform/displaylist.h"
 #include "store/tables.h"
 
 #include <QString>
@@ -33,10 +33,10 @@ struct PlacedText
 void PrintTo(const PlacedText &text, std::ostream *out);
 
 // Every printed text in order, with its top-left corner.
-std::vector<PlacedText> printedTexts(const analysis::DisplayList &list);
+std::vector<PlacedText> printedTexts(const platform::DisplayList &list);
 // The printed texts whose top edge is at y.
-QStringList textsAt(const analysis::DisplayList &list, double y);
+QStringList textsAt(const platform::DisplayList &list, double y);
 // The points of one colour on the row y.
-int pointsOn(const analysis::DisplayList &list, double y, quint32 colour);
+int pointsOn(const platform::DisplayList &list, double y, quint32 colour);
 // The operations of a kind.
-int count(const analysis::DisplayList &list, analysis::DrawKind kind);
+int count(const platform::DisplayList &list, platform::DrawKind kind);

@@ -32,18 +32,18 @@ handicapgraph::Captions captions(int lower, int upper, int firstYear, int lastYe
             QString::number(lastYear)};
 }
 
-analysis::DisplayList drawn(const store::Tables &tables, const handicapgraph::Captions &captions)
+platform::DisplayList drawn(const store::Tables &tables, const handicapgraph::Captions &captions)
 {
-    analysis::DisplayList list;
+    platform::DisplayList list;
     handicapgraph::draw(tables, captions, list);
     return list;
 }
 
 // A text with its top left corner at a point: a point in the back colour, then the text.
-void expectText(std::vector<analysis::DrawOp> &ops, double x, double y, const QString &text)
+void expectText(std::vector<platform::DrawOp> &ops, double x, double y, const QString &text)
 {
-    ops.push_back(analysis::pointOp(x, y, analysis::bgrColour::purple));
-    ops.push_back(analysis::printOp(x, y, text, true));
+    ops.push_back(platform::pointOp(x, y, platform::bgrColour::purple));
+    ops.push_back(platform::printOp(x, y, text, true));
 }
 
 TEST(Presets, SpanEveryRoundsHandicapsAndYears)
@@ -132,9 +132,9 @@ TEST(OrderingRules, KeepTheUpperLimitAboveTheLowerAndTheYearsInOrder)
 TEST(Graph, DrawsScaleLegendAndBoxOperationByOperation)
 {
     const store::Tables tables = roundTable({hcpRound(u"2004-08-24"_s, u"15.0"_s, u"14.5"_s)});
-    std::vector<analysis::DrawOp> expected{analysis::clearOp(analysis::bgrColour::purple)};
+    std::vector<platform::DrawOp> expected{platform::clearOp(platform::bgrColour::purple)};
     const auto gridLine = [&expected](double y) {
-        expected.push_back(analysis::lineOp(200, y, 12000, y, {}));
+        expected.push_back(platform::lineOp(200, y, 12000, y, {}));
     };
     expectText(expected, 200, 725, u"21"_s);
     gridLine(900);
@@ -151,10 +151,10 @@ TEST(Graph, DrawsScaleLegendAndBoxOperationByOperation)
     expectText(expected, 200, 4200, u"DAG"_s);
     expectText(expected, 200, 4550, u"HCP"_s);
     // 14.5 lies half way up the scale: its top is at 3600 - 6.5 x 2700 / 13.
-    expected.push_back(analysis::lineOp(900, 3600, 900, 2250, {}));
-    expected.push_back(analysis::lineOp(935, 3600, 935, 2250, analysis::bgrColour::white));
-    expected.push_back(analysis::lineOp(900, 2250, 1150, 2250, {}));
-    expected.push_back(analysis::lineOp(1150, 2250, 1150, 3600, {}));
+    expected.push_back(platform::lineOp(900, 3600, 900, 2250, {}));
+    expected.push_back(platform::lineOp(935, 3600, 935, 2250, platform::bgrColour::white));
+    expected.push_back(platform::lineOp(900, 2250, 1150, 2250, {}));
+    expected.push_back(platform::lineOp(1150, 2250, 1150, 3600, {}));
     expectText(expected, 900, 3800, u"04"_s);
     expectText(expected, 900, 4000, u"08"_s);
     expectText(expected, 900, 4200, u"24"_s);
@@ -165,7 +165,7 @@ TEST(Graph, DrawsScaleLegendAndBoxOperationByOperation)
 
 TEST(Graph, PrintsTheOuterCaptionsAsTheyStand)
 {
-    const analysis::DisplayList list = drawn(roundTable({}), {u" 12"_s, u"x"_s, u"2004"_s, u"2009"_s});
+    const platform::DisplayList list = drawn(roundTable({}), {u" 12"_s, u"x"_s, u"2004"_s, u"2009"_s});
     EXPECT_EQ(list.ops()[2].text, u" 12"_s);
     EXPECT_EQ(list.ops()[8].text, u" 6 "_s);
     EXPECT_EQ(list.ops()[14].text, u"x"_s);

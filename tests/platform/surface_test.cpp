@@ -6,11 +6,11 @@
 
 #include <gtest/gtest.h>
 
-namespace colour = analysis::bgrColour;
+namespace colour = platform::bgrColour;
 
 namespace {
 
-QImage replayed(const analysis::DisplayList &list, QSize size)
+QImage replayed(const platform::DisplayList &list, QSize size)
 {
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::green); // anything the replay leaves unpainted shows up
@@ -25,7 +25,7 @@ QImage replayed(const analysis::DisplayList &list, QSize size)
 // A swapped colour order or an upside-down axis shows in a few pixels.
 TEST(Surface, ReplayPaintsBackColourAxesAndDownwardY)
 {
-    analysis::DisplayList list;
+    platform::DisplayList list;
     list.clear();
     list.line(150, 1500, 1500, 1500, colour::red);  // x-axis at pixel row 100
     list.line(150, 1500, 150, 300, colour::yellow); // y-axis up from it
@@ -46,7 +46,7 @@ TEST(Surface, ReplayPaintsBackColourAxesAndDownwardY)
 
 TEST(Surface, TextHangsBelowItsTopLeftCorner)
 {
-    analysis::DisplayList list;
+    platform::DisplayList list;
     list.clear();
     list.textAt(300, 300, QStringLiteral("MMMM"));
     const QImage image = replayed(list, {100, 60});
@@ -66,7 +66,7 @@ TEST(Surface, PaintingShowsTheListAndLeavesItUnchanged)
 {
     platform::Surface surface;
     surface.resize(200, 120);
-    analysis::DisplayList &list = surface.edit();
+    platform::DisplayList &list = surface.edit();
     list.clear();
     list.line(0, 300, 3000, 300, colour::red);
     const auto before = surface.displayList().ops();

@@ -4,6 +4,7 @@
 #include "kit/emptyfiles.h"
 #include "kit/gui.h"
 #include "kit/testenv.h"
+#include "platform/columnlabel.h"
 
 #include <QLocale>
 
@@ -16,6 +17,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -344,57 +347,109 @@ TEST_F(Scorecard, NineHoleRoundAfterAnEighteenHoleRoundShowsOnlyItsHoles)
               (QStringList{u"36"_s, QString(), u"36"_s, u"54"_s, QString(), u"108"_s}));
 }
 
-// Each blank-separated entry of the label, drawn in its font, stands under its own total:
-// its centre lies nearer to that total's centre than to any other extended total's.
-void expectEntriesOverTheirTotals(QWidget *window, const QString &labelName, const QStringList &totals)
+const QStringList kExtendedHeads{u"Fairw"_s, u"Green"_s, u"Bunk"_s, u"Pitch"_s, u"Chip"_s, u"Putt"_s};
+
+// The centre of each word of the extended head as the head label draws it in its font, in
+// the window's pixels, by the word.
+std::vector<std::pair<QString, double>> headCentres(QWidget *window)
 {
-    SCOPED_TRACE(labelName.toStdString());
-    const QLabel *line = nullptr;
-    ASSERT_NO_FATAL_FAILURE(line = control<QLabel>(window, labelName));
-    auto centreOfTotal = [&](const QString &name) {
-        const QLabel *total = control<QLabel>(window, name);
-        return total ? total->x() + total->width() / 2.0 : 0.0;
-    };
-    const QFontMetricsF metrics(line->font());
-    const QString text = line->text();
-    QRegularExpressionMatchIterator entries = QRegularExpression(u"\\S+"_s).globalMatch(text);
-    for (const QString &name : totals) {
-        ASSERT_TRUE(entries.hasNext()) << text.toStdString();
-        const QRegularExpressionMatch entry = entries.next();
-        const double centre = line->x() + metrics.horizontalAdvance(text.left(entry.capturedStart())) +
-                              metrics.horizontalAdvance(entry.captured()) / 2;
-        const QString nearest = *std::ranges::min_element(kExtendedTotals, {}, [&](const QString &total) {
-            return std::abs(centreOfTotal(total) - centre);
-        });
-        EXPECT_EQ(nearest, name) << entry.captured().toStdString() << " at " << centre;
+    std::vector<std::pair<QString, double>> centres;
+    const QLabel *head = control<QLabel>(window, u"Label138"_s);
+    if (!head)
+        return centres;
+    const QFontMetricsF metrics(head->font());
+    const QString text = head->text();
+    QRegularExpressionMatchIterator words = QRegularExpression(u"\\S+"_s).globalMatch(text);
+    while (words.hasNext()) {
+        const QRegularExpressionMatch word = words.next();
+        centres.emplace_back(word.captured(), head->x() +
+                                                  metrics.horizontalAdvance(text.left(word.capturedStart())) +
+                                                  metrics.horizontalAdvance(word.captured()) / 2);
     }
-    EXPECT_FALSE(entries.hasNext()) << text.toStdString();
+    return centres;
 }
 
-TEST_F(Scorecard, ExtendedEntriesAndTheirHeadsStandOverTheirTotals)
+// The name of whichever of `centres` lies nearest to x, and how far from x it lies.
+std::pair<QString, double> nearest(const std::vector<std::pair<QString, double>> &centres, double x)
 {
+    const auto &[name, centre] =
+        *std::ranges::min_element(centres, {}, [&](const auto &named) { return std::abs(named.second - x); });
+    return {name, std::abs(centre - x)};
+}
+
+// Each entry a hole's label draws stands under its own head, within a few pixels of the
+// head's centre and nearer to it than to any other head; and each word of the head stands
+// over its own total.
+TEST_F(Scorecard, ExtendedEntriesStandUnderTheirHeadsAndTheHeadsOverTheirTotals)
+{
+    struct Hole
+    {
+        QString record; // the hole's six characters of the record
+        QStringList drawn;
+        QStringList heads; // of the drawn entries, in order
+    };
     struct Case
     {
         const char *level;
-        QString record; // every pair of fairway and green entries, over and over
-        QStringList totals;
+        QChar letter;
+        std::vector<Hole> holes; // over and over, from hole 1 to 18
     };
+    const QStringList greenAndPutt{u"Green"_s, u"Putt"_s};
     const Case cases[] = {
-        {"FULL", u"F"_s + u"JJ1234NJ0102JN1013NN0001"_s.repeated(5), kExtendedTotals},
-        {"MELLAN", u"M"_s + u"-J---1-N---2"_s.repeated(9), {u"G9"_s, u"PU9"_s}},
+        {"FULL",
+         u'F',
+         {{u"JJ1234"_s, {u"JA"_s, u"JA"_s, u"1"_s, u"2"_s, u"3"_s, u"4"_s}, kExtendedHeads},
+          {u"NJ0102"_s, {u"NEJ"_s, u"JA"_s, u"0"_s, u"1"_s, u"0"_s, u"2"_s}, kExtendedHeads},
+          {u"JN1013"_s, {u"JA"_s, u"NEJ"_s, u"1"_s, u"0"_s, u"1"_s, u"3"_s}, kExtendedHeads},
+          {u"NN0001"_s, {u"NEJ"_s, u"NEJ"_s, u"0"_s, u"0"_s, u"0"_s, u"1"_s}, kExtendedHeads},
+          // A "-" keeps the blanks of the entry before it; what follows stands under its head still.
+          {u"J-1111"_s, {u"JA"_s, u"-"_s, u"1"_s, u"1"_s, u"1"_s, u"1"_s}, kExtendedHeads},
+          {u"--9999"_s, {u"-"_s, u"-"_s, u"9"_s, u"9"_s, u"9"_s, u"9"_s}, kExtendedHeads}}},
+        {"MELLAN",
+         u'M',
+         {{u"-J---1"_s, {u"JA"_s, u"1"_s}, greenAndPutt},
+          {u"-N---2"_s, {u"NEJ"_s, u"2"_s}, greenAndPutt},
+          {u"-----2"_s, {u"2"_s}, {u"Putt"_s}}}},
     };
     writeLines(u"VEMTORBF"_s, QStringList{u"0"_s} + lindoCourse());
     writeRounds({{u"2004-05-01"_s, u"Lindö"_s, QList<int>(18, 5)}});
     for (const Case &c : cases) {
         SCOPED_TRACE(c.level);
-        writeLines(u"VERUNDAK"_s, {u"0"_s, quoted(c.record)});
+        QString record = c.letter;
+        for (int hole = 0; hole < 18; ++hole)
+            record += c.holes[hole % c.holes.size()].record;
+        writeLines(u"VERUNDAK"_s, {u"0"_s, quoted(record)});
         QWidget *window = nullptr;
         ASSERT_NO_FATAL_FAILURE(window = open());
         ASSERT_NO_FATAL_FAILURE(clickListRow(window, u"L_Bana"_s, 0));
         ASSERT_NO_FATAL_FAILURE(clickListRow(window, u"L_Dat"_s, 0));
-        for (int hole = 1; hole <= 18; ++hole)
-            expectEntriesOverTheirTotals(window, u"Label"_s + QString::number(142 + hole), c.totals);
-        expectEntriesOverTheirTotals(window, u"Label138"_s, kExtendedTotals);
+        const std::vector<std::pair<QString, double>> heads = headCentres(window);
+        ASSERT_EQ(heads.size(), 6u);
+        for (int hole = 0; hole < 18; ++hole) {
+            SCOPED_TRACE(hole + 1);
+            const Hole &expected = c.holes[hole % c.holes.size()];
+            const platform::ColumnLabel *line = nullptr;
+            ASSERT_NO_FATAL_FAILURE(
+                line = control<platform::ColumnLabel>(window, u"Label"_s + QString::number(143 + hole)));
+            const std::vector<platform::ColumnLabel::Drawn> drawn = line->drawn();
+            QStringList texts;
+            for (const platform::ColumnLabel::Drawn &entry : drawn)
+                texts << entry.text;
+            ASSERT_EQ(texts, expected.drawn);
+            for (size_t k = 0; k < drawn.size(); ++k) {
+                const auto [head, distance] = nearest(heads, line->x() + drawn[k].rect.center().x());
+                EXPECT_EQ(head, expected.heads[k]) << expected.drawn[k].toStdString();
+                EXPECT_LE(distance, 3) << expected.drawn[k].toStdString();
+            }
+        }
+        std::vector<std::pair<QString, double>> totals;
+        for (const QString &name : kExtendedTotals) {
+            const QLabel *total = control<QLabel>(window, name);
+            totals.emplace_back(name, total ? total->x() + total->width() / 2.0 : 0.0);
+        }
+        for (size_t k = 0; k < heads.size(); ++k)
+            EXPECT_EQ(nearest(totals, heads[k].second).first, kExtendedTotals[k])
+                << heads[k].first.toStdString();
         window->close();
         settle();
     }

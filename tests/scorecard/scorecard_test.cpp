@@ -154,6 +154,15 @@ QString blanks(int count)
     return QString(count, u' ');
 }
 
+// The six entries of a hole, each as it stands in the hole's text.
+QStringList entriesOf(const scorecard::ExtendedCard &card, int hole)
+{
+    QStringList entries;
+    for (const scorecard::EntrySpan &span : card.entries[hole])
+        entries << card.holes[hole].mid(span.start, span.length);
+    return entries;
+}
+
 TEST(ExtendedCard, IngenBlanksEveryHoleAndShowsNoTotals)
 {
     const scorecard::ExtendedCard card = scorecard::extendedCard(u"I"_s + QString(54, u'-'), 9);
@@ -168,6 +177,8 @@ TEST(ExtendedCard, TwoHoleExamplesAtMellanAndFull)
     EXPECT_EQ(mellan.holes[0], blanks(16) + u"JA"_s + blanks(28) + u"2"_s);
     EXPECT_EQ(mellan.holes[1], blanks(14) + u"NEJ"_s + blanks(28) + u"3"_s);
     EXPECT_EQ(mellan.holesWritten, 2);
+    EXPECT_EQ(entriesOf(mellan, 0), (QStringList{u" "_s, u"  JA "_s, u" "_s, u" "_s, u" "_s, u"2"_s}));
+    EXPECT_EQ(entriesOf(mellan, 1), (QStringList{u" "_s, u" NEJ "_s, u" "_s, u" "_s, u" "_s, u"3"_s}));
     EXPECT_EQ(mellan.totals,
               (std::array<QString, 6>{QString(), u"1"_s, QString(), QString(), QString(), u"5"_s}));
 
@@ -177,6 +188,7 @@ TEST(ExtendedCard, TwoHoleExamplesAtMellanAndFull)
     EXPECT_EQ(full.holes[1], blanks(2) + u"NEJ"_s + blanks(8) + u"JA"_s + blanks(6) + u"0"_s + blanks(6) +
                                  u"1"_s + blanks(6) + u"1"_s + blanks(6) + u"3"_s);
     EXPECT_EQ(full.totals, (std::array<QString, 6>{u"1"_s, u"1"_s, u"1"_s, u"1"_s, u"1"_s, u"5"_s}));
+    EXPECT_EQ(entriesOf(full, 1), (QStringList{u"NEJ"_s, u" JA"_s, u"0"_s, u"1"_s, u"1"_s, u"3"_s}));
 }
 
 TEST(ExtendedCard, OddContentIsShownAsFullWithTheSpacingItKeeps)
@@ -186,6 +198,7 @@ TEST(ExtendedCard, OddContentIsShownAsFullWithTheSpacingItKeeps)
     EXPECT_EQ(empty.holes[0], blanks(24));
     EXPECT_EQ(empty.holes[1], blanks(36));
     EXPECT_EQ(empty.totals, (std::array<QString, 6>{u"0"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s}));
+    EXPECT_EQ(entriesOf(empty, 1), QStringList(6, QString()));
 
     // Lower case "m" is FULL; "x" keeps the spacing of the entry before it.
     const scorecard::ExtendedCard odd = scorecard::extendedCard(u"mxJ0002Jx0001"_s, 2);
@@ -194,6 +207,9 @@ TEST(ExtendedCard, OddContentIsShownAsFullWithTheSpacingItKeeps)
     EXPECT_EQ(odd.holes[1], blanks(4) + u"JA"_s + blanks(3) + u"x"_s + blanks(6) + u"0"_s + blanks(6) +
                                 u"0"_s + blanks(6) + u"0"_s + blanks(6) + u"1"_s);
     EXPECT_EQ(odd.totals, (std::array<QString, 6>{u"1"_s, u"1"_s, u"0"_s, u"0"_s, u"0"_s, u"3"_s}));
+    // An entry stands where it is, whatever spacing came before it.
+    EXPECT_EQ(entriesOf(odd, 0), (QStringList{u"x"_s, u" JA"_s, u"0"_s, u"0"_s, u"0"_s, u"2"_s}));
+    EXPECT_EQ(entriesOf(odd, 1), (QStringList{u" JA"_s, u"x"_s, u"0"_s, u"0"_s, u"0"_s, u"1"_s}));
 
     // At MELLAN a "J" anywhere reads JA, but only the green's counts.
     const scorecard::ExtendedCard mellan = scorecard::extendedCard(u"MJ----J"_s, 1);

@@ -1,8 +1,8 @@
-#include "analysis/displaylist.h"
+#include "platform/displaylist.h"
 
 #include "store/numbers.h"
 
-namespace analysis {
+namespace platform {
 
 DrawOp clearOp(quint32 backColour)
 {
@@ -136,4 +136,4 @@ QString printedNumber(double value)
     return store::numberTextWithBlank(value) + QLatin1Char(' ');
 }
 
-} // namespace analysis
+} // namespace platform

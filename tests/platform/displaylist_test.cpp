@@ -1,11 +1,11 @@
-#include "analysis/displaylist.h"
+#include "platform/displaylist.h"
 
 #include <gtest/gtest.h>
 
-using analysis::DisplayList;
-using analysis::DrawKind;
-using analysis::DrawOp;
-namespace colour = analysis::bgrColour;
+using platform::DisplayList;
+using platform::DrawKind;
+using platform::DrawOp;
+namespace colour = platform::bgrColour;
 
 TEST(DisplayList, ClearStartsAFreshListAtTheTopLeft)
 {
@@ -16,7 +16,7 @@ TEST(DisplayList, ClearStartsAFreshListAtTheTopLeft)
     EXPECT_EQ(list.ops()[0].kind, DrawKind::Clear);
     EXPECT_EQ(list.ops()[0].colour, colour::purple);
     list.print(QStringLiteral("ÅR"));
-    EXPECT_EQ(list.ops()[1], analysis::printOp(0, 0, QStringLiteral("ÅR"), true));
+    EXPECT_EQ(list.ops()[1], platform::printOp(0, 0, QStringLiteral("ÅR"), true));
 }
 
 TEST(DisplayList, OperationsAppendInOrderAndMoveThePosition)
@@ -33,15 +33,15 @@ TEST(DisplayList, OperationsAppendInOrderAndMoveThePosition)
     list.printNumber(17);
 
     const std::vector<DrawOp> expected = {
-        analysis::clearOp(colour::purple),
-        analysis::lineOp(500, 6000, 9000, 6000.5, colour::red),
-        analysis::pointOp(750, 6000, std::nullopt),
-        analysis::circleOp(710, 3280, 150, colour::yellow),
-        analysis::printOp(750, 6000, QStringLiteral(" 17 "), true),
+        platform::clearOp(colour::purple),
+        platform::lineOp(500, 6000, 9000, 6000.5, colour::red),
+        platform::pointOp(750, 6000, std::nullopt),
+        platform::circleOp(710, 3280, 150, colour::yellow),
+        platform::printOp(750, 6000, QStringLiteral(" 17 "), true),
     };
     EXPECT_EQ(list.ops(), expected);
     EXPECT_EQ(list.positionX(), 0) << "a line end goes back to the left edge";
-    EXPECT_EQ(list.positionY(), 6000 + analysis::kTextLineTwips);
+    EXPECT_EQ(list.positionY(), 6000 + platform::kTextLineTwips);
 }
 
 TEST(DisplayList, NumbersPrintWithABlankBeforeUnlessNegativeAndOneAfter)
@@ -52,7 +52,7 @@ TEST(DisplayList, NumbersPrintWithABlankBeforeUnlessNegativeAndOneAfter)
         const char *text;
     } cases[] = {{17, " 17 "}, {-1, "-1 "}, {0, " 0 "}, {87.3, " 87.3 "}, {-0.5, "-0.5 "}};
     for (const auto &c : cases)
-        EXPECT_EQ(analysis::printedNumber(c.value), QString::fromLatin1(c.text)) << c.value;
+        EXPECT_EQ(platform::printedNumber(c.value), QString::fromLatin1(c.text)) << c.value;
 }
 
 TEST(DisplayList, TextAtPutsAPointFirstAndConsecutiveLinesStackDownward)
@@ -64,11 +64,11 @@ TEST(DisplayList, TextAtPutsAPointFirstAndConsecutiveLinesStackDownward)
     list.numberAt(110, 4000, 72);
     const auto &ops = list.ops();
     ASSERT_EQ(ops.size(), 6u);
-    EXPECT_EQ(ops[1], analysis::pointOp(1000, 5000, std::nullopt));
+    EXPECT_EQ(ops[1], platform::pointOp(1000, 5000, std::nullopt));
     EXPECT_EQ(ops[2].y, 5000);
     EXPECT_EQ(ops[3].x, 0);
-    EXPECT_EQ(ops[3].y, 5000 + analysis::kTextLineTwips);
-    EXPECT_EQ(ops[4], analysis::pointOp(110, 4000, colour::purple));
+    EXPECT_EQ(ops[3].y, 5000 + platform::kTextLineTwips);
+    EXPECT_EQ(ops[4], platform::pointOp(110, 4000, colour::purple));
     EXPECT_EQ(ops[5].text, QStringLiteral(" 72 "));
 }
 
@@ -83,8 +83,8 @@ TEST(DisplayList, APrintWithoutLineEndIsContinuedByTheNext)
     list.print(QStringLiteral("next"));
     const auto &ops = list.ops();
     ASSERT_EQ(ops.size(), 4u);
-    EXPECT_EQ(ops[2], analysis::printOp(200, 300, QStringLiteral("HCP 12 !"), true));
-    EXPECT_EQ(ops[3].y, 300 + analysis::kTextLineTwips);
+    EXPECT_EQ(ops[2], platform::printOp(200, 300, QStringLiteral("HCP 12 !"), true));
+    EXPECT_EQ(ops[3].y, 300 + platform::kTextLineTwips);
     EXPECT_EQ(ops[3].x, 0);
 }
 

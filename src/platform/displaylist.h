@@ -8,9 +8,10 @@
 // What the graph windows draw on their surface, as a plain list of operations in the
 // order they were made since the last clear. Coordinates are twips from the top-left
 // corner, y growing downward; colours are the windows' 24-bit numbers (blue x 65536 +
-// green x 256 + red), or none for the fore colour. The widget that shows the list
-// (platform/surface.h) only replays it.
-namespace analysis {
+// green x 256 + red), or none for the fore colour. Qt Core only, in vemtor_core: the
+// analysis's plain functions fill it and the widget that shows it (platform/surface.h)
+// only replays it.
+namespace platform {
 
 namespace bgrColour {
 inline constexpr quint32 black = 0;
@@ -90,4 +91,4 @@ private:
 // The text a number prints as: " 17 ", "-1 ".
 QString printedNumber(double value);
 
-} // namespace analysis
+} // namespace platform
