@@ -99,6 +99,7 @@ bool isTabStop(Kind kind)
     case Kind::OptionButton:
         return true;
     case Kind::Label:
+    case Kind::ColumnLabel:
     case Kind::Picture:
     case Kind::DrawingSurface:
         break;
