@@ -161,15 +161,21 @@ void TABORT::deleteRoundsOfDate()
         m_controls.label(label)->setText(maintenance::twoDigitCaption(m_controls.label(label)->text()));
     const maintenance::DeletionDate date = maintenance::deletionDate(
         m_controls.label(Label2)->text(), m_controls.label(Label3)->text(), m_controls.label(Label4)->text());
-    if (platform::loadAndTell(m_state.tables, kRoundModePlan).failed)
-        return;
-    platform::saveChange(maintenance::deleteRoundsOfDate(m_state.tables, date));
+    if (readAgain(kRoundModePlan))
+        platform::saveChange(maintenance::deleteRoundsOfDate(m_state.tables, date));
 }
 
 void TABORT::deleteCourse()
 {
     const QString name = m_controls.label(RG21)->text();
-    if (platform::loadAndTell(m_state.tables, kCourseDeletionPlan).failed)
-        return;
-    platform::saveChange(maintenance::deleteCourse(m_state.tables, name));
+    if (readAgain(kCourseDeletionPlan))
+        platform::saveChange(maintenance::deleteCourse(m_state.tables, name));
+}
+
+bool TABORT::readAgain(const store::LoadPlan &plan)
+{
+    const std::optional<store::FileStatus> unread = store::load(m_state.tables, plan).firstUnread();
+    if (unread)
+        platform::tellNotSaved(*unread, u"Ingenting har tagits bort."_s);
+    return !unread;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/windowkit.h"
+#include "store/loading.h"
 #include "store/tables.h"
 
 namespace tabort {
@@ -42,6 +43,9 @@ private:
     void showCourseOfRow(int row);
     void deleteRoundsOfDate();
     void deleteCourse();
+    // The files a deletion rewrites, read as they are now; false, and the user told that
+    // nothing was deleted, when one cannot be read whole.
+    bool readAgain(const store::LoadPlan &plan);
 
     State &m_state;
 };

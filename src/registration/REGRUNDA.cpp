@@ -446,12 +446,15 @@ void REGRUNDA::REGRUNDA_C_Spara_Click()
         .level = m_controls.label(Utoka)->text(),
         .sista_hal = m_state.sista_hal,
     };
-    // After a damaged or missing file nothing is written: neither one the register read at
-    // its load (told again now, with the round not saved) nor one the save reads again (told
-    // as it is read).
-    if (m_state.unread) {
-        platform::tellNotSaved(*m_state.unread, u"Rundan sparades inte."_s);
-    } else if (!platform::loadAndTell(m_state.tables, registration::kRoundSavePlan).failed) {
+    // After a damaged or missing file nothing is written, whether the register read it at its
+    // load or the save reads it again now; the user is told which, and that the round was not
+    // saved.
+    std::optional<store::FileStatus> unread = m_state.unread;
+    if (!unread)
+        unread = store::load(m_state.tables, registration::kRoundSavePlan).firstUnread();
+    if (unread) {
+        platform::tellNotSaved(*unread, u"Rundan sparades inte."_s);
+    } else {
         const registration::NewRound round = registration::addRound(m_state.tables, input, m_state);
         switch (round.error) {
         case registration::RoundError::HoleCount:

@@ -241,7 +241,7 @@ TEST_F(DeletionWindow, NothingIsWrittenWhenAFileIsDamagedOrTheRoundFilesDisagree
     } cases[] = {
         {"disagree", disagree,
          u"Filerna VERUNDAR, VERUNDAH och VERUNDAK har olika antal rundor. Ingenting har sparats."_s},
-        {"damaged", damaged, u"Filen VERUNDAH är skadad och kunde inte läsas helt."_s},
+        {"damaged", damaged, u"Filen VERUNDAH är skadad och kunde inte läsas helt. Ingenting har tagits bort."_s},
     };
     for (const Case &c : cases) {
         for (const char *mode : {"Option1", "Option2"}) {

@@ -478,6 +478,27 @@ TEST(RoundRegister, FileNotReadWholeAtLoadMakesTheSaveWriteNothingAndSayWhy)
     }
 }
 
+// A round file damaged after the register opened, read again at the save, is told at the
+// press in the same way: nothing is written, and the round was not saved.
+TEST(RoundRegister, FileDamagedSinceTheLoadIsToldAtThePressAndNothingIsWritten)
+{
+    writeEkbacken();
+    Register instance;
+    QWidget *window = instance.show();
+    ASSERT_NO_FATAL_FAILURE(enterRound(window, ekbackenRoundEntry()));
+    writeFile(u"VERUNDAH"_s, withoutLastLines(fileBytes(ekbackenStrokeLines()), 1));
+    const RoundFiles before = filesOnDisk();
+    recorder().clear();
+    ASSERT_NO_FATAL_FAILURE(click(window, u"C_Spara"_s));
+    settle();
+    EXPECT_EQ(filesOnDisk(), before);
+    EXPECT_EQ(recorder().messages,
+              (std::vector<RecordedMessage>{{u"Filen VERUNDAH är skadad och kunde inte läsas helt. Rundan sparades "
+                                             u"inte."_s,
+                                             u"FELMEDDELANDE"_s, 48}}));
+    EXPECT_FALSE(openWindow(u"REGRUNDA"_s));
+}
+
 // A stroke cell that a CR opens counts 0 although a 4 follows (the CR is no blank). Saving a
 // round on another course writes the stored round back as it reads, and its scorecard shows
 // what it showed, but for the cell's own text: it shows the number it counts.
