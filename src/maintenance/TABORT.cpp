@@ -142,7 +142,7 @@ void TABORT::showBarValue(Control bar, Control label)
 // A row past the courses of the file shows the empty name.
 void TABORT::showCourseOfRow(int row)
 {
-    m_controls.label(RG21)->setText(store::courseOf(m_state.tables, row)[0]);
+    m_controls.label(RG21)->setText(store::courseOf(m_state.tables, row)[store::kCourseBannamn]);
 }
 
 // No confirmation and no message on success: the window closes after every press.
