@@ -68,9 +68,7 @@ void REGBANA::REGBANA_Form_Load()
     m_state.inmatat_namn.clear();
     m_controls.label(XHAL)->setText(u"1"_s);
 
-    store::LoadPlan plan;
-    plan.courses = store::WhenEmpty::Silent;
-    m_state.unread = platform::loadAndTell(m_state.tables, plan).firstUnread();
+    m_state.unread = platform::loadAndTell(m_state.tables, kLoadPlan).firstUnread();
     m_state.sista_bana = registration::lastCourseRow(m_state.tables);
     registration::writeStatusTexts(m_state.tables.bantabell, m_state.sista_bana);
 

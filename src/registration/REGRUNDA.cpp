@@ -86,10 +86,8 @@ void REGRUNDA::REGRUNDA_Form_Load()
     m_state.hal_slag.fill(u"0"_s);
     registration::zeroExtended(m_state, 0);
 
-    const store::LoadPlan plan{.courses = store::WhenEmpty::MessageContinue,
-                               .rounds = store::WhenEmpty::Silent};
     // A damaged or missing file was told of: the register then writes nothing.
-    m_state.unread = platform::loadAndTell(m_state.tables, plan).firstUnread();
+    m_state.unread = platform::loadAndTell(m_state.tables, kLoadPlan).firstUnread();
     const bool read = !m_state.unread;
     // No course was read (an empty course file, or one that could not be read).
     if (courseCell(0, store::kCourseBannamn).isEmpty()) {
