@@ -14,18 +14,6 @@
 using namespace Qt::StringLiterals;
 using namespace vegrafik;
 
-namespace {
-
-// Every file's empty message shows and the loading goes on; the extended file is not read.
-constexpr store::LoadPlan kLoadPlan{.courses = store::WhenEmpty::MessageContinue,
-                                    .rounds = store::WhenEmpty::MessageContinue,
-                                    .strokes = store::WhenEmpty::MessageContinue,
-                                    .extended = store::WhenEmpty::NotLoaded,
-                                    .courseRows = 301,
-                                    .afterDamage = store::AfterDamage::ReadOn};
-
-} // namespace
-
 VEGRAFIK::VEGRAFIK(State &state)
     : platform::KitWindow({u"VEGRAFIK", u"GRAFISK VISNING", kWidth, kHeight, kWindow, kControls}),
       m_state(state)

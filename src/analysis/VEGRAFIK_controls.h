@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/windowkit.h"
+#include "store/loading.h"
 
 // The controls of the graphic display, in the order they are made: the drawing surface
 // first, under all the others.
@@ -47,6 +48,16 @@ inline constexpr platform::Look kCaption{.back = kPurple, .text = kWhite};
 inline constexpr QStringView kLabel6Text =
     u"Övre grafen visar alltid den sista valda rundan via valt DATUM tom. "
     u"Nedre grafen styrs även utfirån valt HCP";
+
+// The course table holds 301 rows, and every course of a longer file.
+inline constexpr int kCourseRows = 301;
+// Every file's empty message shows and the loading goes on; the extended file is not read.
+inline constexpr store::LoadPlan kLoadPlan{.courses = store::WhenEmpty::MessageContinue,
+                                           .rounds = store::WhenEmpty::MessageContinue,
+                                           .strokes = store::WhenEmpty::MessageContinue,
+                                           .extended = store::WhenEmpty::NotLoaded,
+                                           .courseRows = kCourseRows,
+                                           .afterDamage = store::AfterDamage::ReadOn};
 
 // The handicap bars run from -3 to 54 and start at 1. "VISA" lies over the help text's
 // right edge, so it is made after it.

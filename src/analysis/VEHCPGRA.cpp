@@ -15,19 +15,6 @@
 
 using namespace vehcpgra;
 
-namespace {
-
-// Every empty file shows its message and the loading goes on. Only the round table is
-// drawn from; the course and stroke files are read as the data files say.
-constexpr store::LoadPlan kLoadPlan{.courses = store::WhenEmpty::MessageContinue,
-                                    .rounds = store::WhenEmpty::MessageContinue,
-                                    .strokes = store::WhenEmpty::MessageContinue,
-                                    .extended = store::WhenEmpty::NotLoaded,
-                                    .courseRows = 101,
-                                    .afterDamage = store::AfterDamage::ReadOn};
-
-} // namespace
-
 VEHCPGRA::VEHCPGRA(State &state)
     : platform::KitWindow({u"VEHCPGRA", u"HANDIKAPP ÄNDRINGAR", kWidth, kHeight, kWindow, kControls}),
       m_state(state)

@@ -3,6 +3,7 @@
 #include "analysis/handicapgraph.h"
 #include "platform/windowkit.h"
 #include "store/dates.h"
+#include "store/loading.h"
 
 // The controls of the handicap-changes window, in the order they are made: the surface the
 // graph is drawn on, first so that it lies under the rest, then a band at the top with the
@@ -42,6 +43,17 @@ inline constexpr platform::Look kHeading{.back = platform::fixed(QColor(0, 0, 12
                                          .text = platform::fixed(platform::kWhite)};
 inline constexpr platform::Look kValue{.back = platform::fixed(platform::kCyan),
                                        .text = platform::kSystemText};
+
+// The course table holds 101 rows, and every course of a longer file.
+inline constexpr int kCourseRows = 101;
+// Every empty file shows its message and the loading goes on. Only the round table is
+// drawn from; the course and stroke files are read as the data files say.
+inline constexpr store::LoadPlan kLoadPlan{.courses = store::WhenEmpty::MessageContinue,
+                                           .rounds = store::WhenEmpty::MessageContinue,
+                                           .strokes = store::WhenEmpty::MessageContinue,
+                                           .extended = store::WhenEmpty::NotLoaded,
+                                           .courseRows = kCourseRows,
+                                           .afterDamage = store::AfterDamage::ReadOn};
 
 // The surface fills the window and follows it when the window is enlarged (VEHCPGRA.cpp).
 inline constexpr ControlRow kControls[] = {

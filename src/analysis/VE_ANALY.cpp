@@ -18,16 +18,6 @@ using namespace ve_analy;
 
 namespace {
 
-// The course table holds 111 rows, and more when the file has more courses.
-constexpr int kCourseRows = 111;
-
-constexpr store::LoadPlan kLoadPlan{.courses = store::WhenEmpty::Silent,
-                                    .rounds = store::WhenEmpty::Silent,
-                                    .strokes = store::WhenEmpty::Silent,
-                                    .extended = store::WhenEmpty::Silent,
-                                    .courseRows = kCourseRows,
-                                    .afterDamage = store::AfterDamage::ReadOn};
-
 // Label45's hole numbers are set apart by blanks to stand over the cells of the result
 // rows, in the font the window was designed with. In the window's own font its word
 // spacing is set to bring the numbers over their cells' centres.
@@ -68,7 +58,6 @@ void VE_ANALY::connectHandlers()
 
 void VE_ANALY::VE_ANALY_Form_Load()
 {
-    // The main window's guard has found a course and a round: an empty file says nothing here.
     if (!platform::loadAndTell(m_state.tables, kLoadPlan).complete)
         return;
     m_controls.list(ve_ban)->addItems(store::banlista(m_state.tables.bantabell));

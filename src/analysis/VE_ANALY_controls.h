@@ -3,6 +3,7 @@
 #include "analysis/analysis.h"
 #include "platform/windowkit.h"
 #include "store/format.h"
+#include "store/loading.h"
 
 #include <array>
 
@@ -160,6 +161,17 @@ inline constexpr QStringView kLabel65Text =
 inline constexpr QStringView kLabel45Text =
     u"   1       2      3      4      5       6      7      8       9    10     "
     u"11     12    13     14    15    16     17    18";
+
+// The course table holds 111 rows, and every course of a longer file.
+inline constexpr int kCourseRows = 111;
+// All four files. The main window's guard has found a course and a round: an empty file
+// says nothing here.
+inline constexpr store::LoadPlan kLoadPlan{.courses = store::WhenEmpty::Silent,
+                                           .rounds = store::WhenEmpty::Silent,
+                                           .strokes = store::WhenEmpty::Silent,
+                                           .extended = store::WhenEmpty::Silent,
+                                           .courseRows = kCourseRows,
+                                           .afterDamage = store::AfterDamage::ReadOn};
 
 inline constexpr ControlRow kControls[] = {
     {ve_ban, ListBox, u"ve_ban", {120, 120, 4095, 810}},

@@ -20,7 +20,7 @@ Course courseNamed(const store::Tables &tables, const QString &name)
     const std::optional<int> row = store::lastCourseNamed(tables, name);
     if (!row)
         return course;
-    course.holes = store::holesOf(tables.bantabell[*row][1]);
+    course.holes = store::holesOf(tables.bantabell[*row][store::kCourseAntalHal]);
     course.pars = store::parsOf(tables, *row);
     return course;
 }

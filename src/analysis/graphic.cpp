@@ -135,7 +135,7 @@ std::optional<GraphCourse> findGraphCourse(const store::Tables &tables, const QS
     if (!row)
         return std::nullopt;
     const store::Pars pars = store::parsOf(tables, *row);
-    return GraphCourse{*row, store::holesOf(tables.bantabell[*row][1]),
+    return GraphCourse{*row, store::holesOf(tables.bantabell[*row][store::kCourseAntalHal]),
                        std::accumulate(pars.begin(), pars.end(), 0.0)};
 }
 

@@ -18,19 +18,6 @@
 using namespace Qt::StringLiterals;
 using namespace skapafil;
 
-namespace {
-
-// The window lists every course; an empty course or round file leaves the list empty,
-// an empty stroke or extended file is told and the list is still filled.
-constexpr store::LoadPlan kLoadPlan{.courses = store::WhenEmpty::MessageStop,
-                                    .rounds = store::WhenEmpty::MessageStop,
-                                    .strokes = store::WhenEmpty::MessageContinue,
-                                    .extended = store::WhenEmpty::MessageContinue,
-                                    .courseRows = 111,
-                                    .afterDamage = store::AfterDamage::ReadOn};
-
-} // namespace
-
 SKAPAFIL::SKAPAFIL(State &state)
     : platform::KitWindow({.name = u"SKAPAFIL",
                            .caption = u"Skriver intressant data till en fil",

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/windowkit.h"
+#include "store/loading.h"
 
 // The controls of the report window, in its tab order, which Tab follows.
 namespace skapafil {
@@ -18,6 +19,17 @@ inline constexpr QStringView kLabel1Text = u"Klicka på den bana du vill få inf
 inline constexpr QStringView kLabel2Text =
     u"Första gången skapas filen med samtliga rundor. Men du kan skapa om filen igen utifrån valt datum tom "
     u"from genom att ange dem nedan samt sedan klicka på önskad bana igen";
+
+// The course table holds 111 rows, and every course of a longer file.
+inline constexpr int kCourseRows = 111;
+// All four files: an empty course or round file leaves the list empty, an empty stroke or
+// extended file is told and the list is still filled.
+inline constexpr store::LoadPlan kLoadPlan{.courses = store::WhenEmpty::MessageStop,
+                                           .rounds = store::WhenEmpty::MessageStop,
+                                           .strokes = store::WhenEmpty::MessageContinue,
+                                           .extended = store::WhenEmpty::MessageContinue,
+                                           .courseRows = kCourseRows,
+                                           .afterDamage = store::AfterDamage::ReadOn};
 
 // The bars get their range at the first course click.
 inline constexpr ControlRow kControls[] = {

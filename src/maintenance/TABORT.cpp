@@ -19,20 +19,6 @@ using namespace tabort;
 
 namespace {
 
-// Course mode: the course file into the chooser's rows, its empty-file message shown.
-constexpr store::LoadPlan kCourseModePlan{.courses = store::WhenEmpty::MessageStop,
-                                          .courseRows = kLastChooserRow + 1};
-// Round mode: the three round files, an empty file without a message.
-constexpr store::LoadPlan kRoundModePlan{.rounds = store::WhenEmpty::Silent,
-                                         .strokes = store::WhenEmpty::Silent,
-                                         .extended = store::WhenEmpty::Silent};
-// A deletion reads every file it rewrites, the course file too, as they are on disk now.
-constexpr store::LoadPlan kCourseDeletionPlan{.courses = store::WhenEmpty::Silent,
-                                              .rounds = store::WhenEmpty::Silent,
-                                              .strokes = store::WhenEmpty::Silent,
-                                              .extended = store::WhenEmpty::Silent,
-                                              .courseRows = kLastChooserRow + 1};
-
 // "Label1" is written larger than the window's font: 12 pt bold.
 constexpr int kHeadingPixels = 16;
 
@@ -142,7 +128,7 @@ void TABORT::showBarValue(Control bar, Control label)
 // A row past the courses of the file shows the empty name.
 void TABORT::showCourseOfRow(int row)
 {
-    m_controls.label(RG21)->setText(store::courseOf(m_state.tables, row)[0]);
+    m_controls.label(RG21)->setText(store::courseOf(m_state.tables, row)[store::kCourseBannamn]);
 }
 
 // No confirmation and no message on success: the window closes after every press.

@@ -2,6 +2,7 @@
 
 #include "platform/windowkit.h"
 #include "store/dates.h"
+#include "store/loading.h"
 
 // The controls of the deletion window, in its tab order, which Tab follows.
 namespace tabort {
@@ -38,8 +39,30 @@ inline constexpr platform::Look kRedText{.text = platform::fixed(platform::kRed)
 inline constexpr platform::Look kCourseName{.back = platform::fixed(platform::kCyan),
                                             .text = platform::kSystemText};
 
-// The last row the course chooser reaches: the window's course table has 51 rows.
-inline constexpr int kLastChooserRow = 50;
+// The course table holds 51 rows, the rows the course chooser reaches, and every course
+// of a longer file.
+inline constexpr int kCourseRows = 51;
+inline constexpr int kLastChooserRow = kCourseRows - 1;
+// Course mode: the course file, its empty-file message shown.
+inline constexpr store::LoadPlan kCourseModePlan{.courses = store::WhenEmpty::MessageStop,
+                                                 .rounds = store::WhenEmpty::NotLoaded,
+                                                 .strokes = store::WhenEmpty::NotLoaded,
+                                                 .extended = store::WhenEmpty::NotLoaded,
+                                                 .courseRows = kCourseRows,
+                                                 .afterDamage = store::AfterDamage::Stop};
+// Round mode: the three round files, an empty file without a message.
+inline constexpr store::LoadPlan kRoundModePlan{.courses = store::WhenEmpty::NotLoaded,
+                                                .rounds = store::WhenEmpty::Silent,
+                                                .strokes = store::WhenEmpty::Silent,
+                                                .extended = store::WhenEmpty::Silent,
+                                                .afterDamage = store::AfterDamage::Stop};
+// A deletion reads every file it rewrites, the course file too, as they are on disk now.
+inline constexpr store::LoadPlan kCourseDeletionPlan{.courses = store::WhenEmpty::Silent,
+                                                     .rounds = store::WhenEmpty::Silent,
+                                                     .strokes = store::WhenEmpty::Silent,
+                                                     .extended = store::WhenEmpty::Silent,
+                                                     .courseRows = kCourseRows,
+                                                     .afterDamage = store::AfterDamage::Stop};
 
 inline constexpr ControlRow kControls[] = {
     {Label1, Label, u"Label1", {360, 240, 7695, 375}, u"TA BORT POSTER I BANA OCH RUNDA", kRedText},

@@ -84,7 +84,7 @@ store::FileChange deleteCourse(const store::Tables &tables, const QString &name)
     std::vector<store::CourseRow> kept;
     kept.reserve(std::size_t(count));
     for (std::size_t r = 0; r < std::size_t(count); ++r)
-        if (tables.bantabell[r][0] != name)
+        if (tables.bantabell[r][store::kCourseBannamn] != name)
             kept.push_back(tables.bantabell[r]);
     change.files.insert(change.files.begin(), {store::fileName(store::DataFile::Courses),
                                                store::courseFileBytes(kept, int(kept.size()))});

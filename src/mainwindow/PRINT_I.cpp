@@ -9,13 +9,6 @@
 
 using namespace print_i;
 
-namespace {
-
-// The window holds 51 course rows; a longer course file still lists every course.
-constexpr int kCourseRows = 51;
-
-} // namespace
-
 PRINT_I::PRINT_I(State &state)
     : platform::KitWindow(
           {u"PRINT_I", u"UTSKRIFTSINFORMATION", 10860, 7875, platform::kPurpleWindow, kControls}),
@@ -26,7 +19,7 @@ PRINT_I::PRINT_I(State &state)
 
 void PRINT_I::PRINT_I_Form_Load()
 {
-    if (!platform::loadAndTell(m_state.tables, store::showingPlan(kCourseRows)).complete)
+    if (!platform::loadAndTell(m_state.tables, kLoadPlan).complete)
         return;
     m_controls.list(L_Print)->addItems(store::banlista(m_state.tables.bantabell));
 }

@@ -18,8 +18,12 @@
 //     enum Control : int { Label1, Command1, ..., kControlCount }; the rows in the same order,
 //     inline constexpr ControlRow kControls[] = {..., {Command1, Button, u"Command1", {6120, 4560,
 //     1815, 495}, u"Avbryt"}, ..., {HScroll2, HorizontalBar, u"HScroll2", {1320, 3840, 1335, 255},
-//     {}, kWindow, false, {.min = 1, .max = 12, .start = 1}}, ...}; and the sets of controls that
-//     are shown together as arrays of ids (kDateControls).
+//     {}, kWindow, false, {.min = 1, .max = 12, .start = 1}}, ...}; the sets of controls that
+//     are shown together as arrays of ids (kDateControls); and, before the rows, what the window
+//     loads, named once: its course table's rows (inline constexpr int kCourseRows = 51;) and its
+//     load plans (inline constexpr store::LoadPlan kCourseModePlan{.courses = ..., .courseRows =
+//     kCourseRows, ...}; a window with one plan calls it kLoadPlan), each file and the
+//     afterDamage written out.
 //   TABORT.h: class TABORT : public platform::KitWindow, its State (what outlives a closing),
 //     `namespace tabort { enum Control : int; }` forward-declared for private helpers, and,
 //     private, `void formLoad() override { TABORT_Form_Load(); }` beside the handlers.

@@ -68,14 +68,12 @@ void REGBANA::REGBANA_Form_Load()
     m_state.inmatat_namn.clear();
     m_controls.label(XHAL)->setText(u"1"_s);
 
-    store::LoadPlan plan;
-    plan.courses = store::WhenEmpty::Silent;
-    m_state.unread = platform::loadAndTell(m_state.tables, plan).firstUnread();
+    m_state.unread = platform::loadAndTell(m_state.tables, kLoadPlan).firstUnread();
     m_state.sista_bana = registration::lastCourseRow(m_state.tables);
     registration::writeStatusTexts(m_state.tables.bantabell, m_state.sista_bana);
 
     // The chooser starts at row 0; the chooser and the hole step are hidden as made.
-    m_controls.label(RB_N2)->setText(m_state.tables.bantabell[0][0]);
+    m_controls.label(RB_N2)->setText(m_state.tables.bantabell[0][store::kCourseBannamn]);
 }
 
 int REGBANA::REGBANA_RB_Namn_KeyPress(int code)
@@ -86,7 +84,8 @@ int REGBANA::REGBANA_RB_Namn_KeyPress(int code)
 void REGBANA::REGBANA_RB_NAMNKLAR_Click()
 {
     const QString typed = m_controls.textBox(RB_Namn)->text();
-    if (m_state.tables.bantabell[0][0] == registration::noCourseText() && typed.isEmpty()) {
+    if (m_state.tables.bantabell[0][store::kCourseBannamn] == registration::noCourseText() &&
+        typed.isEmpty()) {
         platform::message(u"Du har ingen bana registrerad!"_s, u"Information"_s, platform::kStyleOkOnly);
         return;
     }
@@ -152,7 +151,8 @@ void REGBANA::showHoleStep(bool newCourse)
 
 void REGBANA::REGBANA_VScroll1_Change()
 {
-    m_controls.label(RB_N2)->setText(m_state.tables.bantabell[m_controls.bar(VScroll1)->value()][0]);
+    m_controls.label(RB_N2)->setText(
+        m_state.tables.bantabell[m_controls.bar(VScroll1)->value()][store::kCourseBannamn]);
     m_controls.option(Option1)->setChecked(false);
 }
 
@@ -215,9 +215,9 @@ void REGBANA::REGBANA_RB_KLAR_Click()
         return;
     }
     store::CourseRow &row = currentRow();
-    row[0] = m_state.inmatat_namn;
+    row[store::kCourseBannamn] = m_state.inmatat_namn;
     const int holes = registration::countCompleteHoles(row);
-    row[1] = store::numberText(holes);
+    row[store::kCourseAntalHal] = store::numberText(holes);
     if (!store::isNineOrEighteen(holes)) {
         platform::beep();
         platform::beep();

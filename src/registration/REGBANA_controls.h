@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/windowkit.h"
+#include "store/loading.h"
 
 // The controls of the course register, in the order they are made.
 namespace regbana {
@@ -54,6 +55,17 @@ inline constexpr QStringView kLabel3Text =
     u"1-18 på bana REZEVE och vill registrera den. Ange då under 'BANANS NAMN' : REZEVE GUL 1-18 (xxxx-)  "
     u"xxxx är det årtal du registrerade in banan. Det kan ju bli så att banan förändras = ny bana som då "
     u"registreras in som (xxxx-xxxx)";
+
+// The course table holds 101 rows, one for each course the register may hold (the free ones
+// get the status texts), and every course of a longer file.
+inline constexpr int kCourseRows = store::kMaxCourses;
+// The course file alone, an empty one without a message.
+inline constexpr store::LoadPlan kLoadPlan{.courses = store::WhenEmpty::Silent,
+                                           .rounds = store::WhenEmpty::NotLoaded,
+                                           .strokes = store::WhenEmpty::NotLoaded,
+                                           .extended = store::WhenEmpty::NotLoaded,
+                                           .courseRows = kCourseRows,
+                                           .afterDamage = store::AfterDamage::Stop};
 
 // Value bars start at their minimum.
 inline constexpr ControlRow kControls[] = {

@@ -86,15 +86,13 @@ void REGRUNDA::REGRUNDA_Form_Load()
     m_state.hal_slag.fill(u"0"_s);
     registration::zeroExtended(m_state, 0);
 
-    const store::LoadPlan plan{.courses = store::WhenEmpty::MessageContinue,
-                               .rounds = store::WhenEmpty::Silent};
     // A damaged or missing file was told of: the register then writes nothing.
-    m_state.unread = platform::loadAndTell(m_state.tables, plan).firstUnread();
+    m_state.unread = platform::loadAndTell(m_state.tables, kLoadPlan).firstUnread();
     const bool read = !m_state.unread;
     // No course was read (an empty course file, or one that could not be read).
-    if (courseCell(0, 0).isEmpty()) {
+    if (courseCell(0, store::kCourseBannamn).isEmpty()) {
         m_state.tables.bantabell.resize(std::max<size_t>(m_state.tables.bantabell.size(), 1));
-        m_state.tables.bantabell[0][0] = u"INGEN BANA ÄR INREGISTRERAD"_s;
+        m_state.tables.bantabell[0][store::kCourseBannamn] = u"INGEN BANA ÄR INREGISTRERAD"_s;
     }
     showFirstCourse();
 
@@ -111,13 +109,13 @@ void REGRUNDA::REGRUNDA_Form_Load()
 
 void REGRUNDA::showFirstCourse()
 {
-    m_controls.label(RG1)->setText(courseCell(0, 0));
+    m_controls.label(RG1)->setText(courseCell(0, store::kCourseBannamn));
     m_controls.label(HA1)->setText(u"1"_s);
     m_controls.label(MA1)->setText(courseCell(0, store::metresCell(1)));
     m_controls.label(HCP1)->setText(courseCell(0, store::strokeIndexCell(1)));
     m_controls.label(PA1)->setText(courseCell(0, store::parCell(1)));
     m_controls.label(AntSl)->setText(u"0"_s);
-    m_state.sista_hal = registration::lastHoleIndex(courseCell(0, 1));
+    m_state.sista_hal = registration::lastHoleIndex(courseCell(0, store::kCourseAntalHal));
 }
 
 void REGRUNDA::setExtendedDefaults()
@@ -165,12 +163,12 @@ void REGRUNDA::setValueDefaults(bool roundsRead)
 void REGRUNDA::REGRUNDA_VScroll1_Change()
 {
     const int row = m_controls.bar(VScroll1)->value();
-    m_controls.label(RG1)->setText(courseCell(row, 0));
+    m_controls.label(RG1)->setText(courseCell(row, store::kCourseBannamn));
     if (m_controls.label(RG1)->text().isEmpty()) {
         showEndOfList();
         return;
     }
-    m_state.sista_hal = registration::lastHoleIndex(courseCell(row, 1));
+    m_state.sista_hal = registration::lastHoleIndex(courseCell(row, store::kCourseAntalHal));
     m_controls.label(MA1)->setText(courseCell(row, store::metresCell(1)));
     m_controls.label(HCP1)->setText(courseCell(row, store::strokeIndexCell(1)));
     m_controls.label(PA1)->setText(courseCell(row, store::parCell(1)));

@@ -2,6 +2,7 @@
 
 #include "platform/windowkit.h"
 #include "registration/roundentry.h"
+#include "store/loading.h"
 
 #include <array>
 
@@ -112,6 +113,18 @@ inline constexpr Look kCourseName{.back = kCyanValue.back,
                                   .border = true};
 inline constexpr Look kBox{.back = kWhite, .text = platform::kBlack, .alignment = Qt::AlignCenter};
 inline constexpr Look kNoteBox{.back = kWhite, .text = platform::kBlack};
+
+// The course table holds 101 rows, and every course of a longer file.
+inline constexpr int kCourseRows = store::kMaxCourses;
+// At its load the register reads the course file, an empty one told, and the round file for
+// the latest round's handicaps. A save reads the round files again with the save's own
+// plan, registration::kRoundSavePlan (registration/roundsave.h).
+inline constexpr store::LoadPlan kLoadPlan{.courses = store::WhenEmpty::MessageContinue,
+                                           .rounds = store::WhenEmpty::Silent,
+                                           .strokes = store::WhenEmpty::NotLoaded,
+                                           .extended = store::WhenEmpty::NotLoaded,
+                                           .courseRows = kCourseRows,
+                                           .afterDamage = store::AfterDamage::Stop};
 
 inline constexpr ControlRow kControls[] = {
     {Label24,

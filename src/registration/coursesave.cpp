@@ -47,12 +47,12 @@ void writeStatusTexts(std::vector<store::CourseRow> &bantabell, int sistaBana)
     const QString text = sistaBana < 0 ? noCourseText() : coursesTotalText(sistaBana + 1);
     const int last = std::min(kLastStatusRow, static_cast<int>(bantabell.size()) - 1);
     for (int row = std::max(sistaBana + 1, 0); row <= last; ++row)
-        bantabell[row][0] = text;
+        bantabell[row][store::kCourseBannamn] = text;
 }
 
 bool isFreeRow(const store::CourseRow &row)
 {
-    const QString &name = row[0];
+    const QString &name = row[store::kCourseBannamn];
     return name.isEmpty() || isReservedName(name);
 }
 

@@ -16,7 +16,8 @@ namespace registration {
 inline constexpr store::LoadPlan kRoundSavePlan{.courses = store::WhenEmpty::NotLoaded,
                                                 .rounds = store::WhenEmpty::Silent,
                                                 .strokes = store::WhenEmpty::Silent,
-                                                .extended = store::WhenEmpty::Silent};
+                                                .extended = store::WhenEmpty::Silent,
+                                                .afterDamage = store::AfterDamage::Stop};
 
 // A round the register refuses with an error window.
 enum class RoundError {

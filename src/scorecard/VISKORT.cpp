@@ -87,7 +87,7 @@ void VISKORT::connectHandlers()
 
 void VISKORT::VISKORT_Form_Load()
 {
-    if (!platform::loadAndTell(m_state.tables, store::showingPlan(store::kMaxCourses)).complete)
+    if (!platform::loadAndTell(m_state.tables, kLoadPlan).complete)
         return;
     m_controls.list(L_Bana)->addItems(store::banlista(m_state.tables.bantabell));
 }

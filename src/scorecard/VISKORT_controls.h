@@ -2,6 +2,7 @@
 
 #include "platform/windowkit.h"
 #include "store/format.h"
+#include "store/loading.h"
 
 #include <array>
 
@@ -160,6 +161,11 @@ constexpr int cellId(Column column, int holeIndex)
 }
 
 inline constexpr Look kLightRedList{.back = platform::fixed(QColor(255, 192, 192))};
+
+// The course table holds 101 rows, and every course of a longer file.
+inline constexpr int kCourseRows = store::kMaxCourses;
+// All four files, read as the windows that show them read them.
+inline constexpr store::LoadPlan kLoadPlan = store::showingPlan(kCourseRows);
 
 inline constexpr ControlRow kControls[] = {
     {lvismin9, Label, u"lvismin9", cellRect(kFewest, kFrontSubtotalTop), {}, centred(kYellow)},

@@ -67,8 +67,10 @@ LoadStatus readCourses(const QByteArray &bytes, Tables &tables, int courseRows)
     ItemReader reader(bytes);
     return readRecords(reader, tables.sistaCourses, tables.bantabell, [&](int r) {
         CourseRow &row = tables.bantabell[std::size_t(r)];
-        const bool whole = readTexts(reader, row.data(), 2) && !tooManyHoles(row[1]) &&
-                           readTexts(reader, row.data() + 2, 3 * holesOf(row[1]));
+        const QString &antalHal = row[kCourseAntalHal];
+        // The name and the hole count, then three cells a hole from hole 1's metres.
+        const bool whole = readTexts(reader, &row[kCourseBannamn], 2) && !tooManyHoles(antalHal) &&
+                           readTexts(reader, &row[metresCell(1)], 3 * holesOf(antalHal));
         if (!whole)
             row.fill(QString()); // a course read in part is no course
         return whole;
@@ -215,12 +217,12 @@ QStringList banlista(const std::vector<CourseRow> &bantabell, int rows)
     const int scanned = std::clamp(rows, 0, int(bantabell.size()));
     int k = scanned;
     for (int r = scanned - 1; r >= 0; --r)
-        if (bantabell[std::size_t(r)][0].isEmpty())
+        if (bantabell[std::size_t(r)][kCourseBannamn].isEmpty())
             k = r;
     QStringList names;
     names.reserve(k);
     for (int r = 0; r < k; ++r)
-        names.append(bantabell[std::size_t(r)][0]);
+        names.append(bantabell[std::size_t(r)][kCourseBannamn]);
     return names;
 }
 

@@ -73,7 +73,7 @@ Pars parsOf(const Tables &tables, int courseRow)
 {
     const CourseRow &course = courseOf(tables, courseRow);
     Pars pars{};
-    const int holes = holesOf(course[1]);
+    const int holes = holesOf(course[kCourseAntalHal]);
     for (int hole = 1; hole <= holes; ++hole)
         pars[std::size_t(hole - 1)] = numericValue(course[std::size_t(parCell(hole))]);
     return pars;
@@ -82,7 +82,7 @@ Pars parsOf(const Tables &tables, int courseRow)
 std::optional<int> lastCourseNamed(const Tables &tables, const QString &name)
 {
     for (int row = heldCourses(tables) - 1; row >= 0; --row)
-        if (tables.bantabell[row][0] == name)
+        if (tables.bantabell[row][kCourseBannamn] == name)
             return row;
     return std::nullopt;
 }

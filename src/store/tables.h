@@ -15,7 +15,12 @@ namespace store {
 
 // bantabell row: cell 0 bannamn, cell 1 antal_hal, hole h (1..18) in cells
 // 3h-1 meter, 3h hcp_index, 3h+1 par; holes a course does not have stay empty.
+// The first two are named apart from a round row's cells (there cell 1 is kBannamn).
 using CourseRow = std::array<QString, kCourseCells>;
+enum CourseCell {
+    kCourseBannamn = 0,
+    kCourseAntalHal = 1,
+};
 inline constexpr int metresCell(int hole)
 {
     return 3 * hole - 1;

@@ -34,7 +34,8 @@ QByteArray courseFileBytes(const std::vector<CourseRow> &bantabell, int count)
     writer.number(rows - 1);
     for (int r = 0; r < rows; ++r) {
         const CourseRow &row = bantabell[std::size_t(r)];
-        const int cells = 2 + 3 * holesOf(row[1]);
+        // The name and the hole count, then three cells a hole.
+        const int cells = metresCell(1) + 3 * holesOf(row[kCourseAntalHal]);
         for (int c = 0; c < cells; ++c)
             writer.text(row[std::size_t(c)]);
     }

@@ -3,8 +3,8 @@
 void GraphTables::course(const QString &name, const std::vector<int> &pars)
 {
     store::CourseRow row;
-    row[0] = name;
-    row[1] = QString::number(pars.size());
+    row[store::kCourseBannamn] = name;
+    row[store::kCourseAntalHal] = QString::number(pars.size());
     for (int h = 1; h <= int(pars.size()); ++h) {
         row[store::metresCell(h)] = QStringLiteral("300");
         row[store::strokeIndexCell(h)] = QString::number(h);

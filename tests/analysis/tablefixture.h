@@ -13,8 +13,8 @@ public:
     void addCourse(const QString &name, const QList<int> &pars)
     {
         store::CourseRow row;
-        row[0] = name;
-        row[1] = QString::number(pars.size());
+        row[store::kCourseBannamn] = name;
+        row[store::kCourseAntalHal] = QString::number(pars.size());
         for (int h = 1; h <= pars.size(); ++h) {
             row[store::metresCell(h)] = QStringLiteral("100");
             row[store::strokeIndexCell(h)] = QString::number(h);

@@ -478,8 +478,8 @@ TEST_F(RegisterTest, ALongCourseNameIsWrittenBackWholeOrNothingIsWritten)
         if (item.writable) {
             store::Tables tables;
             EXPECT_EQ(store::readCourses(readFile(kCourseFile), tables, store::kMaxCourses), store::LoadStatus::Ok);
-            EXPECT_EQ(tables.bantabell.at(0)[0], item.text);
-            EXPECT_EQ(tables.bantabell.at(1)[0], u"Ekbacken"_s);
+            EXPECT_EQ(tables.bantabell.at(0)[store::kCourseBannamn], item.text);
+            EXPECT_EQ(tables.bantabell.at(1)[store::kCourseBannamn], u"Ekbacken"_s);
             EXPECT_TRUE(recorder().messages.empty());
         } else {
             EXPECT_EQ(readFile(kCourseFile), before);

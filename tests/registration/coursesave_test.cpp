@@ -59,10 +59,11 @@ TEST(StatusTexts, FreeRowsTellHowManyCoursesThereAre)
         SCOPED_TRACE(c.sistaBana);
         std::vector<store::CourseRow> table(store::kMaxCourses);
         for (int row = 0; row < c.firstFreeRow; ++row)
-            table[row][0] = u"Bana"_s;
+            table[row][store::kCourseBannamn] = u"Bana"_s;
         registration::writeStatusTexts(table, c.sistaBana);
         for (int row = 0; row < store::kMaxCourses; ++row)
-            ASSERT_EQ(table[row][0], row < c.firstFreeRow ? u"Bana"_s : c.text) << "row " << row;
+            ASSERT_EQ(table[row][store::kCourseBannamn], row < c.firstFreeRow ? u"Bana"_s : c.text)
+                << "row " << row;
     }
 }
 
@@ -70,15 +71,15 @@ TEST(StatusTexts, NoRowBeyondTheHundredAndFirstGetsOne)
 {
     std::vector<store::CourseRow> table(store::kMaxCourses + 5);
     for (int row = 0; row <= 100; ++row)
-        table[row][0] = u"Bana"_s;
+        table[row][store::kCourseBannamn] = u"Bana"_s;
     registration::writeStatusTexts(table, 100);
     for (const store::CourseRow &row : table)
-        EXPECT_TRUE(row[0].isEmpty() || row[0] == u"Bana"_s);
+        EXPECT_TRUE(row[store::kCourseBannamn].isEmpty() || row[store::kCourseBannamn] == u"Bana"_s);
 
     std::vector<store::CourseRow> empty(store::kMaxCourses + 5);
     registration::writeStatusTexts(empty, -1);
-    EXPECT_EQ(empty[100][0], registration::noCourseText());
-    EXPECT_TRUE(empty[101][0].isEmpty());
+    EXPECT_EQ(empty[100][store::kCourseBannamn], registration::noCourseText());
+    EXPECT_TRUE(empty[101][store::kCourseBannamn].isEmpty());
 }
 
 TEST(LastCourseRow, FollowsLineOneButNeverPassesTheTable)
@@ -116,7 +117,7 @@ TEST(CourseNames, RowsAndNamesThatReadAsFree)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name.toStdString());
         store::CourseRow row;
-        row[0] = c.name;
+        row[store::kCourseBannamn] = c.name;
         EXPECT_EQ(registration::isFreeRow(row), c.free);
         if (!c.name.isEmpty()) {
             EXPECT_EQ(registration::isReservedName(c.name), c.free);
@@ -222,7 +223,7 @@ TEST(CourseSave, IsWholeWhereverItFailsOrStops)
         store::Tables tables;
         ASSERT_EQ(store::readCourses(readFile(u"VEMTORBF"_s), tables, store::kMaxCourses), store::LoadStatus::Ok);
         tables.bantabell.push_back(tables.bantabell.front());
-        tables.bantabell.back()[0] = u"Ekbacken igen"_s;
+        tables.bantabell.back()[store::kCourseBannamn] = u"Ekbacken igen"_s;
         platform::saveChange(registration::newCourseFile(tables.bantabell, 2));
     };
     expectWholeAtEveryStep(writeEkbacken, saveCourses, {u"VEMTORBF"_s});

@@ -117,8 +117,8 @@ TEST(RoundCard, NineHoleWorkedExample)
     tables.slagtabell.resize(1);
     tables.utokad_tabell.resize(1);
     store::CourseRow &course = tables.bantabell[0];
-    course[0] = u"Ekbacken"_s;
-    course[1] = u"9"_s;
+    course[store::kCourseBannamn] = u"Ekbacken"_s;
+    course[store::kCourseAntalHal] = u"9"_s;
     for (int hole = 1; hole <= 9; ++hole) {
         course[store::metresCell(hole)] = u"300"_s;
         course[store::strokeIndexCell(hole)] = QString::number(indexes[hole - 1]);

@@ -59,8 +59,8 @@ TEST(Loading, WorkedExampleFillsEveryTable)
 
     ASSERT_EQ(tables.bantabell.size(), std::size_t(store::kMaxCourses));
     const store::CourseRow &course = tables.bantabell[0];
-    EXPECT_EQ(course[0], u"Ekbacken"_s);
-    EXPECT_EQ(course[1], u"9"_s);
+    EXPECT_EQ(course[store::kCourseBannamn], u"Ekbacken"_s);
+    EXPECT_EQ(course[store::kCourseAntalHal], u"9"_s);
     EXPECT_EQ(course[std::size_t(store::metresCell(1))], u"312"_s);
     EXPECT_EQ(course[std::size_t(store::parCell(9))], u"4"_s);
     for (int c = 29; c < store::kCourseCells; ++c)
@@ -81,14 +81,14 @@ TEST(Loading, EveryLoadEmptiesTheCourseTableAndStrokesAfterTheRoundsHoles)
 {
     store::Tables tables;
     tables.bantabell.assign(3, {});
-    tables.bantabell[2][0] = u"Borttagen"_s;
+    tables.bantabell[2][store::kCourseBannamn] = u"Borttagen"_s;
     tables.bantabell[0][store::parCell(18)] = u"4"_s;
     tables.slagtabell.assign(1, {});
     tables.slagtabell[0].fill(Held::fromText(u"7"_s));
 
     MemoryFiles files(ekbackenFiles());
     loadAndTell(tables, kScorecardPlan);
-    EXPECT_TRUE(tables.bantabell[2][0].isEmpty());
+    EXPECT_TRUE(tables.bantabell[2][store::kCourseBannamn].isEmpty());
     EXPECT_TRUE(tables.bantabell[0][store::parCell(18)].isEmpty());
     EXPECT_EQ(tables.slagtabell[0][8], Held::fromText(u"5"_s));
     for (int h = 9; h < store::kMaxHoles; ++h)
@@ -102,7 +102,7 @@ TEST(Loading, ReloadReplacesCellsAndLeavesEarlierCopiesAlone)
     store::Tables tables;
     MemoryFiles files(ekbackenFiles());
     ASSERT_TRUE(loadAndTell(tables, kScorecardPlan).complete);
-    const QString name = tables.bantabell[0][0];
+    const QString name = tables.bantabell[0][store::kCourseBannamn];
     const Held stroke = tables.slagtabell[0][0];
     const QString extended = tables.utokad_tabell[0];
 
@@ -110,7 +110,7 @@ TEST(Loading, ReloadReplacesCellsAndLeavesEarlierCopiesAlone)
     files.files[u"VERUNDAH"_s] = withLineReplaced(files.files[u"VERUNDAH"_s], 1, "12");
     files.files[u"VERUNDAK"_s] = withLineReplaced(files.files[u"VERUNDAK"_s], 1, "\"I\"");
     ASSERT_TRUE(loadAndTell(tables, kScorecardPlan).complete);
-    EXPECT_EQ(tables.bantabell[0][0], u"Ås"_s);
+    EXPECT_EQ(tables.bantabell[0][store::kCourseBannamn], u"Ås"_s);
     EXPECT_EQ(tables.slagtabell[0][0], Held::fromNumber(u"12"_s));
     EXPECT_EQ(tables.utokad_tabell[0], u"I"_s);
     EXPECT_EQ(name, u"Ekbacken"_s);
@@ -203,11 +203,11 @@ TEST(Loading, AccessorsGiveTheHeldRowsAndTheParsOfACourse)
     ASSERT_TRUE(store::load(tables, kScorecardPlan).complete);
     EXPECT_EQ(store::parsOf(tables, 0), (store::Pars{4, 3, 5, 4, 4, 3, 5, 4, 4}));
     EXPECT_EQ(store::parsOf(tables, 1), store::Pars{});
-    EXPECT_EQ(store::courseOf(tables, 0)[0], u"Ekbacken"_s);
+    EXPECT_EQ(store::courseOf(tables, 0)[store::kCourseBannamn], u"Ekbacken"_s);
     EXPECT_EQ(store::strokesOf(tables, 1)[0], Held::fromText(u"5"_s));
     EXPECT_EQ(store::extendedOf(tables, 1), kEkbackenExtended);
     EXPECT_EQ(store::strokesOf(tables, store::kMaxRounds + 5), store::StrokeRow{});
-    EXPECT_TRUE(store::courseOf(tables, -1)[0].isEmpty());
+    EXPECT_TRUE(store::courseOf(tables, -1)[store::kCourseBannamn].isEmpty());
 }
 
 TEST(Loading, ReaderToleratesLoneLfBlanksAndJunkAndIgnoresRecordsAfterTheLast)
@@ -233,7 +233,7 @@ TEST(Loading, TablesGrowForLongerFilesAndNeverShrink)
     EXPECT_EQ(store::readCourses(fileBytes(courses), tables, store::kMaxCourses), LoadStatus::Ok);
     EXPECT_EQ(tables.bantabell.size(), 120u);
     EXPECT_EQ(store::banlista(tables.bantabell, 120).size(), 120);
-    EXPECT_EQ(tables.bantabell[119][0], u"Bana 119"_s);
+    EXPECT_EQ(tables.bantabell[119][store::kCourseBannamn], u"Bana 119"_s);
 
     EXPECT_EQ(store::readCourses(fileBytes(ekbackenCourseLines()), tables, 51), LoadStatus::Ok);
     EXPECT_EQ(tables.bantabell.size(), 120u);
@@ -243,12 +243,12 @@ TEST(Loading, TablesGrowForLongerFilesAndNeverShrink)
 TEST(Banlista, ListsRowsUpToTheLowestEmptyName)
 {
     std::vector<store::CourseRow> table(5);
-    table[0][0] = u"A"_s;
-    table[1][0] = u"B"_s;
-    table[3][0] = u"D"_s;
+    table[0][store::kCourseBannamn] = u"A"_s;
+    table[1][store::kCourseBannamn] = u"B"_s;
+    table[3][store::kCourseBannamn] = u"D"_s;
     EXPECT_EQ(store::banlista(table, 5), (QStringList{u"A"_s, u"B"_s}));
-    table[2][0] = u"C"_s;
-    table[4][0] = u"E"_s;
+    table[2][store::kCourseBannamn] = u"C"_s;
+    table[4][store::kCourseBannamn] = u"E"_s;
     EXPECT_EQ(store::banlista(table, 5), (QStringList{u"A"_s, u"B"_s, u"C"_s, u"D"_s, u"E"_s}));
     EXPECT_EQ(store::banlista(table, 3), (QStringList{u"A"_s, u"B"_s, u"C"_s}));
     EXPECT_TRUE(store::banlista({}, 101).isEmpty());
@@ -319,7 +319,7 @@ TEST(Loading, MissingCourseFileStillEmptiesTheCourseTable)
 {
     store::Tables tables;
     tables.bantabell.assign(1, {});
-    tables.bantabell[0][0] = u"Gammal"_s;
+    tables.bantabell[0][store::kCourseBannamn] = u"Gammal"_s;
     MemoryFiles files;
     EXPECT_TRUE(loadAndTell(tables, kScorecardPlan).failed);
     EXPECT_TRUE(store::banlista(tables.bantabell, int(tables.bantabell.size())).isEmpty());
