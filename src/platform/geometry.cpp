@@ -3,14 +3,7 @@
 #include <QPalette>
 #include <QWidget>
 
-#include <cmath>
-
 namespace platform {
-
-int pixels(int twips)
-{
-    return static_cast<int>(std::lround(twips / 15.0));
-}
 
 QRect pixelRect(Twips rect)
 {

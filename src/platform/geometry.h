@@ -4,6 +4,8 @@
 #include <QFont>
 #include <QRect>
 
+#include <cmath>
+
 class QWidget;
 
 // Windows are laid out in twips from the top-left corner of the client area, and
@@ -18,7 +20,17 @@ struct Twips
     int height = 0;
 };
 
-int pixels(int twips); // twips / 15, rounded
+// Twips / 15, rounded half away from zero: the one way twips become pixels. The drawing
+// surface converts its coordinates, doubles that may lie far off or be infinite, with the
+// first and holds the result where its painter works; layouts use the second.
+inline double twipsToPixels(double twips)
+{
+    return std::round(twips / 15.0);
+}
+inline int pixels(int twips)
+{
+    return static_cast<int>(twipsToPixels(twips));
+}
 QRect pixelRect(Twips rect);
 void place(QWidget *widget, Twips rect);
 
