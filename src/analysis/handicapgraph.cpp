@@ -62,7 +62,7 @@ void drawLegend(platform::DisplayList &list)
 void drawBox(const store::RoundRow &round, int count, double x, double top, platform::DisplayList &list)
 {
     list.line(x, kFoot, x, top);
-    list.line(x + kInnerLine, kFoot, x + kInnerLine, top, platform::bgrColour::white);
+    list.line(x + kInnerLine, kFoot, x + kInnerLine, top, platform::kBgrWhite);
     list.line(x, top, x + kBoxWidth, top);
     list.line(x + kBoxWidth, top, x + kBoxWidth, kFoot);
     const QString &datum = round[store::kDatum];

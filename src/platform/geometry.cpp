@@ -15,11 +15,6 @@ void place(QWidget *widget, Twips rect)
     widget->setGeometry(pixelRect(rect));
 }
 
-QColor bgr(quint32 colour)
-{
-    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-}
-
 quint32 bgrNumber(QColor colour)
 {
     return quint32(colour.blue()) << 16 | quint32(colour.green()) << 8 | quint32(colour.red());

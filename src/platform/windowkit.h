@@ -65,7 +65,7 @@ constexpr Paint fixed(QColor colour)
 {
     return {Paint::From::Fixed, colour};
 }
-inline constexpr Paint kBlack = fixed(QColor(0, 0, 0));
+inline constexpr Paint kBlack = fixed(bgr(kBgrBlack));
 inline constexpr Paint kSystemBack{Paint::From::SystemBack};
 inline constexpr Paint kSystemText{Paint::From::SystemText};
 

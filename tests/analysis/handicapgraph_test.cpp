@@ -42,7 +42,7 @@ platform::DisplayList drawn(const store::Tables &tables, const handicapgraph::Ca
 // A text with its top left corner at a point: a point in the back colour, then the text.
 void expectText(std::vector<platform::DrawOp> &ops, double x, double y, const QString &text)
 {
-    ops.push_back(platform::pointOp(x, y, platform::bgrColour::purple));
+    ops.push_back(platform::pointOp(x, y, platform::kBgrPurple));
     ops.push_back(platform::printOp(x, y, text, true));
 }
 
@@ -132,7 +132,7 @@ TEST(OrderingRules, KeepTheUpperLimitAboveTheLowerAndTheYearsInOrder)
 TEST(Graph, DrawsScaleLegendAndBoxOperationByOperation)
 {
     const store::Tables tables = roundTable({hcpRound(u"2004-08-24"_s, u"15.0"_s, u"14.5"_s)});
-    std::vector<platform::DrawOp> expected{platform::clearOp(platform::bgrColour::purple)};
+    std::vector<platform::DrawOp> expected{platform::clearOp(platform::kBgrPurple)};
     const auto gridLine = [&expected](double y) {
         expected.push_back(platform::lineOp(200, y, 12000, y, {}));
     };
@@ -152,7 +152,7 @@ TEST(Graph, DrawsScaleLegendAndBoxOperationByOperation)
     expectText(expected, 200, 4550, u"HCP"_s);
     // 14.5 lies half way up the scale: its top is at 3600 - 6.5 x 2700 / 13.
     expected.push_back(platform::lineOp(900, 3600, 900, 2250, {}));
-    expected.push_back(platform::lineOp(935, 3600, 935, 2250, platform::bgrColour::white));
+    expected.push_back(platform::lineOp(935, 3600, 935, 2250, platform::kBgrWhite));
     expected.push_back(platform::lineOp(900, 2250, 1150, 2250, {}));
     expected.push_back(platform::lineOp(1150, 2250, 1150, 3600, {}));
     expectText(expected, 900, 3800, u"04"_s);
