@@ -57,8 +57,6 @@ public:
     // position then goes to x 0, one text line lower; without one, the next print
     // continues the same text (it stands just after it).
     void print(const QString &text, bool lineEnd = true);
-    // A number prints with a leading blank when it is not negative, and a trailing blank.
-    void printNumber(double value, bool lineEnd = true);
 
     // A text with its top left at (x, y): a point there first, in the back colour unless
     // another colour is given (then it shows as a dot), then the text with a line end.
@@ -70,8 +68,6 @@ public:
 
     const std::vector<DrawOp> &ops() const { return m_ops; }
     quint32 backColour() const { return m_backColour; }
-    double positionX() const { return m_x; }
-    double positionY() const { return m_y; }
 
 private:
     std::vector<DrawOp> m_ops;
@@ -81,7 +77,8 @@ private:
     bool m_textGoesOn = false; // the last operation was a print without a line end
 };
 
-// The text a number prints as: " 17 ", "-1 ".
+// The text a number prints as: a leading blank when it is not negative, and a trailing
+// blank (" 17 ", "-1 ").
 QString printedNumber(double value);
 
 } // namespace platform

@@ -39,12 +39,6 @@ void setForeground(QWidget *widget, QColor foreground)
     widget->setPalette(palette);
 }
 
-void setColours(QWidget *widget, QColor background, QColor foreground)
-{
-    setBackground(widget, background);
-    setForeground(widget, foreground);
-}
-
 QFont windowFont()
 {
     QFont font;

@@ -41,7 +41,6 @@ constexpr QColor bgr(quint32 colour)
     return QColor(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF));
 }
 quint32 bgrNumber(QColor colour); // the colour as the windows' one number
-void setColours(QWidget *widget, QColor background, QColor foreground);
 void setBackground(QWidget *widget, QColor background);
 void setForeground(QWidget *widget, QColor foreground);
 

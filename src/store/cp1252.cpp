@@ -47,13 +47,6 @@ int codeFromChar(QChar c)
     return -1;
 }
 
-QString decode(QByteArrayView bytes)
-{
-    QString text;
-    decodeInto(bytes, text);
-    return text;
-}
-
 void decodeInto(QByteArrayView bytes, QString &into)
 {
     // A cell read again mostly keeps its length: its buffer is then written as it stands.
@@ -73,13 +66,6 @@ void decodeInto(QByteArrayView bytes, QString &into)
         return;
     for (qsizetype i = 0; i < size; ++i)
         out[i] = kTable[in[i]];
-}
-
-QByteArray encode(QStringView text)
-{
-    QByteArray bytes(text.size(), Qt::Uninitialized);
-    bytes.truncate(encodeInto(text, bytes.data()) - bytes.data());
-    return bytes;
 }
 
 void appendEncoded(QByteArray &bytes, QStringView text)

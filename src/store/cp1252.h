@@ -10,12 +10,9 @@
 // undefined map to the control characters of the same value.
 namespace cp1252 {
 
-QString decode(QByteArrayView bytes);
-// The same into a text; its buffer is reused when nothing else shares it.
+// Decodes bytes into a text; its buffer is reused when nothing else shares it.
 void decodeInto(QByteArrayView bytes, QString &into);
-// A character outside the code page is written as '?'.
-QByteArray encode(QStringView text);
-// The same, appended to bytes.
+// Appends the text to bytes; a character outside the code page is written as '?'.
 void appendEncoded(QByteArray &bytes, QStringView text);
 // The same into out, which has room for text.size() bytes; returns the end of what it wrote.
 char *encodeInto(QStringView text, char *out);

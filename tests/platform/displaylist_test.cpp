@@ -18,29 +18,29 @@ TEST(DisplayList, ClearStartsAFreshListAtTheTopLeft)
     EXPECT_EQ(list.ops()[1], platform::printOp(0, 0, QStringLiteral("ÅR"), true));
 }
 
+// A print stands at the position, so each print shows where the operations before it left it.
 TEST(DisplayList, OperationsAppendInOrderAndMoveThePosition)
 {
     DisplayList list;
     list.clear();
     list.line(500, 6000, 9000, 6000.5, platform::kBgrRed);
-    EXPECT_EQ(list.positionX(), 9000);
-    EXPECT_EQ(list.positionY(), 6000.5);
+    list.print(QStringLiteral("A"));
     list.point(750, 6000);
-    EXPECT_EQ(list.positionX(), 750);
     list.circle(710, 3280, 150, platform::kBgrYellow);
-    EXPECT_EQ(list.positionX(), 750) << "a circle leaves the position";
-    list.printNumber(17);
+    list.print(platform::printedNumber(17));
+    list.print(QStringLiteral("B"));
 
     const std::vector<DrawOp> expected = {
         platform::clearOp(platform::kBgrPurple),
         platform::lineOp(500, 6000, 9000, 6000.5, platform::kBgrRed),
+        platform::printOp(9000, 6000.5, QStringLiteral("A"), true), // at the line's end
         platform::pointOp(750, 6000, std::nullopt),
         platform::circleOp(710, 3280, 150, platform::kBgrYellow),
-        platform::printOp(750, 6000, QStringLiteral(" 17 "), true),
+        platform::printOp(750, 6000, QStringLiteral(" 17 "), true), // a circle leaves the position
+        // A line end goes back to the left edge, one text line lower.
+        platform::printOp(0, 6000 + platform::kTextLineTwips, QStringLiteral("B"), true),
     };
     EXPECT_EQ(list.ops(), expected);
-    EXPECT_EQ(list.positionX(), 0) << "a line end goes back to the left edge";
-    EXPECT_EQ(list.positionY(), 6000 + platform::kTextLineTwips);
 }
 
 TEST(DisplayList, NumbersPrintWithABlankBeforeUnlessNegativeAndOneAfter)
@@ -77,7 +77,7 @@ TEST(DisplayList, APrintWithoutLineEndIsContinuedByTheNext)
     list.clear();
     list.point(200, 300);
     list.print(QStringLiteral("HCP"), false);
-    list.printNumber(12, false);
+    list.print(platform::printedNumber(12), false);
     list.print(QStringLiteral("!"));
     list.print(QStringLiteral("next"));
     const auto &ops = list.ops();
