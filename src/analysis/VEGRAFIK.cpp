@@ -12,7 +12,7 @@
 #include <QScrollBar>
 
 using namespace Qt::StringLiterals;
-using namespace vegrafik;
+using namespace analysis::vegrafik;
 
 namespace {
 

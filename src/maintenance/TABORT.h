@@ -3,7 +3,7 @@
 #include "platform/windowkit.h"
 #include "store/tables.h"
 
-namespace tabort {
+namespace maintenance::tabort {
 enum Control : int;
 }
 
@@ -38,7 +38,7 @@ private:
     void TABORT_HScroll3_Change();
     void TABORT_Command2_Click();
 
-    void showBarValue(tabort::Control bar, tabort::Control label);
+    void showBarValue(maintenance::tabort::Control bar, maintenance::tabort::Control label);
     void showCourseOfRow(int row);
     void deleteRoundsOfDate();
     void deleteCourse();

@@ -7,7 +7,7 @@
 
 #include <QPushButton>
 
-using namespace print_i;
+using namespace mainwindow::print_i;
 
 namespace {
 

@@ -14,15 +14,17 @@
 // The window kit: every window describes its controls as rows of one table and builds them
 // through one ControlSet, which makes, names, places and styles each row and hands the
 // controls back by id, their kind checked. A window, as TABORT does it:
-//   TABORT_controls.h (included by TABORT.cpp only), in namespace tabort: the ids in tab order,
+//   TABORT_controls.h (included by TABORT.cpp only), in namespace maintenance::tabort (the
+//     window's folder, then the window): the ids in tab order,
 //     enum Control : int { Label1, Command1, ..., kControlCount }; the rows in the same order,
 //     inline constexpr ControlRow kControls[] = {..., {Command1, Button, u"Command1", {6120, 4560,
 //     1815, 495}, u"Avbryt"}, ..., {HScroll2, HorizontalBar, u"HScroll2", {1320, 3840, 1335, 255},
 //     {}, kWindow, false, {.min = 1, .max = 12, .start = 1}}, ...}; and the sets of controls that
 //     are shown together as arrays of ids (kDateControls).
-//   TABORT.h: class TABORT : public platform::KitWindow, its State (what outlives a closing),
-//     `namespace tabort { enum Control : int; }` forward-declared for private helpers, and,
-//     private, `void formLoad() override { TABORT_Form_Load(); }` beside the handlers.
+//   TABORT.h: class TABORT : public platform::KitWindow at global scope, as every window class
+//     is, its State (what outlives a closing), `namespace maintenance::tabort { enum Control :
+//     int; }` forward-declared for private helpers, and, private,
+//     `void formLoad() override { TABORT_Form_Load(); }` beside the handlers.
 //   TABORT.cpp: KitWindow({.name = u"TABORT", .caption = u"Tar bort en registrerad bana eller runda",
 //     .width = 9765, .height = 5280, .controls = kControls, .tabOrder = TabOrder::Table});
 //     connectHandlers() connects m_controls.button(Command1) and the like (a list's:

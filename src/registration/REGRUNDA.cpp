@@ -19,7 +19,7 @@
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
-using namespace regrunda;
+using namespace registration::regrunda;
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <array>
 
-namespace cp1252 {
+namespace store::cp1252 {
 namespace {
 
 // Bytes 80..9F; the rest of the code page is Latin-1. The five bytes the code page
@@ -93,4 +93,4 @@ char *encodeInto(QStringView text, char *out)
     return out;
 }
 
-} // namespace cp1252
+} // namespace store::cp1252

@@ -8,7 +8,7 @@
 // Windows-1252, the code page of the data files and of typed character codes.
 // Every byte maps to one character and back: the five bytes the code page leaves
 // undefined map to the control characters of the same value.
-namespace cp1252 {
+namespace store::cp1252 {
 
 // Decodes bytes into a text; its buffer is reused when nothing else shares it.
 void decodeInto(QByteArrayView bytes, QString &into);
@@ -20,4 +20,4 @@ char *encodeInto(QStringView text, char *out);
 QChar charFromCode(int code); // code 0..255
 int codeFromChar(QChar c);    // -1 outside the code page
 
-} // namespace cp1252
+} // namespace store::cp1252

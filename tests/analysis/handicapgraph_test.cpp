@@ -26,16 +26,16 @@ store::Tables roundTable(std::initializer_list<RoundRecord> rounds)
     return tables;
 }
 
-handicapgraph::Captions captions(int lower, int upper, int firstYear, int lastYear)
+analysis::HandicapCaptions captions(int lower, int upper, int firstYear, int lastYear)
 {
     return {QString::number(upper), QString::number(lower), QString::number(firstYear),
             QString::number(lastYear)};
 }
 
-platform::DisplayList drawn(const store::Tables &tables, const handicapgraph::Captions &captions)
+platform::DisplayList drawn(const store::Tables &tables, const analysis::HandicapCaptions &captions)
 {
     platform::DisplayList list;
-    handicapgraph::draw(tables, captions, list);
+    analysis::drawHandicapGraph(tables, captions, list);
     return list;
 }
 
@@ -52,7 +52,7 @@ TEST(Presets, SpanEveryRoundsHandicapsAndYears)
     {
         const char *name;
         store::Tables tables;
-        handicapgraph::Ranges expected;
+        analysis::HandicapRanges expected;
     };
     const Case cases[] = {
         {"8.4 to 20.0",
@@ -75,7 +75,7 @@ TEST(Presets, SpanEveryRoundsHandicapsAndYears)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        const std::optional<handicapgraph::Ranges> ranges = handicapgraph::presets(c.tables);
+        const std::optional<analysis::HandicapRanges> ranges = analysis::handicapPresets(c.tables);
         ASSERT_TRUE(ranges);
         EXPECT_EQ(*ranges, c.expected);
     }
@@ -86,10 +86,10 @@ TEST(Presets, ReadOnlyTheRowsTheRoundFileCounts)
     store::Tables tables = roundTable(
         {hcpRound(u"2004-05-01"_s, u"10.0"_s, u"10.0"_s), hcpRound(u"2012-01-01"_s, u"40.0"_s, u"40.0"_s)});
     tables.sistaRounds = store::Held::fromNumber(u"0"_s); // row 1 is left from an earlier load
-    EXPECT_EQ(handicapgraph::presets(tables), (handicapgraph::Ranges{10, 11, 2004, 2004}));
+    EXPECT_EQ(analysis::handicapPresets(tables), (analysis::HandicapRanges{10, 11, 2004, 2004}));
 
     tables.sistaRounds = store::Held::fromNumber(u"-1"_s);
-    EXPECT_FALSE(handicapgraph::presets(tables));
+    EXPECT_FALSE(analysis::handicapPresets(tables));
 }
 
 TEST(OrderingRules, KeepTheUpperLimitAboveTheLowerAndTheYearsInOrder)
@@ -113,16 +113,16 @@ TEST(OrderingRules, KeepTheUpperLimitAboveTheLowerAndTheYearsInOrder)
         SCOPED_TRACE(testing::Message() << "bar " << c.bar << " moved to " << c.movedTo);
         switch (c.bar) {
         case Lower:
-            EXPECT_EQ(handicapgraph::lowerAfterMove(c.movedTo, c.other), c.settlesAt);
+            EXPECT_EQ(analysis::lowerAfterMove(c.movedTo, c.other), c.settlesAt);
             break;
         case Upper:
-            EXPECT_EQ(handicapgraph::upperAfterMove(c.movedTo, c.other), c.settlesAt);
+            EXPECT_EQ(analysis::upperAfterMove(c.movedTo, c.other), c.settlesAt);
             break;
         case First:
-            EXPECT_EQ(handicapgraph::firstYearAfterMove(c.movedTo, c.other), c.settlesAt);
+            EXPECT_EQ(analysis::firstYearAfterMove(c.movedTo, c.other), c.settlesAt);
             break;
         case Last:
-            EXPECT_EQ(handicapgraph::lastYearAfterMove(c.movedTo, c.other), c.settlesAt);
+            EXPECT_EQ(analysis::lastYearAfterMove(c.movedTo, c.other), c.settlesAt);
             break;
         }
     }
@@ -201,7 +201,7 @@ TEST(Graph, ChoosesTheRoundsWhereTheHandicapChanged)
     {
         const char *name;
         store::Tables tables;
-        handicapgraph::Captions captions;
+        analysis::HandicapCaptions captions;
         std::vector<QString> days;
     };
     const Case cases[] = {

@@ -8,7 +8,7 @@ QByteArray fileBytes(const QStringList &lines)
 {
     QByteArray bytes;
     for (const QString &line : lines) {
-        cp1252::appendEncoded(bytes, line);
+        store::cp1252::appendEncoded(bytes, line);
         bytes += QByteArrayLiteral("\r\n");
     }
     return bytes;

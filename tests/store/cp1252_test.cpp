@@ -9,14 +9,14 @@ namespace {
 QString decoded(QByteArrayView bytes)
 {
     QString text;
-    cp1252::decodeInto(bytes, text);
+    store::cp1252::decodeInto(bytes, text);
     return text;
 }
 
 QByteArray encoded(QStringView text)
 {
     QByteArray bytes;
-    cp1252::appendEncoded(bytes, text);
+    store::cp1252::appendEncoded(bytes, text);
     return bytes;
 }
 
@@ -32,10 +32,10 @@ TEST(Cp1252, EveryByteRoundTrips)
     EXPECT_EQ(encoded(text), all);
     // A text decoded into again, its buffer reused, holds the new bytes only.
     QString again = u"x"_s.repeated(256);
-    cp1252::decodeInto(all, again);
+    store::cp1252::decodeInto(all, again);
     EXPECT_EQ(again, text);
     for (int byte = 0; byte < 256; ++byte)
-        EXPECT_EQ(cp1252::codeFromChar(cp1252::charFromCode(byte)), byte) << "byte " << byte;
+        EXPECT_EQ(store::cp1252::codeFromChar(store::cp1252::charFromCode(byte)), byte) << "byte " << byte;
 }
 
 TEST(Cp1252, DecodesSwedishLettersAndTheHighRange)
@@ -54,6 +54,6 @@ TEST(Cp1252, CharactersOutsideTheCodePageBecomeQuestionMarks)
     EXPECT_EQ(encoded(u"\u0080Ωx"_s), QByteArray("??x"));
     // A character outside the basic plane is one character, so one '?'.
     EXPECT_EQ(encoded(u"<\U0001F600>"_s), QByteArray("<?>"));
-    EXPECT_EQ(cp1252::codeFromChar(u'Ω'), -1);
-    EXPECT_EQ(cp1252::codeFromChar(u'ö'), 0xF6);
+    EXPECT_EQ(store::cp1252::codeFromChar(u'Ω'), -1);
+    EXPECT_EQ(store::cp1252::codeFromChar(u'ö'), 0xF6);
 }
