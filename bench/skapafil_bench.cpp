@@ -63,12 +63,12 @@ void BM_ReportBytesOver2001Rounds(benchmark::State &state)
     const QString course = maxDataCourseName(0);
     const QString from = QStringLiteral(" 2000");
     const QString to = QStringLiteral(" 3000");
-    if (report::makeReport(tables, {course, 0, 2000, 3000}, {}).roundCount() != 2001)
+    if (maintenance::makeReport(tables, {course, 0, 2000, 3000}, {}).roundCount() != 2001)
         std::abort();
     for (auto _ : state) {
-        const report::Report made = report::makeReport(tables, {course, 0, 2000, 3000}, {});
+        const maintenance::Report made = maintenance::makeReport(tables, {course, 0, 2000, 3000}, {});
         benchmark::DoNotOptimize(
-            report::reportFileBytes(made, course, from, to, QStringLiteral("08-24-2004")));
+            maintenance::reportFileBytes(made, course, from, to, QStringLiteral("08-24-2004")));
     }
 }
 BENCHMARK(BM_ReportBytesOver2001Rounds)->Unit(benchmark::kMillisecond);

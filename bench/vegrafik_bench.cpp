@@ -33,8 +33,7 @@ public:
         pressVisa();
         const auto &ops = m_window->displayList().ops();
         const auto bars = std::count_if(ops.begin(), ops.end(), [](const platform::DrawOp &op) {
-            return op.kind == platform::DrawKind::Point && op.y == 6000 &&
-                   op.colour == platform::bgrColour::red;
+            return op.kind == platform::DrawKind::Point && op.y == 6000 && op.colour == platform::kBgrRed;
         });
         if (bars != 2001 || !m_dir.recorder().messages.empty())
             std::abort();

@@ -32,8 +32,9 @@ void check(bool condition)
 void readItems(const QByteArray &bytes)
 {
     store::ItemReader texts(bytes);
-    while (const std::optional<QString> text = texts.nextText())
-        (void)store::numberText(store::numericValue(*text));
+    QString text;
+    while (texts.readText(text))
+        (void)store::numberText(store::numericValue(text));
     store::ItemReader held(bytes);
     while (const std::optional<store::Held> item = held.nextHeld()) {
         (void)store::sistaIndexOf(*item);

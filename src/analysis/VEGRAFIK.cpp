@@ -12,7 +12,7 @@
 #include <QScrollBar>
 
 using namespace Qt::StringLiterals;
-using namespace vegrafik;
+using namespace analysis::vegrafik;
 
 VEGRAFIK::VEGRAFIK(State &state)
     : platform::KitWindow({u"VEGRAFIK", u"GRAFISK VISNING", kWidth, kHeight, kWindow, kControls}),

@@ -6,7 +6,7 @@
 
 class QEvent;
 
-namespace vegrafik {
+namespace analysis::vegrafik {
 enum Control : int;
 }
 

@@ -5,7 +5,7 @@
 
 // The controls of the graphic display, in the order they are made: the drawing surface
 // first, under all the others.
-namespace vegrafik {
+namespace analysis::vegrafik {
 
 using platform::ControlRow;
 using enum platform::Kind;
@@ -97,4 +97,4 @@ inline constexpr ControlRow kControls[] = {
     {Label8, Label, u"Label8", {0, 6240, 615, 255}, {}, kCaption, false},
 };
 
-} // namespace vegrafik
+} // namespace analysis::vegrafik

@@ -13,7 +13,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
-using namespace vehcpgra;
+using namespace analysis::vehcpgra;
 
 VEHCPGRA::VEHCPGRA(State &state)
     : platform::KitWindow({u"VEHCPGRA", u"HANDIKAPP ÄNDRINGAR", kWidth, kHeight, kWindow, kControls}),
@@ -50,7 +50,7 @@ void VEHCPGRA::resizeEvent(QResizeEvent *event)
 void VEHCPGRA::VEHCPGRA_Form_Paint()
 {
     platform::loadAndTell(m_state.tables, kLoadPlan);
-    const std::optional<handicapgraph::Ranges> presets = handicapgraph::presets(m_state.tables);
+    const std::optional<analysis::HandicapRanges> presets = analysis::handicapPresets(m_state.tables);
     if (!presets)
         return;
     // The ordering rules are held off, so that the bars show the presets exactly whatever
@@ -75,33 +75,29 @@ void VEHCPGRA::VEHCPGRA_Form_Paint()
 
 void VEHCPGRA::VEHCPGRA_HScroll1_Change()
 {
-    settle(
-        HScroll1,
-        handicapgraph::lowerAfterMove(m_controls.bar(HScroll1)->value(), m_controls.bar(HScroll2)->value()),
-        Hcpf);
+    settle(HScroll1,
+           analysis::lowerAfterMove(m_controls.bar(HScroll1)->value(), m_controls.bar(HScroll2)->value()),
+           Hcpf);
 }
 
 void VEHCPGRA::VEHCPGRA_HScroll2_Change()
 {
-    settle(
-        HScroll2,
-        handicapgraph::upperAfterMove(m_controls.bar(HScroll2)->value(), m_controls.bar(HScroll1)->value()),
-        Hcpt);
+    settle(HScroll2,
+           analysis::upperAfterMove(m_controls.bar(HScroll2)->value(), m_controls.bar(HScroll1)->value()),
+           Hcpt);
 }
 
 void VEHCPGRA::VEHCPGRA_HScroll3_Change()
 {
     settle(HScroll3,
-           handicapgraph::firstYearAfterMove(m_controls.bar(HScroll3)->value(),
-                                             m_controls.bar(HScroll4)->value()),
+           analysis::firstYearAfterMove(m_controls.bar(HScroll3)->value(), m_controls.bar(HScroll4)->value()),
            arfran);
 }
 
 void VEHCPGRA::VEHCPGRA_HScroll4_Change()
 {
     settle(HScroll4,
-           handicapgraph::lastYearAfterMove(m_controls.bar(HScroll4)->value(),
-                                            m_controls.bar(HScroll3)->value()),
+           analysis::lastYearAfterMove(m_controls.bar(HScroll4)->value(), m_controls.bar(HScroll3)->value()),
            artom);
 }
 
@@ -116,10 +112,10 @@ void VEHCPGRA::settle(Control bar, int settledValue, Control label)
 
 void VEHCPGRA::VEHCPGRA_Command1_Click()
 {
-    handicapgraph::draw(m_state.tables,
-                        {m_controls.label(Hcpt)->text(), m_controls.label(Hcpf)->text(),
-                         m_controls.label(arfran)->text(), m_controls.label(artom)->text()},
-                        m_controls.surface(Surface)->edit());
+    analysis::drawHandicapGraph(m_state.tables,
+                                {m_controls.label(Hcpt)->text(), m_controls.label(Hcpf)->text(),
+                                 m_controls.label(arfran)->text(), m_controls.label(artom)->text()},
+                                m_controls.surface(Surface)->edit());
 }
 
 void VEHCPGRA::VEHCPGRA_Command2_Click()

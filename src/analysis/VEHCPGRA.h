@@ -4,7 +4,7 @@
 #include "platform/windowkit.h"
 #include "store/tables.h"
 
-namespace vehcpgra {
+namespace analysis::vehcpgra {
 enum Control : int;
 }
 
@@ -43,7 +43,7 @@ private:
     void VEHCPGRA_Command2_Click();
 
     // Moves the bar to the value its ordering rule settles at and shows it in its label.
-    void settle(vehcpgra::Control bar, int settledValue, vehcpgra::Control label);
+    void settle(analysis::vehcpgra::Control bar, int settledValue, analysis::vehcpgra::Control label);
 
     State &m_state;
 };

@@ -8,7 +8,7 @@
 // The controls of the handicap-changes window, in the order they are made: the surface the
 // graph is drawn on, first so that it lies under the rest, then a band at the top with the
 // handicap limits, the years and the two buttons.
-namespace vehcpgra {
+namespace analysis::vehcpgra {
 
 using platform::ControlRow;
 using enum platform::Kind;
@@ -66,9 +66,7 @@ inline constexpr ControlRow kControls[] = {
      {},
      {},
      true,
-     {.min = handicapgraph::kMinHandicap,
-      .max = handicapgraph::kMaxHandicap,
-      .start = handicapgraph::kMaxHandicap}},
+     {.min = analysis::kMinHandicap, .max = analysis::kMaxHandicap, .start = analysis::kMaxHandicap}},
     {Hcpt, Label, u"Hcpt", {1320, 360, 375, 255}, {}, kValue},
     {Label2, Label, u"Label2", {1800, 120, 1335, 255}, u"                tom", kHeading},
     {HScroll1,
@@ -78,9 +76,7 @@ inline constexpr ControlRow kControls[] = {
      {},
      {},
      true,
-     {.min = handicapgraph::kMinHandicap,
-      .max = handicapgraph::kMaxHandicap,
-      .start = handicapgraph::kMinHandicap}},
+     {.min = analysis::kMinHandicap, .max = analysis::kMaxHandicap, .start = analysis::kMinHandicap}},
     {Hcpf, Label, u"Hcpf", {2760, 360, 375, 255}, {}, kValue},
     {Label3, Label, u"Label3", {4200, 120, 1695, 255}, u"  ÅRTAL     from", kHeading},
     {HScroll3,
@@ -106,4 +102,4 @@ inline constexpr ControlRow kControls[] = {
     {Command2, Button, u"Command2", {8040, 553, 1095, 375}, u"Tillbaka"},
 };
 
-} // namespace vehcpgra
+} // namespace analysis::vehcpgra

@@ -14,7 +14,7 @@
 #include <vector>
 
 using namespace Qt::StringLiterals;
-using namespace ve_analy;
+using namespace analysis::ve_analy;
 
 namespace {
 

@@ -9,7 +9,7 @@
 
 // The controls of the score analysis window, in twips, in the order they are made. Only
 // the course list and "Tillbaka" show when the window opens; a course click shows the rest.
-namespace ve_analy {
+namespace analysis::ve_analy {
 
 using platform::ControlRow;
 using platform::Look;
@@ -311,4 +311,4 @@ inline constexpr std::array<int, kFirstClassTotal - Label2 + Label45 - Label64 +
     return ids;
 }();
 
-} // namespace ve_analy
+} // namespace analysis::ve_analy

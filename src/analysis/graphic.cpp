@@ -9,7 +9,6 @@ namespace analysis {
 
 namespace {
 
-namespace colour = platform::bgrColour;
 using platform::DisplayList;
 
 // The lower graph: the x-axis at y 6000 holds the base; 70 strokes span 2000 twips.
@@ -46,8 +45,8 @@ void surfaceMessage(DisplayList &list, const QString &text)
 
 void drawScale(DisplayList &list, double par, double base)
 {
-    list.line(kFirstBarX, kAxisY, 9000, kAxisY, colour::red);
-    list.line(kFirstBarX, kAxisY, kFirstBarX, 4000, colour::red);
+    list.line(kFirstBarX, kAxisY, 9000, kAxisY, platform::kBgrRed);
+    list.line(kFirstBarX, kAxisY, kFirstBarX, 4000, platform::kBgrRed);
     const auto label = [&](double value, double lineY) {
         list.numberAt(value < 100 ? 110 : 20, lineY - 110, value);
     };
@@ -56,7 +55,8 @@ void drawScale(DisplayList &list, double par, double base)
         const double lineY = kAxisY - above * 2000.0 / 70;
         label(par + above - 10, lineY);
         // The lowest grid line, in white, is the par line.
-        list.dottedLine(kGridStart, kGridEnd, kGridStep, lineY, above == 10 ? colour::white : colour::red);
+        list.dottedLine(kGridStart, kGridEnd, kGridStep, lineY,
+                        above == 10 ? platform::kBgrWhite : platform::kBgrRed);
     }
 }
 
@@ -74,12 +74,12 @@ double roundTotal(const store::Tables &tables, int row)
 // Returns the bar's total.
 double drawBar(DisplayList &list, const store::Tables &tables, int row, double x, double base)
 {
-    list.point(x, kAxisY, colour::red);
+    list.point(x, kAxisY, platform::kBgrRed);
     const double total = roundTotal(tables, row);
     const double top = strokesAboveBase(total, base);
-    list.line(x, 5990, x, top, colour::yellow);
-    list.line(x, top, x + kBarWidth, top, colour::yellow);
-    list.line(x + kBarWidth, top, x + kBarWidth, kAxisY, colour::black);
+    list.line(x, 5990, x, top, platform::kBgrYellow);
+    list.line(x, top, x + kBarWidth, top, platform::kBgrYellow);
+    list.line(x + kBarWidth, top, x + kBarWidth, kAxisY, platform::kBgrBlack);
     const QString &datum = tables.rundtabell[row][store::kDatum];
     list.textAt(x - 40, 6010, datum.mid(2, 2));
     list.textAt(x - 40, 6195, datum.mid(5, 2));
@@ -89,10 +89,10 @@ double drawBar(DisplayList &list, const store::Tables &tables, int row, double x
 
 void drawHoleFrame(DisplayList &list, int holes)
 {
-    list.line(500, 1500, 500, 3500, colour::red);
-    list.line(500, 3700, 500, 1500, colour::red);
-    list.line(500, kParLineY, 8000, kParLineY, colour::red);
-    list.line(100, 3880, 9000, 3880, colour::black);
+    list.line(500, 1500, 500, 3500, platform::kBgrRed);
+    list.line(500, 3700, 500, 1500, platform::kBgrRed);
+    list.line(500, kParLineY, 8000, kParLineY, platform::kBgrRed);
+    list.line(100, 3880, 9000, 3880, platform::kBgrBlack);
     for (int h = 1; h <= 9; ++h)
         list.numberAt(600 + (h - 1) * kHoleWidth, 3700, h);
     if (holes != 9) {
@@ -107,7 +107,7 @@ void drawHoleFrame(DisplayList &list, int holes)
     for (const QString &label : kLabels) {
         list.textAt(100, y, label);
         if (label != QStringLiteral("PAR"))
-            list.dottedLine(500, 7700, 400, y + 100, colour::black);
+            list.dottedLine(500, 7700, 400, y + 100, platform::kBgrBlack);
         y += 200;
     }
 }
@@ -116,15 +116,15 @@ void drawHole(DisplayList &list, double hx, double par, double strokes)
 {
     if (strokes == par) {
         list.numberAt(hx + 200, 3200, par);
-        list.circle(hx + 310, 3280, 150, colour::yellow);
+        list.circle(hx + 310, 3280, 150, platform::kBgrYellow);
         return;
     }
     // Never clipped: far over par rises past the scale, far under reaches the lower graph.
     const double top = kParLineY - kTwipsPerHoleStroke * (strokes - par);
-    list.line(hx + 200, 3290, hx + 200, top, colour::yellow);
-    list.line(hx + 200, top, hx + 400, top, colour::yellow);
+    list.line(hx + 200, 3290, hx + 200, top, platform::kBgrYellow);
+    list.line(hx + 200, top, hx + 400, top, platform::kBgrYellow);
     list.line(hx + 400, top, hx + 400, kParLineY);
-    list.textAt(hx + 200, 3200, platform::printedNumber(par), colour::yellow);
+    list.textAt(hx + 200, 3200, platform::printedNumber(par), platform::kBgrYellow);
 }
 
 } // namespace
@@ -163,7 +163,7 @@ TotalsGraph drawTotalsGraph(const store::Tables &tables, const GraphCourse &cour
     graph.lastRound = selection.rows.back();
     const double average = sum / double(selection.rows.size());
     graph.average = store::numberText(std::floor(average * 10) / 10);
-    list.dottedLine(kGridStart, kGridEnd, kGridStep, strokesAboveBase(average, base), colour::white);
+    list.dottedLine(kGridStart, kGridEnd, kGridStep, strokesAboveBase(average, base), platform::kBgrWhite);
     return graph;
 }
 

@@ -8,7 +8,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace handicapgraph {
+namespace analysis {
 
 namespace {
 
@@ -33,7 +33,7 @@ constexpr double kLastX = 10500;  // no box to the right of this x
 constexpr double kGridFrom = 200;
 constexpr double kGridTo = 12000;
 
-void drawScale(const Captions &captions, double lower, double range, platform::DisplayList &list)
+void drawScale(const HandicapCaptions &captions, double lower, double range, platform::DisplayList &list)
 {
     const auto gridLine = [&list](double y) { list.line(kGridFrom, y, kGridTo, y); };
     list.textAt(200, 725, captions.upper);
@@ -62,7 +62,7 @@ void drawLegend(platform::DisplayList &list)
 void drawBox(const store::RoundRow &round, int count, double x, double top, platform::DisplayList &list)
 {
     list.line(x, kFoot, x, top);
-    list.line(x + kInnerLine, kFoot, x + kInnerLine, top, platform::bgrColour::white);
+    list.line(x + kInnerLine, kFoot, x + kInnerLine, top, platform::kBgrWhite);
     list.line(x, top, x + kBoxWidth, top);
     list.line(x + kBoxWidth, top, x + kBoxWidth, kFoot);
     const QString &datum = round[store::kDatum];
@@ -74,7 +74,7 @@ void drawBox(const store::RoundRow &round, int count, double x, double top, plat
 
 } // namespace
 
-std::optional<Ranges> presets(const store::Tables &tables)
+std::optional<HandicapRanges> handicapPresets(const store::Tables &tables)
 {
     const int rounds = store::heldRounds(tables);
     if (rounds == 0)
@@ -92,7 +92,7 @@ std::optional<Ranges> presets(const store::Tables &tables)
         firstYear = std::min(firstYear, yearOf(round));
         lastYear = std::max(lastYear, yearOf(round));
     }
-    Ranges ranges;
+    HandicapRanges ranges;
     ranges.upper = store::clampedWhole(highest >= kMaxHandicap ? highest : std::floor(highest + 1), kMinHandicap + 1,
                                 kMaxHandicap);
     ranges.lower = store::clampedWhole(std::floor(lowest), kMinHandicap, ranges.upper - 1);
@@ -121,7 +121,8 @@ int lastYearAfterMove(int value, int firstYear)
     return std::max(value, firstYear);
 }
 
-void draw(const store::Tables &tables, const Captions &captions, platform::DisplayList &list)
+void drawHandicapGraph(const store::Tables &tables, const HandicapCaptions &captions,
+                       platform::DisplayList &list)
 {
     const double upper = store::numericValue(captions.upper);
     const double lower = store::numericValue(captions.lower);
@@ -162,4 +163,4 @@ void draw(const store::Tables &tables, const Captions &captions, platform::Displ
     }
 }
 
-} // namespace handicapgraph
+} // namespace analysis

@@ -9,16 +9,16 @@
 
 // The handicap-changes graph worked out from a window's round table: the preset ranges,
 // the ordering rules of the four range bars, and what "VISA" draws. Coordinates are twips.
-namespace handicapgraph {
+namespace analysis {
 
 // The four ranges as the window's bars hold them.
-struct Ranges
+struct HandicapRanges
 {
     int lower = 0;  // lowest handicap, the foot of the scale
     int upper = 56; // highest handicap, the top of the scale
     int firstYear = 1999;
     int lastYear = 2000;
-    friend bool operator==(const Ranges &, const Ranges &) = default;
+    friend bool operator==(const HandicapRanges &, const HandicapRanges &) = default;
 };
 
 // The handicap bars' limits; the year bars span store::kFirstYear to store::kLastYear.
@@ -30,7 +30,7 @@ inline constexpr int kMaxHandicap = 56;
 // and the years from the earliest round to the latest. Values the bars cannot hold are
 // taken to the nearest end, so the upper limit stays above the lower one. Nothing when
 // the file holds no round.
-std::optional<Ranges> presets(const store::Tables &tables);
+std::optional<HandicapRanges> handicapPresets(const store::Tables &tables);
 
 // The ordering rules: the value a bar settles at when it is moved to `value` while the
 // other bar of its pair stays. The upper handicap limit stays at least 1 above the lower
@@ -42,7 +42,7 @@ int lastYearAfterMove(int value, int firstYear);
 
 // The texts the graph reads from the window's value labels: the upper and lower limit
 // and the first and last year.
-struct Captions
+struct HandicapCaptions
 {
     QString upper, lower, firstYear, lastYear;
 };
@@ -54,6 +54,7 @@ struct Captions
 // number with the round before it in the file, each later one by the texts of its own
 // hcp_fore and hcp_efter; at most 25 boxes fit. No box when the upper limit is not above
 // the lower one (the scale would have no height).
-void draw(const store::Tables &tables, const Captions &captions, platform::DisplayList &list);
+void drawHandicapGraph(const store::Tables &tables, const HandicapCaptions &captions,
+                       platform::DisplayList &list);
 
-} // namespace handicapgraph
+} // namespace analysis

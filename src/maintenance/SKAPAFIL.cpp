@@ -16,7 +16,7 @@
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
-using namespace skapafil;
+using namespace maintenance::skapafil;
 
 SKAPAFIL::SKAPAFIL(State &state)
     : platform::KitWindow({.name = u"SKAPAFIL",
@@ -70,7 +70,7 @@ void SKAPAFIL::SKAPAFIL_L_Bana_Click()
 
     QScrollBar *from = m_controls.bar(HScroll1);
     QScrollBar *to = m_controls.bar(HScroll2);
-    if (report::yearResetDue(m_state.counters, from->value(), to->value(), courseRow))
+    if (maintenance::yearResetDue(m_state.counters, from->value(), to->value(), courseRow))
         resetYears(course);
     if (from->value() > to->value()) {
         platform::message(u"Fel angivet årtal!"_s, {}, platform::kStyleOkOnly);
@@ -83,7 +83,7 @@ void SKAPAFIL::SKAPAFIL_L_Bana_Click()
 // arsaterstallning: both bars span the course's years, from at the first, to at the last.
 void SKAPAFIL::resetYears(const QString &course)
 {
-    const report::YearSpan span = report::yearReset(m_state.counters, m_state.tables, course);
+    const maintenance::YearSpan span = maintenance::yearReset(m_state.counters, m_state.tables, course);
     // A bar cannot hold a maximum below its minimum.
     const int last = std::max(span.last, span.first);
     QScrollBar *from = m_controls.bar(HScroll1);
@@ -102,7 +102,7 @@ void SKAPAFIL::writeReport(const QString &course, int courseRow)
 {
     const QString fromCaption = m_controls.label(arfrom)->text();
     const QString toCaption = m_controls.label(artom)->text();
-    const report::Report made = report::makeReport(
+    const maintenance::Report made = maintenance::makeReport(
         m_state.tables, {course, courseRow, store::numericValue(fromCaption), store::numericValue(toCaption)},
         m_state.hal_par);
     m_state.hal_par = made.tally.pars;
@@ -111,8 +111,9 @@ void SKAPAFIL::writeReport(const QString &course, int courseRow)
                           {}, platform::kStyleOkOnly);
         return;
     }
-    const QString name = report::reportFileName(course, fromCaption, toCaption);
-    const QByteArray bytes = report::reportFileBytes(made, course, fromCaption, toCaption, platform::today());
+    const QString name = maintenance::reportFileName(course, fromCaption, toCaption);
+    const QByteArray bytes =
+        maintenance::reportFileBytes(made, course, fromCaption, toCaption, platform::today());
     if (platform::saveChange({.files = {{name, bytes, store::FileKind::Plain}}}))
-        platform::message(report::reportWrittenMessage(name), {}, platform::kStyleOkOnly);
+        platform::message(maintenance::reportWrittenMessage(name), {}, platform::kStyleOkOnly);
 }

@@ -5,7 +5,7 @@
 #include "platform/windowkit.h"
 #include "store/tables.h"
 
-namespace skapafil {
+namespace maintenance::skapafil {
 enum Control : int;
 }
 
@@ -20,8 +20,8 @@ public:
     struct State
     {
         store::Tables tables;
-        report::ReportCounters counters;
-        report::PerHole hal_par{}; // the pars of the latest reports, per hole
+        maintenance::ReportCounters counters;
+        maintenance::PerHole hal_par{}; // the pars of the latest reports, per hole
     };
 
     explicit SKAPAFIL(State &state);

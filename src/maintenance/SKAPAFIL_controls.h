@@ -4,7 +4,7 @@
 #include "store/loading.h"
 
 // The controls of the report window, in its tab order, which Tab follows.
-namespace skapafil {
+namespace maintenance::skapafil {
 
 using platform::ControlRow;
 using enum platform::Kind;
@@ -43,4 +43,4 @@ inline constexpr ControlRow kControls[] = {
     {Label2, Label, u"Label2", {4560, 1440, 2535, 1215}, kLabel2Text, {}, false},
 };
 
-} // namespace skapafil
+} // namespace maintenance::skapafil

@@ -15,7 +15,7 @@
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
-using namespace tabort;
+using namespace maintenance::tabort;
 
 namespace {
 

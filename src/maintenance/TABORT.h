@@ -4,7 +4,7 @@
 #include "store/loading.h"
 #include "store/tables.h"
 
-namespace tabort {
+namespace maintenance::tabort {
 enum Control : int;
 }
 
@@ -39,7 +39,7 @@ private:
     void TABORT_HScroll3_Change();
     void TABORT_Command2_Click();
 
-    void showBarValue(tabort::Control bar, tabort::Control label);
+    void showBarValue(maintenance::tabort::Control bar, maintenance::tabort::Control label);
     void showCourseOfRow(int row);
     void deleteRoundsOfDate();
     void deleteCourse();

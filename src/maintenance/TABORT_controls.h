@@ -5,7 +5,7 @@
 #include "store/loading.h"
 
 // The controls of the deletion window, in its tab order, which Tab follows.
-namespace tabort {
+namespace maintenance::tabort {
 
 using platform::ControlRow;
 using enum platform::Kind;
@@ -125,4 +125,4 @@ inline constexpr ControlRow kControls[] = {
 inline constexpr int kDateControls[] = {HScroll1, HScroll2, HScroll3, Label2, Label3,
                                         Label4,   Label5,   Label6,   Label7};
 
-} // namespace tabort
+} // namespace maintenance::tabort

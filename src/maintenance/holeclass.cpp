@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-namespace report {
+namespace maintenance {
 
 std::optional<HoleClass> holeClass(double strokes, double par)
 {
@@ -34,4 +34,4 @@ void tallyRound(HoleTally &tally, int roundHoles, const PerHole &strokes, const 
     }
 }
 
-} // namespace report
+} // namespace maintenance

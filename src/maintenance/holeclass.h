@@ -10,7 +10,7 @@
 
 // The report's per-hole tally: each taken round adds its strokes on every hole it played
 // to the hole's sum, writes the hole's par, and counts the strokes in one result class.
-namespace report {
+namespace maintenance {
 
 // halklass, in the order of the report's columns.
 enum class HoleClass { HIO, Albatross, Eagle, Birdie, Par, Bogey, Dubbel, Trippel, Annat };
@@ -40,4 +40,4 @@ int talliedHoles(int roundHoles);
 // Adds one round to the tally: its strokes per hole (as numbers) against the course's pars.
 void tallyRound(HoleTally &tally, int roundHoles, const PerHole &strokes, const PerHole &pars);
 
-} // namespace report
+} // namespace maintenance

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <numeric>
 
-namespace report {
+namespace maintenance {
 
 QString roundLine(const store::RoundRow &round, double strokes)
 {
@@ -82,4 +82,4 @@ Report makeReport(const store::Tables &tables, const ReportQuery &query, const P
     return report;
 }
 
-} // namespace report
+} // namespace maintenance

@@ -8,7 +8,7 @@
 
 // The report of one course over a range of years: the course's rounds of those years in
 // file order, one line per round, the per-hole tally, and the averages.
-namespace report {
+namespace maintenance {
 
 struct ReportQuery
 {
@@ -41,4 +41,4 @@ QString roundLine(const store::RoundRow &round, double strokes);
 // no round taken there are no averages and nothing to write.
 Report makeReport(const store::Tables &tables, const ReportQuery &query, const PerHole &parsBefore);
 
-} // namespace report
+} // namespace maintenance

@@ -6,7 +6,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace report {
+namespace maintenance {
 
 namespace {
 
@@ -52,7 +52,7 @@ class LineWriter
 public:
     void line(QStringView text)
     {
-        cp1252::appendEncoded(m_bytes, text);
+        store::cp1252::appendEncoded(m_bytes, text);
         m_bytes.append(store::kLineEnd);
     }
     void blank() { line(u" "); }
@@ -121,4 +121,4 @@ QString reportWrittenMessage(const QString &fileName)
     return u"Har skapat information om banan till datafilen "_s + fileName;
 }
 
-} // namespace report
+} // namespace maintenance

@@ -16,7 +16,7 @@
 //   then per hole a line "Hål h: Par  p   average  verdict" and a line of its nine counts
 // Lines shown in the layout as blank hold one blank. Numbers stand with a leading blank
 // when not negative; a count stands as a blank, its digits and a blank.
-namespace report {
+namespace maintenance {
 
 // The name: course, "  from ", the from caption, " tom ", the to caption, no extension.
 // "/", "\" and control characters become "_", so the file lies in the current directory
@@ -33,4 +33,4 @@ QByteArray reportFileBytes(const Report &report, const QString &course, const QS
 // The message that names the written file.
 QString reportWrittenMessage(const QString &fileName);
 
-} // namespace report
+} // namespace maintenance

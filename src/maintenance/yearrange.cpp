@@ -5,7 +5,7 @@
 
 #include <optional>
 
-namespace report {
+namespace maintenance {
 
 bool yearResetDue(const ReportCounters &counters, int fromBar, int toBar, int courseRow)
 {
@@ -35,4 +35,4 @@ YearSpan yearReset(ReportCounters &counters, const store::Tables &tables, const 
     return *found;
 }
 
-} // namespace report
+} // namespace maintenance

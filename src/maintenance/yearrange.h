@@ -6,7 +6,7 @@
 
 // The year range of the report window. A click keeps the years on the bars or resets
 // them to the clicked course's first and last round year.
-namespace report {
+namespace maintenance {
 
 // What the window remembers between clicks; all 0 when the window loads.
 struct ReportCounters
@@ -41,4 +41,4 @@ struct YearSpan
 // sista_ar. Sets rapport_raknare to 0.
 YearSpan yearReset(ReportCounters &counters, const store::Tables &tables, const QString &course);
 
-} // namespace report
+} // namespace maintenance

@@ -7,7 +7,7 @@
 
 #include <QPushButton>
 
-using namespace print_i;
+using namespace mainwindow::print_i;
 
 PRINT_I::PRINT_I(State &state)
     : platform::KitWindow(

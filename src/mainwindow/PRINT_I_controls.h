@@ -5,7 +5,7 @@
 
 // The controls of the printing information window: the course list, which has no click
 // handler, "Tillbaka" and the note on where a scorecard is printed.
-namespace print_i {
+namespace mainwindow::print_i {
 
 using platform::ControlRow;
 using enum platform::Kind;
@@ -28,4 +28,4 @@ inline constexpr ControlRow kControls[] = {
     {Label2, Label, u"Label2", {4440, 720, 3495, 1695}, kLabel2Text},
 };
 
-} // namespace print_i
+} // namespace mainwindow::print_i

@@ -5,7 +5,7 @@
 
 #include <QLabel>
 
-using namespace vemtinfo;
+using namespace mainwindow::vemtinfo;
 
 VEMTINFO::VEMTINFO()
     : platform::NoticeWindow(

@@ -3,7 +3,7 @@
 #include "platform/windowkit.h"
 
 // The controls of the information window, in the order they are made.
-namespace vemtinfo {
+namespace mainwindow::vemtinfo {
 
 using enum platform::Kind;
 
@@ -72,4 +72,4 @@ inline constexpr platform::ControlRow kControls[] = {
     {Command1, Button, u"Command1", {6360, 2040, 2295, 495}, u"Tillbaka"},
 };
 
-} // namespace vemtinfo
+} // namespace mainwindow::vemtinfo

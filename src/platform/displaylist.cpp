@@ -104,11 +104,6 @@ void DisplayList::print(const QString &text, bool lineEnd)
     }
 }
 
-void DisplayList::printNumber(double value, bool lineEnd)
-{
-    print(printedNumber(value), lineEnd);
-}
-
 void DisplayList::textAt(double x, double y, const QString &text)
 {
     textAt(x, y, text, m_backColour);

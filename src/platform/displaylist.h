@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/colours.h"
+
 #include <QString>
 
 #include <optional>
@@ -7,19 +9,10 @@
 
 // What the graph windows draw on their surface, as a plain list of operations in the
 // order they were made since the last clear. Coordinates are twips from the top-left
-// corner, y growing downward; colours are the windows' 24-bit numbers (blue x 65536 +
-// green x 256 + red), or none for the fore colour. Qt Core only, in vemtor_core: the
-// analysis's plain functions fill it and the widget that shows it (platform/surface.h)
-// only replays it.
+// corner, y growing downward; colours are the windows' 24-bit numbers (platform/colours.h),
+// or none for the fore colour. Qt Core only, in vemtor_core: the analysis's plain
+// functions fill it and the widget that shows it (platform/surface.h) only replays it.
 namespace platform {
-
-namespace bgrColour {
-inline constexpr quint32 black = 0;
-inline constexpr quint32 red = 255;
-inline constexpr quint32 yellow = 65535;
-inline constexpr quint32 purple = 8388736;
-inline constexpr quint32 white = 16777215;
-} // namespace bgrColour
 
 // The height of one printed text line in the windows' font, in twips (13 pixels).
 inline constexpr double kTextLineTwips = 195;
@@ -50,7 +43,7 @@ DrawOp printOp(double x, double y, const QString &text, bool lineEnd);
 class DisplayList
 {
 public:
-    explicit DisplayList(quint32 backColour = bgrColour::purple);
+    explicit DisplayList(quint32 backColour = kBgrPurple);
 
     // Empties the list (it then holds one Clear) and puts the position at the top left.
     void clear();
@@ -64,8 +57,6 @@ public:
     // position then goes to x 0, one text line lower; without one, the next print
     // continues the same text (it stands just after it).
     void print(const QString &text, bool lineEnd = true);
-    // A number prints with a leading blank when it is not negative, and a trailing blank.
-    void printNumber(double value, bool lineEnd = true);
 
     // A text with its top left at (x, y): a point there first, in the back colour unless
     // another colour is given (then it shows as a dot), then the text with a line end.
@@ -77,8 +68,6 @@ public:
 
     const std::vector<DrawOp> &ops() const { return m_ops; }
     quint32 backColour() const { return m_backColour; }
-    double positionX() const { return m_x; }
-    double positionY() const { return m_y; }
 
 private:
     std::vector<DrawOp> m_ops;
@@ -88,7 +77,8 @@ private:
     bool m_textGoesOn = false; // the last operation was a print without a line end
 };
 
-// The text a number prints as: " 17 ", "-1 ".
+// The text a number prints as: a leading blank when it is not negative, and a trailing
+// blank (" 17 ", "-1 ").
 QString printedNumber(double value);
 
 } // namespace platform

@@ -3,14 +3,7 @@
 #include <QPalette>
 #include <QWidget>
 
-#include <cmath>
-
 namespace platform {
-
-int pixels(int twips)
-{
-    return static_cast<int>(std::lround(twips / 15.0));
-}
 
 QRect pixelRect(Twips rect)
 {
@@ -20,11 +13,6 @@ QRect pixelRect(Twips rect)
 void place(QWidget *widget, Twips rect)
 {
     widget->setGeometry(pixelRect(rect));
-}
-
-QColor bgr(quint32 colour)
-{
-    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
 }
 
 quint32 bgrNumber(QColor colour)
@@ -49,12 +37,6 @@ void setForeground(QWidget *widget, QColor foreground)
     QPalette palette = widget->palette();
     palette.setColor(widget->foregroundRole(), foreground);
     widget->setPalette(palette);
-}
-
-void setColours(QWidget *widget, QColor background, QColor foreground)
-{
-    setBackground(widget, background);
-    setForeground(widget, foreground);
 }
 
 QFont windowFont()

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "platform/colours.h"
+
 #include <QColor>
 #include <QFont>
 #include <QRect>
+
+#include <cmath>
 
 class QWidget;
 
@@ -18,23 +22,36 @@ struct Twips
     int height = 0;
 };
 
-int pixels(int twips); // twips / 15, rounded
+// Twips / 15, rounded half away from zero: the one way twips become pixels. The drawing
+// surface converts its coordinates, doubles that may lie far off or be infinite, with the
+// first and holds the result where its painter works; layouts use the second.
+inline double twipsToPixels(double twips)
+{
+    return std::round(twips / 15.0);
+}
+inline int pixels(int twips)
+{
+    return static_cast<int>(twipsToPixels(twips));
+}
 QRect pixelRect(Twips rect);
 void place(QWidget *widget, Twips rect);
 
-QColor bgr(quint32 colour);
+constexpr QColor bgr(quint32 colour)
+{
+    return QColor(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF));
+}
 quint32 bgrNumber(QColor colour); // the colour as the windows' one number
-void setColours(QWidget *widget, QColor background, QColor foreground);
 void setBackground(QWidget *widget, QColor background);
 void setForeground(QWidget *widget, QColor foreground);
 
 // The windows' font: sans-serif, bold, 8.25 point (11 px at 96 dpi).
 QFont windowFont();
 
-inline constexpr QColor kPurple = QColor(128, 0, 128); // BGR 8388736
-inline constexpr QColor kWhite = QColor(255, 255, 255);
-inline constexpr QColor kCyan = QColor(0, 255, 255);   // BGR 16776960
-inline constexpr QColor kYellow = QColor(255, 255, 0); // BGR 65535
-inline constexpr QColor kRed = QColor(255, 0, 0);
+// The named colours of platform/colours.h as QColors (black is the window kit's kBlack).
+inline constexpr QColor kRed = bgr(kBgrRed);
+inline constexpr QColor kYellow = bgr(kBgrYellow);
+inline constexpr QColor kPurple = bgr(kBgrPurple);
+inline constexpr QColor kCyan = bgr(kBgrCyan);
+inline constexpr QColor kWhite = bgr(kBgrWhite);
 
 } // namespace platform

@@ -73,7 +73,7 @@ void KeyTextBox::typeCode(int code)
     if (kept == kBackspace)
         backspace();
     else if (kept >= 32 && kept <= 255)
-        insert(QString(cp1252::charFromCode(kept)));
+        insert(QString(store::cp1252::charFromCode(kept)));
 }
 
 void KeyTextBox::typeText(const QString &text)
@@ -84,7 +84,7 @@ void KeyTextBox::typeText(const QString &text)
             continue;
         if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
             ++i;
-        const int code = cp1252::codeFromChar(c);
+        const int code = store::cp1252::codeFromChar(c);
         typeCode(code < 0 ? kUnmappable : code);
     }
 }

@@ -6,8 +6,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-#include <cmath>
-
 namespace platform {
 
 namespace {
@@ -18,7 +16,7 @@ constexpr int kFarPixels = 1 << 20;
 
 int px(double twips)
 {
-    return store::clampedWhole(std::round(twips / 15.0), -kFarPixels, kFarPixels);
+    return store::clampedWhole(twipsToPixels(twips), -kFarPixels, kFarPixels);
 }
 
 QPoint at(double x, double y)

@@ -15,7 +15,7 @@ class Surface : public QWidget
     Q_OBJECT
 
 public:
-    explicit Surface(QWidget *parent = nullptr, quint32 backColour = bgrColour::purple);
+    explicit Surface(QWidget *parent = nullptr, quint32 backColour = kBgrPurple);
 
     const DisplayList &displayList() const { return m_list; }
     // The list to draw on; the surface is painted again once the handler returns.

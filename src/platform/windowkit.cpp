@@ -21,6 +21,15 @@
 namespace platform {
 namespace {
 
+// A control table that breaks the kit's rules must never run, in a release build neither, so
+// the kit says what is wrong and stops the program. This is the kit's one deliberate fatal
+// check; every other invariant of the program is a Q_ASSERT.
+[[noreturn]] void stop(const QString &what)
+{
+    std::fprintf(stderr, "window kit: %s\n", qPrintable(what));
+    std::abort();
+}
+
 QColor colourOf(const Paint &paint)
 {
     switch (paint.from) {
@@ -79,13 +88,7 @@ QWidget *makeOne(QWidget *parent, const ControlRow &row, const QString &name)
     case Kind::DrawingSurface:
         return makeSurface(parent, name, row.rect, row.look);
     }
-    std::abort();
-}
-
-[[noreturn]] void stop(const QString &what)
-{
-    std::fprintf(stderr, "window kit: %s\n", qPrintable(what));
-    std::abort();
+    stop(QStringLiteral("%1 has a kind the kit does not make").arg(name));
 }
 
 bool isTabStop(Kind kind)

@@ -14,7 +14,8 @@
 // The window kit: every window describes its controls as rows of one table and builds them
 // through one ControlSet, which makes, names, places and styles each row and hands the
 // controls back by id, their kind checked. A window, as TABORT does it:
-//   TABORT_controls.h (included by TABORT.cpp only), in namespace tabort: the ids in tab order,
+//   TABORT_controls.h (included by TABORT.cpp only), in namespace maintenance::tabort (the
+//     window's folder, then the window): the ids in tab order,
 //     enum Control : int { Label1, Command1, ..., kControlCount }; the rows in the same order,
 //     inline constexpr ControlRow kControls[] = {..., {Command1, Button, u"Command1", {6120, 4560,
 //     1815, 495}, u"Avbryt"}, ..., {HScroll2, HorizontalBar, u"HScroll2", {1320, 3840, 1335, 255},
@@ -24,9 +25,10 @@
 //     load plans (inline constexpr store::LoadPlan kCourseModePlan{.courses = ..., .courseRows =
 //     kCourseRows, ...}; a window with one plan calls it kLoadPlan), each file and the
 //     afterDamage written out.
-//   TABORT.h: class TABORT : public platform::KitWindow, its State (what outlives a closing),
-//     `namespace tabort { enum Control : int; }` forward-declared for private helpers, and,
-//     private, `void formLoad() override { TABORT_Form_Load(); }` beside the handlers.
+//   TABORT.h: class TABORT : public platform::KitWindow at global scope, as every window class
+//     is, its State (what outlives a closing), `namespace maintenance::tabort { enum Control :
+//     int; }` forward-declared for private helpers, and, private,
+//     `void formLoad() override { TABORT_Form_Load(); }` beside the handlers.
 //   TABORT.cpp: KitWindow({.name = u"TABORT", .caption = u"Tar bort en registrerad bana eller runda",
 //     .width = 9765, .height = 5280, .controls = kControls, .tabOrder = TabOrder::Table});
 //     connectHandlers() connects m_controls.button(Command1) and the like (a list's:
@@ -69,7 +71,7 @@ constexpr Paint fixed(QColor colour)
 {
     return {Paint::From::Fixed, colour};
 }
-inline constexpr Paint kBlack = fixed(QColor(0, 0, 0));
+inline constexpr Paint kBlack = fixed(bgr(kBgrBlack));
 inline constexpr Paint kSystemBack{Paint::From::SystemBack};
 inline constexpr Paint kSystemText{Paint::From::SystemText};
 

@@ -16,7 +16,7 @@
 #include <QScrollBar>
 
 using namespace Qt::StringLiterals;
-using namespace regbana;
+using namespace registration::regbana;
 
 namespace {
 

@@ -9,7 +9,7 @@
 
 #include <optional>
 
-namespace regbana {
+namespace registration::regbana {
 enum Control : int;
 }
 
@@ -52,7 +52,7 @@ private:
 
     void showHoleStep(bool newCourse);
     void showHoleValues(int hole);
-    void storeHoleValue(regbana::Control bar, regbana::Control label, int cell);
+    void storeHoleValue(registration::regbana::Control bar, registration::regbana::Control label, int cell);
     void showInputError();
 
     int currentHole() const;

@@ -4,7 +4,7 @@
 #include "store/loading.h"
 
 // The controls of the course register, in the order they are made.
-namespace regbana {
+namespace registration::regbana {
 
 using platform::ControlRow;
 using enum platform::Kind;
@@ -143,4 +143,4 @@ inline constexpr ControlRow kControls[] = {
     {Label2, Label, u"Label2", {720, 1560, 1455, 255}, u"BANANS NAMN"},
 };
 
-} // namespace regbana
+} // namespace registration::regbana

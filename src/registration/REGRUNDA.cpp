@@ -19,7 +19,7 @@
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
-using namespace regrunda;
+using namespace registration::regrunda;
 
 namespace {
 
@@ -54,23 +54,27 @@ REGRUNDA::REGRUNDA(State &state)
 
 void REGRUNDA::connectHandlers()
 {
-    using Handler = void (REGRUNDA::*)();
-    static constexpr Handler kBarHandlers[] = {
-        &REGRUNDA::REGRUNDA_VScroll1_Change,  &REGRUNDA::REGRUNDA_HScroll1_Change,
-        &REGRUNDA::REGRUNDA_HScroll2_Change,  &REGRUNDA::REGRUNDA_HScroll3_Change,
-        &REGRUNDA::REGRUNDA_HScroll4_Change,  &REGRUNDA::REGRUNDA_HScroll5_Change,
-        &REGRUNDA::REGRUNDA_HScroll6_Change,  &REGRUNDA::REGRUNDA_HScroll7_Change,
-        &REGRUNDA::REGRUNDA_HScroll8_Change,  &REGRUNDA::REGRUNDA_HScroll9_Change,
-        &REGRUNDA::REGRUNDA_HScroll10_Change, &REGRUNDA::REGRUNDA_HScroll11_Change,
-        &REGRUNDA::REGRUNDA_HScroll12_Change, &REGRUNDA::REGRUNDA_HScroll13_Change,
-        &REGRUNDA::REGRUNDA_HScroll14_Change, &REGRUNDA::REGRUNDA_HScroll15_Change,
-        &REGRUNDA::REGRUNDA_HScroll16_Change, &REGRUNDA::REGRUNDA_HScroll17_Change,
-        &REGRUNDA::REGRUNDA_HScroll18_Change, &REGRUNDA::REGRUNDA_HScroll19_Change,
-        &REGRUNDA::REGRUNDA_HScroll20_Change,
+    // Each bar beside its own change handler, so the order of the ids never decides the wiring.
+    struct BarHandler
+    {
+        Control bar;
+        void (REGRUNDA::*change)();
     };
-    static_assert(std::size(kBarHandlers) == HScroll20 - VScroll1 + 1);
-    for (int i = 0; i < int(std::size(kBarHandlers)); ++i)
-        connect(m_controls.bar(VScroll1 + i), &QScrollBar::valueChanged, this, kBarHandlers[i]);
+    static constexpr BarHandler kBarHandlers[] = {
+        {VScroll1, &REGRUNDA::REGRUNDA_VScroll1_Change},   {HScroll1, &REGRUNDA::REGRUNDA_HScroll1_Change},
+        {HScroll2, &REGRUNDA::REGRUNDA_HScroll2_Change},   {HScroll3, &REGRUNDA::REGRUNDA_HScroll3_Change},
+        {HScroll4, &REGRUNDA::REGRUNDA_HScroll4_Change},   {HScroll5, &REGRUNDA::REGRUNDA_HScroll5_Change},
+        {HScroll6, &REGRUNDA::REGRUNDA_HScroll6_Change},   {HScroll7, &REGRUNDA::REGRUNDA_HScroll7_Change},
+        {HScroll8, &REGRUNDA::REGRUNDA_HScroll8_Change},   {HScroll9, &REGRUNDA::REGRUNDA_HScroll9_Change},
+        {HScroll10, &REGRUNDA::REGRUNDA_HScroll10_Change}, {HScroll11, &REGRUNDA::REGRUNDA_HScroll11_Change},
+        {HScroll12, &REGRUNDA::REGRUNDA_HScroll12_Change}, {HScroll13, &REGRUNDA::REGRUNDA_HScroll13_Change},
+        {HScroll14, &REGRUNDA::REGRUNDA_HScroll14_Change}, {HScroll15, &REGRUNDA::REGRUNDA_HScroll15_Change},
+        {HScroll16, &REGRUNDA::REGRUNDA_HScroll16_Change}, {HScroll17, &REGRUNDA::REGRUNDA_HScroll17_Change},
+        {HScroll18, &REGRUNDA::REGRUNDA_HScroll18_Change}, {HScroll19, &REGRUNDA::REGRUNDA_HScroll19_Change},
+        {HScroll20, &REGRUNDA::REGRUNDA_HScroll20_Change},
+    };
+    for (const auto &[bar, change] : kBarHandlers)
+        connect(m_controls.bar(bar), &QScrollBar::valueChanged, this, change);
     for (int digits : {DD, DM, DY, PO, HCPF1, HCPE1})
         m_controls.textBox(digits)->setKeyHandler(registration::digitKey);
     m_controls.textBox(InfRund)->setKeyHandler(registration::noteKey);

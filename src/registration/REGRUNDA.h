@@ -10,7 +10,7 @@
 #include <array>
 #include <optional>
 
-namespace regrunda {
+namespace registration::regrunda {
 enum Control : int;
 }
 
@@ -74,10 +74,13 @@ private:
     void setValueDefaults(bool roundsRead);
 
     // Shared by the value handlers.
-    QString barText(regrunda::Control bar) const;
-    void wholePartChanged(const QString &shown, regrunda::Control tenth, regrunda::Control tenthBar);
-    void flagChanged(regrunda::Control bar, Slots &perHole, regrunda::Control label);
-    void countChanged(regrunda::Control bar, Slots &perHole, regrunda::Control label);
+    QString barText(registration::regrunda::Control bar) const;
+    void wholePartChanged(const QString &shown, registration::regrunda::Control tenth,
+                          registration::regrunda::Control tenthBar);
+    void flagChanged(registration::regrunda::Control bar, Slots &perHole,
+                     registration::regrunda::Control label);
+    void countChanged(registration::regrunda::Control bar, Slots &perHole,
+                      registration::regrunda::Control label);
     void resetExtendedBars();
     int currentHole() const;
 

@@ -7,7 +7,7 @@
 #include <array>
 
 // The controls of the round register as designed, in the order they are made.
-namespace regrunda {
+namespace registration::regrunda {
 
 using platform::ControlRow;
 using platform::Look;
@@ -374,4 +374,4 @@ inline constexpr Trio kMidLevel[] = {kGreen, kPutt};
 inline constexpr int kCourseChooserControls[] = {VScroll1, RG1, C_Avbryt};
 inline constexpr int kEndOfList = Label24;
 
-} // namespace regrunda
+} // namespace registration::regrunda

@@ -73,7 +73,7 @@ int nameKey(QString &name, int code)
     if (code == kBackspace && !name.isEmpty())
         name.chop(1);
     else if (code >= kFirstPrintable)
-        name += cp1252::charFromCode(code);
+        name += store::cp1252::charFromCode(code);
     return code;
 }
 

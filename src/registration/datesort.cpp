@@ -3,7 +3,6 @@
 #include "store/dates.h"
 
 #include <algorithm>
-#include <cassert>
 #include <cstdint>
 #include <optional>
 #include <utility>
@@ -38,8 +37,8 @@ template <class Row> void permute(std::vector<Row> &rows, const std::vector<int>
 void datumsortering(store::Tables &tables, int last)
 {
     const int rows = last + 1;
-    assert(tables.rundtabell.size() >= size_t(rows) && tables.slagtabell.size() >= size_t(rows) &&
-           tables.utokad_tabell.size() >= size_t(rows));
+    Q_ASSERT(tables.rundtabell.size() >= size_t(rows) && tables.slagtabell.size() >= size_t(rows) &&
+             tables.utokad_tabell.size() >= size_t(rows));
     // The exchanges run over one integer per row: the rank of its date (equal dates, equal
     // ranks) above its row number. The rows themselves move once, at the end.
     std::vector<store::Date> keys(rows);

@@ -18,7 +18,7 @@
 #include <vector>
 
 using namespace Qt::StringLiterals;
-using namespace viskort;
+using namespace scorecard::viskort;
 
 namespace {
 

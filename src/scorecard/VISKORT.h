@@ -6,10 +6,10 @@
 
 #include <vector>
 
-namespace viskort {
+namespace scorecard::viskort {
 enum Column : int;
 enum Control : int;
-} // namespace viskort
+} // namespace scorecard::viskort
 
 // Shows one registered round as a scorecard: the user picks a course, then one of its
 // round dates. The window only reads the data files.
@@ -44,9 +44,9 @@ private:
     void showExtended(const scorecard::ExtendedCard &extended);
     void emptySecondNineTotals();
 
-    void setColumn(viskort::Column column, const scorecard::HoleTexts &texts);
-    void setText(viskort::Control single, const QString &text);
-    QString text(viskort::Control single) const;
+    void setColumn(scorecard::viskort::Column column, const scorecard::HoleTexts &texts);
+    void setText(scorecard::viskort::Control single, const QString &text);
+    QString text(scorecard::viskort::Control single) const;
     int lastRound() const;
 
     State &m_state;

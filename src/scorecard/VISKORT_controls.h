@@ -9,7 +9,7 @@
 // The controls of the scorecard window, in twips. The card is a grid: a header line, one
 // line per hole, a subtotal line after each nine and a totals line; each column's cells
 // are one column description expanded over the 18 holes.
-namespace viskort {
+namespace scorecard::viskort {
 
 using platform::ControlRow;
 using platform::Look;
@@ -209,4 +209,4 @@ inline constexpr ControlRow kControls[] = {
 inline constexpr int kWidth = 9690;
 inline constexpr int kHeight = 8265;
 
-} // namespace viskort
+} // namespace scorecard::viskort

@@ -2,7 +2,7 @@
 
 #include <array>
 
-namespace cp1252 {
+namespace store::cp1252 {
 namespace {
 
 // Bytes 80..9F; the rest of the code page is Latin-1. The five bytes the code page
@@ -47,13 +47,6 @@ int codeFromChar(QChar c)
     return -1;
 }
 
-QString decode(QByteArrayView bytes)
-{
-    QString text;
-    decodeInto(bytes, text);
-    return text;
-}
-
 void decodeInto(QByteArrayView bytes, QString &into)
 {
     // A cell read again mostly keeps its length: its buffer is then written as it stands.
@@ -73,13 +66,6 @@ void decodeInto(QByteArrayView bytes, QString &into)
         return;
     for (qsizetype i = 0; i < size; ++i)
         out[i] = kTable[in[i]];
-}
-
-QByteArray encode(QStringView text)
-{
-    QByteArray bytes(text.size(), Qt::Uninitialized);
-    bytes.truncate(encodeInto(text, bytes.data()) - bytes.data());
-    return bytes;
 }
 
 void appendEncoded(QByteArray &bytes, QStringView text)
@@ -107,4 +93,4 @@ char *encodeInto(QStringView text, char *out)
     return out;
 }
 
-} // namespace cp1252
+} // namespace store::cp1252

@@ -117,14 +117,6 @@ bool ItemReader::readHeld(Held &into)
     return true;
 }
 
-std::optional<QString> ItemReader::nextText()
-{
-    QString text;
-    if (!readText(text))
-        return std::nullopt;
-    return text;
-}
-
 std::optional<Held> ItemReader::nextHeld()
 {
     Held held;

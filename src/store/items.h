@@ -31,14 +31,13 @@ public:
     explicit ItemReader(QByteArray bytes);
 
     bool atEnd() const;
-    // The next item as a text: the text between the quotes of a text item, the line
-    // trimmed of blanks and tabs otherwise (an empty line gives the empty text).
-    std::optional<QString> nextText();
     // The next item as held: text, number, or nothing for an empty line.
     std::optional<Held> nextHeld();
 
-    // The same two reads into a table cell, false past the last line. The cell's own
-    // buffer is reused when nothing else shares it, so a reload allocates nothing.
+    // Reads into a table cell, false past the last line: the next item as a text (the text
+    // between the quotes of a text item, the line trimmed of blanks and tabs otherwise, an
+    // empty line the empty text), or as held. The cell's own buffer is reused when nothing
+    // else shares it, so a reload allocates nothing.
     bool readText(QString &into);
     bool readHeld(Held &into);
 

@@ -19,7 +19,6 @@
 
 using namespace Qt::StringLiterals;
 using platform::DrawKind;
-namespace colour = platform::bgrColour;
 
 namespace {
 
@@ -94,7 +93,7 @@ protected:
 // The bars of the lower graph: the red points on the x-axis.
 int bars(const platform::DisplayList &list)
 {
-    return pointsOn(list, 6000, colour::red);
+    return pointsOn(list, 6000, platform::kBgrRed);
 }
 
 // An empty surface: at most the clears that set the back colour.
@@ -177,15 +176,15 @@ TEST_F(GraphicWindow, VisaDrawsNineHoleTotalsAndTheLastRoundHoleByHole)
     // Scale: base 26 on the axis, the par line reads the par 36.
     EXPECT_EQ(printedTexts(list)[0], (PlacedText{110, 5890, u" 26 "_s}));
     EXPECT_EQ(printedTexts(list)[7], (PlacedText{110, 6000 - 10 * 2000.0 / 70 - 110, u" 36 "_s}));
-    EXPECT_EQ(pointsOn(list, 6000 - 10 * 2000.0 / 70, colour::white), 44);
+    EXPECT_EQ(pointsOn(list, 6000 - 10 * 2000.0 / 70, platform::kBgrWhite), 44);
     // Three bars, yellow with a black right side, the dates under them.
     EXPECT_EQ(bars(list), 3);
     int yellowSides = 0;
     int blackSides = 0;
     for (const platform::DrawOp &op : list.ops()) {
-        yellowSides += op.kind == DrawKind::Line && op.y == 5990 && op.colour == colour::yellow;
+        yellowSides += op.kind == DrawKind::Line && op.y == 5990 && op.colour == platform::kBgrYellow;
         blackSides +=
-            op.kind == DrawKind::Line && op.y2 == 6000 && op.x == op.x2 && op.colour == colour::black;
+            op.kind == DrawKind::Line && op.y2 == 6000 && op.x == op.x2 && op.colour == platform::kBgrBlack;
     }
     EXPECT_EQ(yellowSides, 3);
     EXPECT_EQ(blackSides, 3);
@@ -195,19 +194,19 @@ TEST_F(GraphicWindow, VisaDrawsNineHoleTotalsAndTheLastRoundHoleByHole)
     // The average of 41, 38 and 36: 38.3 on the label, the exact 115 / 3 as a white row.
     EXPECT_EQ(labelText(window, u"Label8"_s), u"38.3"_s);
     EXPECT_TRUE(isShown(window, u"Label8"_s));
-    EXPECT_EQ(pointsOn(list, 6000 - (115.0 / 3 - 26) * 2000 / 70, colour::white), 44);
+    EXPECT_EQ(pointsOn(list, 6000 - (115.0 / 3 - 26) * 2000 / 70, platform::kBgrWhite), 44);
 
     // The upper graph: holes 1 to 9, the last round 4 3 7 2 4 3 5 4 4 against 4 3 5 4 4 3 5 4 4.
     EXPECT_EQ(textsAt(list, 3700).mid(0, 9), (QStringList{u" 1 "_s, u" 2 "_s, u" 3 "_s, u" 4 "_s, u" 5 "_s,
                                                           u" 6 "_s, u" 7 "_s, u" 8 "_s, u" 9 "_s}));
     EXPECT_EQ(count(list, DrawKind::Circle), 7);
-    EXPECT_EQ(pointsOn(list, 3200, colour::yellow), 2) << "bars on holes 3 and 4";
+    EXPECT_EQ(pointsOn(list, 3200, platform::kBgrYellow), 2) << "bars on holes 3 and 4";
     EXPECT_NE(std::find(list.ops().begin(), list.ops().end(),
-                        platform::lineOp(1400, 3290, 1400, 2900, colour::yellow)),
+                        platform::lineOp(1400, 3290, 1400, 2900, platform::kBgrYellow)),
               list.ops().end())
         << "hole 3 two over par";
     EXPECT_NE(std::find(list.ops().begin(), list.ops().end(),
-                        platform::lineOp(1800, 3290, 1800, 3700, colour::yellow)),
+                        platform::lineOp(1800, 3290, 1800, 3700, platform::kBgrYellow)),
               list.ops().end())
         << "hole 4 two under par";
     EXPECT_EQ(labelText(window, u"Label5"_s), u"36"_s);

@@ -37,7 +37,7 @@ inline std::vector<DrawnBox> boxesOf(const platform::DisplayList &list)
     const std::vector<platform::DrawOp> &ops = list.ops();
     std::vector<DrawnBox> boxes;
     for (std::size_t k = 0; k + 10 < ops.size(); ++k) {
-        if (ops[k].kind != platform::DrawKind::Line || ops[k].colour != platform::bgrColour::white)
+        if (ops[k].kind != platform::DrawKind::Line || ops[k].colour != platform::kBgrWhite)
             continue;
         const platform::DrawOp &dayText = ops[k + 8];
         const platform::DrawOp &hcpText = ops[k + 10];

@@ -6,7 +6,6 @@
 using analysis::GraphicChoice;
 using platform::DisplayList;
 using platform::DrawKind;
-namespace colour = platform::bgrColour;
 
 namespace {
 
@@ -66,20 +65,20 @@ TEST(TotalsGraph, EighteenHoleScaleCountsFromParMinusTen)
         {110, 6000 - 10 * 2000.0 / 70 - 110, QStringLiteral(" 72 ")},
     };
     EXPECT_EQ(scale, expected);
-    EXPECT_EQ(pointsOn(drawn.list, 4000, colour::red), 44);
-    EXPECT_EQ(pointsOn(drawn.list, 6000 - 10 * 2000.0 / 70, colour::white), 44)
+    EXPECT_EQ(pointsOn(drawn.list, 4000, platform::kBgrRed), 44);
+    EXPECT_EQ(pointsOn(drawn.list, 6000 - 10 * 2000.0 / 70, platform::kBgrWhite), 44)
         << "the par line at 72 strokes";
 
     // The bar of 85 strokes: 23 above the base of 62.
     const auto &ops = drawn.list.ops();
     const auto bar = std::find_if(ops.begin(), ops.end(), [](const platform::DrawOp &op) {
-        return op.kind == DrawKind::Line && op.colour == colour::yellow;
+        return op.kind == DrawKind::Line && op.colour == platform::kBgrYellow;
     });
     ASSERT_NE(bar, ops.end());
-    EXPECT_EQ(*bar, platform::lineOp(750, 5990, 750, 6000 - 23 * 2000.0 / 70, colour::yellow));
+    EXPECT_EQ(*bar, platform::lineOp(750, 5990, 750, 6000 - 23 * 2000.0 / 70, platform::kBgrYellow));
     EXPECT_NEAR(bar->y2, 5342.86, 0.005);
-    EXPECT_EQ(*(bar + 2), platform::lineOp(850, bar->y2, 850, 6000, colour::black));
-    EXPECT_EQ(*(bar - 1), platform::pointOp(750, 6000, colour::red));
+    EXPECT_EQ(*(bar + 2), platform::lineOp(850, bar->y2, 850, 6000, platform::kBgrBlack));
+    EXPECT_EQ(*(bar - 1), platform::pointOp(750, 6000, platform::kBgrRed));
 }
 
 TEST(TotalsGraph, NineHoleCourseHasBase26WhateverItsPar)
@@ -106,7 +105,7 @@ TEST(TotalsGraph, NineHoleCourseHasBase26WhateverItsPar)
     // Never clipped: 110 strokes rise above the top line, 30 hang only 4 above the axis.
     std::vector<double> tops;
     for (const platform::DrawOp &op : drawn.list.ops()) {
-        if (op.kind == DrawKind::Line && op.colour == colour::yellow && op.y == 5990)
+        if (op.kind == DrawKind::Line && op.colour == platform::kBgrYellow && op.y == 5990)
             tops.push_back(op.y2);
     }
     EXPECT_EQ(tops, (std::vector<double>{6000 - 19 * 2000.0 / 70, 6000 - 4 * 2000.0 / 70,
@@ -127,7 +126,7 @@ TEST(TotalsGraph, AverageIsCutToOneDecimalAndItsLineIsExact)
             fixture, wholeRange(kLinden, {QStringLiteral("2006-01-01"), QStringLiteral("2006-01-03")}));
         EXPECT_EQ(drawn.graph.average, QString::fromLatin1(caption));
         const double exact = 6000 - ((87 + 87 + last) / 3.0 - 62) * 2000 / 70;
-        EXPECT_EQ(pointsOn(drawn.list, exact, colour::white), 44) << caption;
+        EXPECT_EQ(pointsOn(drawn.list, exact, platform::kBgrWhite), 44) << caption;
     }
 }
 
@@ -214,19 +213,19 @@ TEST(HoleGraph, HolesStandAgainstParAndBarsAreNeverClipped)
               (utf8List({" 1 ", " 2 ", " 3 ", " 4 ", " 5 ", " 6 ", " 7 ", " 8 ", " 9 "})));
     EXPECT_EQ(textsAt(list, 3200),
               (utf8List({"PAR", " 4 ", " 4 ", " 4 ", " 4 ", " 3 ", " 4 ", " 4 ", " 4 ", " 4 "})));
-    EXPECT_EQ(pointsOn(list, 1500, colour::black), 19);
-    EXPECT_EQ(pointsOn(list, 3200, colour::yellow), 5) << "one dot before the par of each bar";
+    EXPECT_EQ(pointsOn(list, 1500, platform::kBgrBlack), 19);
+    EXPECT_EQ(pointsOn(list, 3200, platform::kBgrYellow), 5) << "one dot before the par of each bar";
     // Circles on the holes played in par: 1, 7, 8 and 9.
     std::vector<double> circles;
     std::vector<double> barTops;
     for (const platform::DrawOp &op : list.ops()) {
         if (op.kind == DrawKind::Circle) {
             EXPECT_EQ(op.radius, 150);
-            EXPECT_EQ(op.colour, colour::yellow);
+            EXPECT_EQ(op.colour, platform::kBgrYellow);
             EXPECT_EQ(op.y, 3280);
             circles.push_back(op.x);
         }
-        if (op.kind == DrawKind::Line && op.colour == colour::yellow && op.y == 3290)
+        if (op.kind == DrawKind::Line && op.colour == platform::kBgrYellow && op.y == 3290)
             barTops.push_back(op.y2);
     }
     EXPECT_EQ(circles, (std::vector<double>{710, 3110, 3510, 3910}));
@@ -251,7 +250,7 @@ TEST(HoleGraph, EighteenHolesNumberOnAndNoRoundDrawsOnlyTheFrame)
     EXPECT_EQ(texts[18], (PlacedText{100, 1400, QStringLiteral(" +9")}));
     EXPECT_EQ(count(list, DrawKind::Circle), 0);
     EXPECT_EQ(count(list, DrawKind::Line), 4);
-    EXPECT_EQ(list.ops()[4], platform::lineOp(100, 3880, 9000, 3880, colour::black));
+    EXPECT_EQ(list.ops()[4], platform::lineOp(100, 3880, 9000, 3880, platform::kBgrBlack));
 }
 
 TEST(GraphicWindowData, DateListsAndHandicapPreset)

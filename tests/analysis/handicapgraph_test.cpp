@@ -26,23 +26,23 @@ store::Tables roundTable(std::initializer_list<RoundRecord> rounds)
     return tables;
 }
 
-handicapgraph::Captions captions(int lower, int upper, int firstYear, int lastYear)
+analysis::HandicapCaptions captions(int lower, int upper, int firstYear, int lastYear)
 {
     return {QString::number(upper), QString::number(lower), QString::number(firstYear),
             QString::number(lastYear)};
 }
 
-platform::DisplayList drawn(const store::Tables &tables, const handicapgraph::Captions &captions)
+platform::DisplayList drawn(const store::Tables &tables, const analysis::HandicapCaptions &captions)
 {
     platform::DisplayList list;
-    handicapgraph::draw(tables, captions, list);
+    analysis::drawHandicapGraph(tables, captions, list);
     return list;
 }
 
 // A text with its top left corner at a point: a point in the back colour, then the text.
 void expectText(std::vector<platform::DrawOp> &ops, double x, double y, const QString &text)
 {
-    ops.push_back(platform::pointOp(x, y, platform::bgrColour::purple));
+    ops.push_back(platform::pointOp(x, y, platform::kBgrPurple));
     ops.push_back(platform::printOp(x, y, text, true));
 }
 
@@ -52,7 +52,7 @@ TEST(Presets, SpanEveryRoundsHandicapsAndYears)
     {
         const char *name;
         store::Tables tables;
-        handicapgraph::Ranges expected;
+        analysis::HandicapRanges expected;
     };
     const Case cases[] = {
         {"8.4 to 20.0",
@@ -75,7 +75,7 @@ TEST(Presets, SpanEveryRoundsHandicapsAndYears)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        const std::optional<handicapgraph::Ranges> ranges = handicapgraph::presets(c.tables);
+        const std::optional<analysis::HandicapRanges> ranges = analysis::handicapPresets(c.tables);
         ASSERT_TRUE(ranges);
         EXPECT_EQ(*ranges, c.expected);
     }
@@ -86,10 +86,10 @@ TEST(Presets, ReadOnlyTheRowsTheRoundFileCounts)
     store::Tables tables = roundTable(
         {hcpRound(u"2004-05-01"_s, u"10.0"_s, u"10.0"_s), hcpRound(u"2012-01-01"_s, u"40.0"_s, u"40.0"_s)});
     tables.sistaRounds = store::Held::fromNumber(u"0"_s); // row 1 is left from an earlier load
-    EXPECT_EQ(handicapgraph::presets(tables), (handicapgraph::Ranges{10, 11, 2004, 2004}));
+    EXPECT_EQ(analysis::handicapPresets(tables), (analysis::HandicapRanges{10, 11, 2004, 2004}));
 
     tables.sistaRounds = store::Held::fromNumber(u"-1"_s);
-    EXPECT_FALSE(handicapgraph::presets(tables));
+    EXPECT_FALSE(analysis::handicapPresets(tables));
 }
 
 TEST(OrderingRules, KeepTheUpperLimitAboveTheLowerAndTheYearsInOrder)
@@ -113,16 +113,16 @@ TEST(OrderingRules, KeepTheUpperLimitAboveTheLowerAndTheYearsInOrder)
         SCOPED_TRACE(testing::Message() << "bar " << c.bar << " moved to " << c.movedTo);
         switch (c.bar) {
         case Lower:
-            EXPECT_EQ(handicapgraph::lowerAfterMove(c.movedTo, c.other), c.settlesAt);
+            EXPECT_EQ(analysis::lowerAfterMove(c.movedTo, c.other), c.settlesAt);
             break;
         case Upper:
-            EXPECT_EQ(handicapgraph::upperAfterMove(c.movedTo, c.other), c.settlesAt);
+            EXPECT_EQ(analysis::upperAfterMove(c.movedTo, c.other), c.settlesAt);
             break;
         case First:
-            EXPECT_EQ(handicapgraph::firstYearAfterMove(c.movedTo, c.other), c.settlesAt);
+            EXPECT_EQ(analysis::firstYearAfterMove(c.movedTo, c.other), c.settlesAt);
             break;
         case Last:
-            EXPECT_EQ(handicapgraph::lastYearAfterMove(c.movedTo, c.other), c.settlesAt);
+            EXPECT_EQ(analysis::lastYearAfterMove(c.movedTo, c.other), c.settlesAt);
             break;
         }
     }
@@ -132,7 +132,7 @@ TEST(OrderingRules, KeepTheUpperLimitAboveTheLowerAndTheYearsInOrder)
 TEST(Graph, DrawsScaleLegendAndBoxOperationByOperation)
 {
     const store::Tables tables = roundTable({hcpRound(u"2004-08-24"_s, u"15.0"_s, u"14.5"_s)});
-    std::vector<platform::DrawOp> expected{platform::clearOp(platform::bgrColour::purple)};
+    std::vector<platform::DrawOp> expected{platform::clearOp(platform::kBgrPurple)};
     const auto gridLine = [&expected](double y) {
         expected.push_back(platform::lineOp(200, y, 12000, y, {}));
     };
@@ -152,7 +152,7 @@ TEST(Graph, DrawsScaleLegendAndBoxOperationByOperation)
     expectText(expected, 200, 4550, u"HCP"_s);
     // 14.5 lies half way up the scale: its top is at 3600 - 6.5 x 2700 / 13.
     expected.push_back(platform::lineOp(900, 3600, 900, 2250, {}));
-    expected.push_back(platform::lineOp(935, 3600, 935, 2250, platform::bgrColour::white));
+    expected.push_back(platform::lineOp(935, 3600, 935, 2250, platform::kBgrWhite));
     expected.push_back(platform::lineOp(900, 2250, 1150, 2250, {}));
     expected.push_back(platform::lineOp(1150, 2250, 1150, 3600, {}));
     expectText(expected, 900, 3800, u"04"_s);
@@ -201,7 +201,7 @@ TEST(Graph, ChoosesTheRoundsWhereTheHandicapChanged)
     {
         const char *name;
         store::Tables tables;
-        handicapgraph::Captions captions;
+        analysis::HandicapCaptions captions;
         std::vector<QString> days;
     };
     const Case cases[] = {

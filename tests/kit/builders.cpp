@@ -7,8 +7,10 @@ using namespace Qt::StringLiterals;
 QByteArray fileBytes(const QStringList &lines)
 {
     QByteArray bytes;
-    for (const QString &line : lines)
-        bytes += cp1252::encode(line) + QByteArrayLiteral("\r\n");
+    for (const QString &line : lines) {
+        store::cp1252::appendEncoded(bytes, line);
+        bytes += QByteArrayLiteral("\r\n");
+    }
     return bytes;
 }
 

@@ -12,7 +12,7 @@
 #include <optional>
 
 using namespace Qt::StringLiterals;
-using report::HoleClass;
+using maintenance::HoleClass;
 
 namespace {
 
@@ -21,9 +21,9 @@ const QString kToday = u"08-24-2004"_s;
 QByteArray reportBytes(const QString &course, int row, const QString &from, const QString &to)
 {
     const store::Tables tables = fixture::reportTables();
-    const report::Report made = report::makeReport(
-        tables, {course, row, store::numericValue(from), store::numericValue(to)}, report::PerHole{});
-    return report::reportFileBytes(made, course, from, to, kToday);
+    const maintenance::Report made = maintenance::makeReport(
+        tables, {course, row, store::numericValue(from), store::numericValue(to)}, maintenance::PerHole{});
+    return maintenance::reportFileBytes(made, course, from, to, kToday);
 }
 
 TEST(ReportFile, OneYearEndsAfterHoleNineWhenTheLastRoundHadNine)
@@ -63,10 +63,11 @@ TEST(ReportFile, IsWindows1252WithCrLfAndTheColumnsOfTheLayout)
 
 TEST(ReportFile, NameTurnsSlashesAndControlCharactersToUnderscoresOnly)
 {
-    EXPECT_EQ(report::reportFileName(u"Björkås"_s, u" 2003"_s, u"2005"_s), u"Björkås  from  2003 tom 2005"_s);
-    EXPECT_EQ(report::reportFileName(u"Sjö/Berg\\Å\tx\u0081"_s, u"2004"_s, u"2004"_s),
+    EXPECT_EQ(maintenance::reportFileName(u"Björkås"_s, u" 2003"_s, u"2005"_s),
+              u"Björkås  from  2003 tom 2005"_s);
+    EXPECT_EQ(maintenance::reportFileName(u"Sjö/Berg\\Å\tx\u0081"_s, u"2004"_s, u"2004"_s),
               u"Sjö_Berg_Å_x_  from 2004 tom 2004"_s);
-    EXPECT_EQ(report::reportWrittenMessage(u"Sjö_Berg  from 2004 tom 2004"_s),
+    EXPECT_EQ(maintenance::reportWrittenMessage(u"Sjö_Berg  from 2004 tom 2004"_s),
               u"Har skapat information om banan till datafilen Sjö_Berg  from 2004 tom 2004"_s);
 }
 
@@ -86,7 +87,7 @@ TEST(Report, TakesExactNamesAndBothEndYearsOnly)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.course.toStdString() + " " + std::to_string(c.from) + "-" + std::to_string(c.to));
-        EXPECT_EQ(report::makeReport(tables, {c.course, 0, c.from, c.to}, {}).roundCount(), c.rounds);
+        EXPECT_EQ(maintenance::makeReport(tables, {c.course, 0, c.from, c.to}, {}).roundCount(), c.rounds);
     }
 }
 
@@ -94,10 +95,10 @@ TEST(Report, RoundLineOfTheWorkedExample)
 {
     store::RoundRow round{u"2004-08-24"_s, u"Ekbacken"_s, u"12.3"_s, u"12.4"_s, u"36"_s,
                           u"T"_s,          u" "_s,        u"18"_s,   u"14.0"_s};
-    EXPECT_EQ(report::roundLine(round, 85),
+    EXPECT_EQ(maintenance::roundLine(round, 85),
               u"2004-08-24    85   Tävling HCP 12.3 HCP Slope 14.0 Antal poäng 36 HCP efter 12.4  "_s);
     round[store::kSpeltyp] = u"q"_s;
-    EXPECT_EQ(report::roundLine(round, 85),
+    EXPECT_EQ(maintenance::roundLine(round, 85),
               u"2004-08-24    85   q HCP 12.3 HCP Slope 14.0 Antal poäng 36 HCP efter 12.4  "_s);
 }
 
@@ -106,9 +107,9 @@ TEST(Report, ParsOfHolesNoRoundReachedComeFromTheEarlierReport)
     store::Tables tables = fixture::reportTables();
     // A hole count neither 9 nor 18 tallies holes 1 to 9 but reports all 18.
     tables.rundtabell[5][store::kAntalHal] = u"12"_s;
-    report::PerHole earlier{};
+    maintenance::PerHole earlier{};
     earlier.fill(7);
-    const report::Report made = report::makeReport(tables, {u"Björkås"_s, 0, 2005, 2005}, earlier);
+    const maintenance::Report made = maintenance::makeReport(tables, {u"Björkås"_s, 0, 2005, 2005}, earlier);
     EXPECT_EQ(made.reportedHoles(), 18);
     EXPECT_EQ(made.tally.pars[8], 5);
     EXPECT_EQ(made.tally.pars[9], 7);
@@ -134,7 +135,7 @@ TEST(HoleClass, OneStrokeIsAHoleInOneAndTheRestCompareWithPar)
         {3, 4, HoleClass::Birdie},    {4.5, 4, std::nullopt},     {7.5, 4, HoleClass::Annat},
     };
     for (const Case &c : cases)
-        EXPECT_EQ(report::holeClass(c.strokes, c.par), c.expected) << c.strokes << " on par " << c.par;
+        EXPECT_EQ(maintenance::holeClass(c.strokes, c.par), c.expected) << c.strokes << " on par " << c.par;
 }
 
 TEST(HoleVerdict, FirstBoundThatHoldsOnTheRoundedAverage)
@@ -157,14 +158,14 @@ TEST(HoleVerdict, FirstBoundThatHoldsOnTheRoundedAverage)
         {store::roundOneDecimal(5.08), u"Dubbel varning"},
     };
     for (const Case &c : cases)
-        EXPECT_EQ(report::holeVerdict(c.average, 4), QString::fromUtf16(c.verdict)) << c.average;
+        EXPECT_EQ(maintenance::holeVerdict(c.average, 4), QString::fromUtf16(c.verdict)) << c.average;
 }
 
 TEST(YearRange, ResetOrKeepByCountersBarsAndRow)
 {
     struct Case
     {
-        report::ReportCounters counters;
+        maintenance::ReportCounters counters;
         int fromBar, toBar, row;
         bool reset;
     };
@@ -179,7 +180,7 @@ TEST(YearRange, ResetOrKeepByCountersBarsAndRow)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.row);
-        EXPECT_EQ(report::yearResetDue(c.counters, c.fromBar, c.toBar, c.row), c.reset);
+        EXPECT_EQ(maintenance::yearResetDue(c.counters, c.fromBar, c.toBar, c.row), c.reset);
     }
 }
 
@@ -199,8 +200,8 @@ TEST(YearRange, ResetFindsTheCoursesFirstAndLastYear)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.course.toStdString());
-        report::ReportCounters counters{3, 1990, 1995, 1};
-        const report::YearSpan span = report::yearReset(counters, tables, c.course);
+        maintenance::ReportCounters counters{3, 1990, 1995, 1};
+        const maintenance::YearSpan span = maintenance::yearReset(counters, tables, c.course);
         EXPECT_EQ(span.first, c.first);
         EXPECT_EQ(span.last, c.last);
         EXPECT_EQ(counters.rapport_raknare, 0);

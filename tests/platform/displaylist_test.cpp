@@ -5,43 +5,42 @@
 using platform::DisplayList;
 using platform::DrawKind;
 using platform::DrawOp;
-namespace colour = platform::bgrColour;
 
 TEST(DisplayList, ClearStartsAFreshListAtTheTopLeft)
 {
     DisplayList list;
-    list.line(10, 20, 30, 40, colour::red);
+    list.line(10, 20, 30, 40, platform::kBgrRed);
     list.clear();
     ASSERT_EQ(list.ops().size(), 1u);
     EXPECT_EQ(list.ops()[0].kind, DrawKind::Clear);
-    EXPECT_EQ(list.ops()[0].colour, colour::purple);
+    EXPECT_EQ(list.ops()[0].colour, platform::kBgrPurple);
     list.print(QStringLiteral("ÅR"));
     EXPECT_EQ(list.ops()[1], platform::printOp(0, 0, QStringLiteral("ÅR"), true));
 }
 
+// A print stands at the position, so each print shows where the operations before it left it.
 TEST(DisplayList, OperationsAppendInOrderAndMoveThePosition)
 {
     DisplayList list;
     list.clear();
-    list.line(500, 6000, 9000, 6000.5, colour::red);
-    EXPECT_EQ(list.positionX(), 9000);
-    EXPECT_EQ(list.positionY(), 6000.5);
+    list.line(500, 6000, 9000, 6000.5, platform::kBgrRed);
+    list.print(QStringLiteral("A"));
     list.point(750, 6000);
-    EXPECT_EQ(list.positionX(), 750);
-    list.circle(710, 3280, 150, colour::yellow);
-    EXPECT_EQ(list.positionX(), 750) << "a circle leaves the position";
-    list.printNumber(17);
+    list.circle(710, 3280, 150, platform::kBgrYellow);
+    list.print(platform::printedNumber(17));
+    list.print(QStringLiteral("B"));
 
     const std::vector<DrawOp> expected = {
-        platform::clearOp(colour::purple),
-        platform::lineOp(500, 6000, 9000, 6000.5, colour::red),
+        platform::clearOp(platform::kBgrPurple),
+        platform::lineOp(500, 6000, 9000, 6000.5, platform::kBgrRed),
+        platform::printOp(9000, 6000.5, QStringLiteral("A"), true), // at the line's end
         platform::pointOp(750, 6000, std::nullopt),
-        platform::circleOp(710, 3280, 150, colour::yellow),
-        platform::printOp(750, 6000, QStringLiteral(" 17 "), true),
+        platform::circleOp(710, 3280, 150, platform::kBgrYellow),
+        platform::printOp(750, 6000, QStringLiteral(" 17 "), true), // a circle leaves the position
+        // A line end goes back to the left edge, one text line lower.
+        platform::printOp(0, 6000 + platform::kTextLineTwips, QStringLiteral("B"), true),
     };
     EXPECT_EQ(list.ops(), expected);
-    EXPECT_EQ(list.positionX(), 0) << "a line end goes back to the left edge";
-    EXPECT_EQ(list.positionY(), 6000 + platform::kTextLineTwips);
 }
 
 TEST(DisplayList, NumbersPrintWithABlankBeforeUnlessNegativeAndOneAfter)
@@ -68,7 +67,7 @@ TEST(DisplayList, TextAtPutsAPointFirstAndConsecutiveLinesStackDownward)
     EXPECT_EQ(ops[2].y, 5000);
     EXPECT_EQ(ops[3].x, 0);
     EXPECT_EQ(ops[3].y, 5000 + platform::kTextLineTwips);
-    EXPECT_EQ(ops[4], platform::pointOp(110, 4000, colour::purple));
+    EXPECT_EQ(ops[4], platform::pointOp(110, 4000, platform::kBgrPurple));
     EXPECT_EQ(ops[5].text, QStringLiteral(" 72 "));
 }
 
@@ -78,7 +77,7 @@ TEST(DisplayList, APrintWithoutLineEndIsContinuedByTheNext)
     list.clear();
     list.point(200, 300);
     list.print(QStringLiteral("HCP"), false);
-    list.printNumber(12, false);
+    list.print(platform::printedNumber(12), false);
     list.print(QStringLiteral("!"));
     list.print(QStringLiteral("next"));
     const auto &ops = list.ops();
@@ -92,9 +91,9 @@ TEST(DisplayList, DottedLinesIncludeBothEnds)
 {
     DisplayList list;
     list.clear();
-    list.dottedLine(500, 9100, 200, 4000, colour::red);
+    list.dottedLine(500, 9100, 200, 4000, platform::kBgrRed);
     EXPECT_EQ(list.ops().size(), 1u + 44u);
     EXPECT_EQ(list.ops()[1].x, 500);
     EXPECT_EQ(list.ops().back().x, 9100);
-    EXPECT_EQ(list.ops().back().colour, colour::red);
+    EXPECT_EQ(list.ops().back().colour, platform::kBgrRed);
 }

@@ -3,6 +3,7 @@
 #include "platform/keytextbox.h"
 #include "platform/listbox.h"
 #include "platform/optionbutton.h"
+#include "platform/windowkit.h"
 
 #include "kit/pixels.h"
 
@@ -41,7 +42,8 @@ TEST_P(FocusFrame, ShowsPlainlyOnEveryWindowColour)
     for (const QColor &colour : kWindowColours) {
         SCOPED_TRACE(colour.name().toStdString());
         QWidget window;
-        platform::setColours(&window, colour, platform::kWhite);
+        platform::applyLook(&window,
+                            {.back = platform::fixed(colour), .text = platform::fixed(platform::kWhite)});
         window.resize(300, 80);
         QWidget *control = GetParam().make(&window);
         window.show();
@@ -76,7 +78,8 @@ INSTANTIATE_TEST_SUITE_P(
         FocusCase{"text_box",
                   [](QWidget *w) {
                       auto *box = platform::makeTextBox(w, u"DD", {120, 120, 615, 240}, u"24");
-                      platform::setColours(box, platform::kWhite, QColor(0, 0, 0));
+                      platform::applyLook(
+                          box, {.back = platform::fixed(platform::kWhite), .text = platform::kBlack});
                       return box;
                   }},
         FocusCase{"list",

@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-namespace colour = platform::bgrColour;
-
 namespace {
 
 QImage replayed(const platform::DisplayList &list, QSize size)
@@ -27,11 +25,11 @@ TEST(Surface, ReplayPaintsBackColourAxesAndDownwardY)
 {
     platform::DisplayList list;
     list.clear();
-    list.line(150, 1500, 1500, 1500, colour::red);  // x-axis at pixel row 100
-    list.line(150, 1500, 150, 300, colour::yellow); // y-axis up from it
-    list.point(600, 600, colour::white);
+    list.line(150, 1500, 1500, 1500, platform::kBgrRed);  // x-axis at pixel row 100
+    list.line(150, 1500, 150, 300, platform::kBgrYellow); // y-axis up from it
+    list.point(600, 600, platform::kBgrWhite);
     list.point(900, 900);                        // fore colour
-    list.circle(2250, 750, 300, colour::yellow); // centre (150, 50), radius 20
+    list.circle(2250, 750, 300, platform::kBgrYellow); // centre (150, 50), radius 20
     const QImage image = replayed(list, {200, 120});
 
     EXPECT_EQ(image.pixelColor(5, 5), QColor(128, 0, 128)) << "back colour purple";
@@ -68,7 +66,7 @@ TEST(Surface, PaintingShowsTheListAndLeavesItUnchanged)
     surface.resize(200, 120);
     platform::DisplayList &list = surface.edit();
     list.clear();
-    list.line(0, 300, 3000, 300, colour::red);
+    list.line(0, 300, 3000, 300, platform::kBgrRed);
     const auto before = surface.displayList().ops();
     const QImage image = surface.grab().toImage();
     EXPECT_EQ(image.pixelColor(100, 20), QColor(255, 0, 0));

@@ -1,4 +1,5 @@
 #include "platform/controls.h"
+#include "platform/windowkit.h"
 
 #include "kit/pixels.h"
 
@@ -33,7 +34,8 @@ struct BarFixture : testing::Test
 // A bar as the windows make them, on a window of the given colour.
 QScrollBar *barOnColour(QWidget &window, const QColor &colour)
 {
-    platform::setColours(&window, colour, platform::kWhite);
+    platform::applyLook(&window,
+                        {.back = platform::fixed(colour), .text = platform::fixed(platform::kWhite)});
     window.resize(200, 40);
     return platform::makeValueBar(&window, u"HScroll1", Qt::Horizontal, {0, 0, 1935, 255}, 1, 18, 9);
 }

@@ -69,7 +69,7 @@ public:
     QStringList shownControls() const
     {
         QStringList shown;
-        for (const regbana::ControlRow &row : regbana::kControls)
+        for (const registration::regbana::ControlRow &row : registration::regbana::kControls)
             if (isShown(m_window, row.name.toString()))
                 shown << row.name.toString();
         shown.sort();
