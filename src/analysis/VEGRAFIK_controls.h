@@ -51,13 +51,8 @@ inline constexpr QStringView kLabel6Text =
 
 // The course table holds 301 rows, and every course of a longer file.
 inline constexpr int kCourseRows = 301;
-// Every file's empty message shows and the loading goes on; the extended file is not read.
-inline constexpr store::LoadPlan kLoadPlan{.courses = store::WhenEmpty::MessageContinue,
-                                           .rounds = store::WhenEmpty::MessageContinue,
-                                           .strokes = store::WhenEmpty::MessageContinue,
-                                           .extended = store::WhenEmpty::NotLoaded,
-                                           .courseRows = kCourseRows,
-                                           .afterDamage = store::AfterDamage::ReadOn};
+// As the other graph window: every empty file's message, and the loading goes on.
+inline constexpr store::LoadPlan kLoadPlan = store::graphPlan(kCourseRows);
 
 // The handicap bars run from -3 to 54 and start at 1. "VISA" lies over the help text's
 // right edge, so it is made after it.

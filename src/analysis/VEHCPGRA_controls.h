@@ -46,14 +46,9 @@ inline constexpr platform::Look kValue{.back = platform::fixed(platform::kCyan),
 
 // The course table holds 101 rows, and every course of a longer file.
 inline constexpr int kCourseRows = 101;
-// Every empty file shows its message and the loading goes on. Only the round table is
-// drawn from; the course and stroke files are read as the data files say.
-inline constexpr store::LoadPlan kLoadPlan{.courses = store::WhenEmpty::MessageContinue,
-                                           .rounds = store::WhenEmpty::MessageContinue,
-                                           .strokes = store::WhenEmpty::MessageContinue,
-                                           .extended = store::WhenEmpty::NotLoaded,
-                                           .courseRows = kCourseRows,
-                                           .afterDamage = store::AfterDamage::ReadOn};
+// As the other graph window: every empty file's message, and the loading goes on. Only the
+// round table is drawn from; the course and stroke files are read as the data files say.
+inline constexpr store::LoadPlan kLoadPlan = store::graphPlan(kCourseRows);
 
 // The surface fills the window and follows it when the window is enlarged (VEHCPGRA.cpp).
 inline constexpr ControlRow kControls[] = {

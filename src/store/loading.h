@@ -61,6 +61,18 @@ constexpr LoadPlan showingPlan(int courseRows)
             .afterDamage = AfterDamage::ReadOn};
 }
 
+// The two graph windows: every empty file's message, and the loading goes on; the extended
+// file is not read.
+constexpr LoadPlan graphPlan(int courseRows)
+{
+    return {.courses = WhenEmpty::MessageContinue,
+            .rounds = WhenEmpty::MessageContinue,
+            .strokes = WhenEmpty::MessageContinue,
+            .extended = WhenEmpty::NotLoaded,
+            .courseRows = courseRows,
+            .afterDamage = AfterDamage::ReadOn};
+}
+
 struct LoadResult
 {
     // The files read, in the order read; a missing file or an empty file that stops the
