@@ -152,10 +152,6 @@ QString recoveryText(const store::RecoveryResult &result)
     return sentences.join(u' ');
 }
 
-} // namespace
-
-namespace {
-
 // The error message of a file that was missing or damaged when it was read.
 QString unreadFileText(const store::FileStatus &status)
 {
