@@ -166,6 +166,9 @@ void ControlSet::make(const ControlRow &row)
 
 void ControlSet::make(const CellRun &run)
 {
+    if (isTabStop(run.kind))
+        stop(QStringLiteral("the %1 cells of %2: a %3 is a tab stop, and cells are left out of the tab order")
+                 .arg(run.prefix, m_window->objectName(), QLatin1StringView(kindName(run.kind))));
     for (int i = 0; i < int(run.positions.size()); ++i) {
         Twips rect = run.first;
         (run.along == Qt::Vertical ? rect.top : rect.left) = run.positions[i];

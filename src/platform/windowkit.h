@@ -114,7 +114,8 @@ struct ControlRow
 
 // Repeated cells: cell i has id firstId + i, is named prefix + (firstNumber + i) and lies at
 // the rectangle of the first cell moved to positions[i], down (tops) or across (lefts).
-// The cells are labels of the given kind.
+// The cells are of a kind Tab does not reach (labels, as a rule); a run of a tab-stop kind
+// stops the program.
 struct CellRun
 {
     int firstId;
@@ -146,8 +147,9 @@ public:
 
     // Makes rows in table order (the order decides which lies on top, and the tab order of a
     // window in TabOrder::Table).
-    // Every window is checked as it is built: a table's ids rise row by row, and no two
-    // controls of the set share a name; the first row that breaks either stops the program.
+    // Every window is checked as it is built: a table's ids rise row by row, no two controls
+    // of the set share a name, and no cells are tab stops; the first row or run that breaks
+    // one of these stops the program.
     void make(std::span<const ControlRow> rows);
     void make(const ControlRow &row);
     void make(const CellRun &run);

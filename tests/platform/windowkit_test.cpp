@@ -85,7 +85,7 @@ TEST_F(WindowKit, AControlAskedForAsAnotherKindStopsTheProgramNamingIt)
     EXPECT_DEATH(m_controls.button(kControlCount), "no control with id");
 }
 
-TEST(WindowKitTable, ARowOutOfIdOrderOrANameTakenTwiceStopsTheProgramNamingIt)
+TEST(WindowKitTable, ARowOutOfIdOrderANameTakenTwiceOrTabStopCellsStopTheProgramNamingIt)
 {
     QWidget window;
     window.setObjectName(u"KITPROBE"_s);
@@ -98,6 +98,9 @@ TEST(WindowKitTable, ARowOutOfIdOrderOrANameTakenTwiceStopsTheProgramNamingIt)
                  "two controls of KITPROBE are named Command1");
     EXPECT_DEATH(controls.make(platform::CellRun{kFirstCell, u"HScroll", 1, {}, Qt::Vertical, kCellTops}),
                  "two controls of KITPROBE are named HScroll1");
+    EXPECT_DEATH(
+        controls.make(platform::CellRun{kFirstCell, u"RB_Hal", 1, {}, Qt::Vertical, kCellTops, {}, Button}),
+        "the RB_Hal cells of KITPROBE: a button is a tab stop");
 }
 
 namespace {
