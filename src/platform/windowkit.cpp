@@ -161,7 +161,8 @@ void ControlSet::make(std::span<const ControlRow> rows)
 void ControlSet::make(const ControlRow &row)
 {
     add(row, row.name.toString());
-    orderTabStops();
+    if (isTabStop(row.kind))
+        orderTabStops();
 }
 
 void ControlSet::make(const CellRun &run)
