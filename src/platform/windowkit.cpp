@@ -193,43 +193,39 @@ void ControlSet::add(const ControlRow &row, const QString &name)
         m_tabStops.push_back({widget, row.rect});
 }
 
-// Qt's tab order is the order controls are made in, the table's; in rows it is set here from
-// the designed rectangles, whichever controls are shown, so that it is the same at every step.
+// Qt's tab order is the order controls are made in, the table's; in rows the stops are
+// sorted here from the designed rectangles, whichever controls are shown, so that the order
+// is the same at every step. They are sorted in place: a stop made later falls where a sort
+// of all afresh puts it, as stops at one place keep the order they were made in.
 void ControlSet::orderTabStops()
 {
-    m_tabOrder.clear();
-    if (m_ordering == TabOrder::Table) {
-        for (const TabStop &stop : m_tabStops)
-            m_tabOrder.push_back(stop.widget);
+    if (m_ordering == TabOrder::Table)
         return;
-    }
-    std::vector<TabStop> left = m_tabStops;
-    std::stable_sort(left.begin(), left.end(), [](const TabStop &a, const TabStop &b) {
+    std::stable_sort(m_tabStops.begin(), m_tabStops.end(), [](const TabStop &a, const TabStop &b) {
         return std::pair(a.rect.top, a.rect.left) < std::pair(b.rect.top, b.rect.left);
     });
-    while (!left.empty()) {
-        const Twips first = left.front().rect;
-        const auto rowEnd = std::stable_partition(left.begin(), left.end(), [&](const TabStop &stop) {
+    for (auto rowStart = m_tabStops.begin(); rowStart != m_tabStops.end();) {
+        const Twips first = rowStart->rect;
+        const auto rowEnd = std::stable_partition(rowStart, m_tabStops.end(), [&](const TabStop &stop) {
             const Twips &r = stop.rect;
             return r.top <= first.top + first.height / 2 || r.top + r.height / 2 < first.top + first.height;
         });
-        std::stable_sort(left.begin(), rowEnd, [](const TabStop &a, const TabStop &b) {
+        std::stable_sort(rowStart, rowEnd, [](const TabStop &a, const TabStop &b) {
             return std::pair(a.rect.left, a.rect.top) < std::pair(b.rect.left, b.rect.top);
         });
-        for (auto stop = left.begin(); stop != rowEnd; ++stop)
-            m_tabOrder.push_back(stop->widget);
-        left.erase(left.begin(), rowEnd);
+        rowStart = rowEnd;
     }
     // Qt keeps the focus chain a ring: it leaves a link that the ring already has (the last
     // stop to the first), so the ring is this order but may start elsewhere; the first focus
     // is therefore given by focusFirstTabStop, not by the ring.
-    for (std::size_t i = 1; i < m_tabOrder.size(); ++i)
-        QWidget::setTabOrder(m_tabOrder[i - 1], m_tabOrder[i]);
+    for (std::size_t i = 1; i < m_tabStops.size(); ++i)
+        QWidget::setTabOrder(m_tabStops[i - 1].widget, m_tabStops[i].widget);
 }
 
 void ControlSet::focusFirstTabStop() const
 {
-    for (QWidget *stop : m_tabOrder) {
+    for (const TabStop &tabStop : m_tabStops) {
+        QWidget *stop = tabStop.widget;
         if (stop->isVisibleTo(m_window) && stop->isEnabled() && (stop->focusPolicy() & Qt::TabFocus)) {
             stop->setFocus(Qt::TabFocusReason);
             return;

@@ -190,9 +190,8 @@ private:
     QWidget *m_window;
     TabOrder m_ordering;
     std::vector<Made> m_made;
-    std::vector<TabStop> m_tabStops;   // the controls Tab may reach, as made
-    std::vector<QWidget *> m_tabOrder; // the same in the set's tab order
-    QSet<QString> m_names;             // of the controls made so far
+    std::vector<TabStop> m_tabStops; // the controls Tab may reach, in the set's tab order
+    QSet<QString> m_names;           // of the controls made so far
 };
 
 // A window built from a table: its name, caption, client size in twips, colours and rows.
