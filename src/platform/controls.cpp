@@ -114,10 +114,7 @@ protected:
     void paintEvent(QPaintEvent *event) override
     {
         QPushButton::paintEvent(event);
-        if (!hasFocus())
-            return;
-        QPainter painter(this);
-        drawFocusFrame(painter, rect().adjusted(2, 2, -2, -2));
+        frameIfFocused(*this, rect().adjusted(2, 2, -2, -2));
     }
 };
 

@@ -4,6 +4,7 @@
 
 class QPainter;
 class QRect;
+class QWidget;
 
 // The one mark of the keyboard's focus: a focused bar, button, option button or text box is
 // framed in this blue, which stands out from the light faces of the controls and from every
@@ -14,5 +15,8 @@ inline constexpr QColor kFocusMark(0, 84, 227);
 
 // A frame two pixels wide just inside the rectangle.
 void drawFocusFrame(QPainter &painter, const QRect &rect);
+// The frame round the rectangle, in the widget's pixels, while the widget has the focus;
+// called by a paint event after the widget's own painting.
+void frameIfFocused(QWidget &widget, const QRect &rect);
 
 } // namespace platform

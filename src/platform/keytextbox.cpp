@@ -12,7 +12,6 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
-#include <QPainter>
 
 namespace platform {
 namespace {
@@ -160,10 +159,7 @@ void KeyTextBox::dropEvent(QDropEvent *event)
 void KeyTextBox::paintEvent(QPaintEvent *event)
 {
     QLineEdit::paintEvent(event);
-    if (!hasFocus())
-        return;
-    QPainter painter(this);
-    drawFocusFrame(painter, rect());
+    frameIfFocused(*this, rect());
 }
 
 } // namespace platform

@@ -3,7 +3,6 @@
 #include "platform/focusframe.h"
 
 #include <QKeyEvent>
-#include <QPainter>
 
 #include <algorithm>
 
@@ -81,10 +80,7 @@ void OptionButton::keyPressEvent(QKeyEvent *event)
 void OptionButton::paintEvent(QPaintEvent *event)
 {
     QRadioButton::paintEvent(event);
-    if (!hasFocus())
-        return;
-    QPainter painter(this);
-    drawFocusFrame(painter, rect());
+    frameIfFocused(*this, rect());
 }
 
 void OptionButton::nextCheckState()
