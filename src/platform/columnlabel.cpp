@@ -4,36 +4,20 @@
 #include <QPainter>
 #include <QStringView>
 
-#include <utility>
-
 namespace platform {
 
-namespace {
-
-// The piece without the blanks (U+0020) at either end.
-QStringView visiblePart(QStringView piece)
+void ColumnLabel::setColumnText(const QString &text, std::span<const TextColumn> columns)
 {
-    while (!piece.isEmpty() && piece.front() == u' ')
-        piece = piece.sliced(1);
-    while (!piece.isEmpty() && piece.back() == u' ')
-        piece.chop(1);
-    return piece;
-}
-
-} // namespace
-
-void ColumnLabel::setColumnText(const QString &text, std::vector<TextColumn> columns)
-{
-    m_columns = std::move(columns);
+    const QFontMetricsF metrics(font());
+    m_pieces.clear();
+    for (const TextColumn &column : columns) {
+        const QString piece = QStringView(text).mid(column.start, column.length).trimmed().toString();
+        if (!piece.isEmpty())
+            m_pieces.push_back({piece, column.centre, metrics.horizontalAdvance(piece)});
+    }
     m_columnText = text;
-    m_hasColumns = true;
     setText(text);
     update();
-}
-
-bool ColumnLabel::inColumns() const
-{
-    return m_hasColumns && text() == m_columnText;
 }
 
 std::vector<ColumnLabel::Drawn> ColumnLabel::drawn() const
@@ -41,16 +25,10 @@ std::vector<ColumnLabel::Drawn> ColumnLabel::drawn() const
     std::vector<Drawn> pieces;
     if (!inColumns())
         return pieces;
-    const QFontMetricsF metrics(font());
     const QRectF area = contentsRect();
-    for (const TextColumn &column : m_columns) {
-        const QStringView piece = visiblePart(QStringView(m_columnText).mid(column.start, column.length));
-        if (piece.isEmpty())
-            continue;
-        const double width = metrics.horizontalAdvance(piece.toString());
-        pieces.push_back({piece.toString(),
-                          QRectF(area.left() + column.centre - width / 2, area.top(), width, area.height())});
-    }
+    for (const Piece &piece : m_pieces)
+        pieces.push_back({piece.text, QRectF(area.left() + piece.centre - piece.width / 2, area.top(),
+                                             piece.width, area.height())});
     return pieces;
 }
 

@@ -4,6 +4,7 @@
 #include <QRectF>
 #include <QString>
 
+#include <span>
 #include <vector>
 
 namespace platform {
@@ -28,7 +29,8 @@ class ColumnLabel : public QLabel
 public:
     using QLabel::QLabel;
 
-    void setColumnText(const QString &text, std::vector<TextColumn> columns);
+    // The pieces are measured in the label's font as it is now.
+    void setColumnText(const QString &text, std::span<const TextColumn> columns);
 
     // A piece as it is drawn: its visible characters and the rectangle, in the label's
     // pixels, they are drawn in.
@@ -44,11 +46,18 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    bool inColumns() const;
+    // A piece with characters to draw: those characters, the x of its centre and its width.
+    struct Piece
+    {
+        QString text;
+        double centre = 0;
+        double width = 0;
+    };
 
-    std::vector<TextColumn> m_columns;
+    bool inColumns() const { return text() == m_columnText; }
+
+    std::vector<Piece> m_pieces;
     QString m_columnText;
-    bool m_hasColumns = false;
 };
 
 } // namespace platform

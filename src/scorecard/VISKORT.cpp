@@ -14,7 +14,6 @@
 #include <QLocale>
 #include <QPushButton>
 
-#include <utility>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -192,8 +191,7 @@ void VISKORT::showExtended(const scorecard::ExtendedCard &extended)
             const scorecard::EntrySpan &span = extended.entries[hole][entry];
             columns.push_back({span.start, span.length, m_entryCentres[entry]});
         }
-        m_controls.columnLabel(cellId(kExtended, hole))
-            ->setColumnText(extended.holes[hole], std::move(columns));
+        m_controls.columnLabel(cellId(kExtended, hole))->setColumnText(extended.holes[hole], columns);
     }
 }
 
