@@ -54,10 +54,8 @@ void VISKORT::placeExtendedColumns()
         totalCentres.push_back(label->x() + label->width() / 2.0 - head->x());
     }
     head->setFont(platform::spacedOverCentres(head->font(), {{head->text(), totalCentres}}));
-
-    const double cellOffset = head->x() - m_controls.label(cellId(kExtended, 0))->x();
-    for (double centre : platform::itemCentres(head->text(), head->font()))
-        m_entryCentres.push_back(centre + cellOffset);
+    // The head and the cells under it share their left edge (cellRect).
+    m_entryCentres = platform::itemCentres(head->text(), head->font());
 }
 
 void VISKORT::buildGrid()
