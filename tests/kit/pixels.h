@@ -1,5 +1,8 @@
 #pragma once
 
+#include "platform/focusframe.h"
+#include "platform/geometry.h"
+
 #include <QColor>
 #include <QImage>
 #include <QWidget>
@@ -9,9 +12,8 @@
 // Reading what a control shows, pixel by pixel.
 
 // The colours of the windows, and the orange of the scorecard.
-inline const std::array<QColor, 5> kWindowColours{QColor(128, 0, 128), QColor(255, 224, 192),
-                                                  QColor(192, 192, 192), QColor(240, 240, 240),
-                                                  QColor(0, 255, 255)};
+inline const std::array<QColor, 5> kWindowColours{
+    platform::kPurple, QColor(255, 224, 192), QColor(192, 192, 192), QColor(240, 240, 240), platform::kCyan};
 
 // The pixels of the widget as it paints itself that pass the test.
 template <class Test> int pixelsOf(QWidget *widget, Test test)
@@ -24,8 +26,8 @@ template <class Test> int pixelsOf(QWidget *widget, Test test)
     return count;
 }
 
-// The blue of the focus frame, and no colour of a window or of a control's face.
+// The blue of the focus frame, which it fills its pixels with.
 inline bool isFocusBlue(const QColor &pixel)
 {
-    return pixel.blue() > 180 && pixel.red() < 60 && pixel.green() < 140;
+    return pixel == platform::kFocusMark;
 }
