@@ -20,8 +20,8 @@ struct TextColumn
 
 // A label whose text is shown in columns: each piece stands centred at its column, without
 // the blanks at either end, and the blanks between the pieces are not drawn. text() stays
-// the whole text, which the handlers and the tests read back. A text set by setText is
-// drawn as by any label.
+// the whole text, which the handlers and the tests read back. Any other text, set by
+// setText, is drawn as by any label.
 class ColumnLabel : public QLabel
 {
     Q_OBJECT

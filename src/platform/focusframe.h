@@ -6,9 +6,9 @@ class QPainter;
 class QRect;
 class QWidget;
 
-// The one mark of the keyboard's focus: a focused bar, button, option button or text box is
-// framed in this blue, which stands out from the light faces of the controls and from every
-// window colour.
+// The one mark of the keyboard's focus: a focused bar, button, option button, text box or
+// list is framed in this blue (a list round its entries), which stands out from the light
+// faces of the controls and from every window colour.
 namespace platform {
 
 inline constexpr QColor kFocusMark(0, 84, 227);

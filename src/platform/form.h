@@ -19,9 +19,8 @@ class Form : public QWidget
     Q_OBJECT
 
 public:
-    // Runs the load handler; shows the window unless the handler closed it, the focus on
-    // its first tab stop (shown and enabled, in the window's tab order) unless the handler
-    // put it elsewhere.
+    // Runs the load handler; shows the window unless the handler closed it, the focus given
+    // by focusFirstTabStop unless the handler put it elsewhere.
     void loadAndShow();
     // Closes the window and discards its controls (its instance keeps the window's data).
     void unload();
@@ -31,7 +30,8 @@ protected:
     Form(QStringView name, QStringView caption, int widthTwips, int heightTwips);
 
     virtual void formLoad() {}
-    // Gives the focus to the window's first tab stop that is shown and enabled.
+    // Gives the focus to the window's first tab stop: here the next in Qt's focus chain; a
+    // window of the kit gives it to its first that is shown and enabled, in its tab order.
     virtual void focusFirstTabStop() { focusNextPrevChild(true); }
     // The paint handler of a window that loads its data when it is painted: runs after the
     // load handler when the window is shown, and again once it is restored from minimised.
