@@ -2,6 +2,8 @@
 #include "platform/controls.h"
 #include "platform/geometry.h"
 
+#include "kit/printers.h"
+
 #include <QImage>
 #include <QPixmap>
 #include <QWidget>
@@ -74,7 +76,6 @@ TEST_F(ColumnLabel, DrawsEachPieceCentredAtItsColumnAndKeepsItsText)
     ASSERT_EQ(ink.size(), 3u);
     for (size_t k = 0; k < drawn.size(); ++k) {
         EXPECT_EQ(drawn[k].text, texts[k]);
-        EXPECT_NEAR(drawn[k].rect.center().x(), centres[k], 1e-9) << k;
         EXPECT_NEAR(ink[k], centres[k], 1.5) << k;
     }
 }

@@ -1,6 +1,7 @@
 #include "platform/windowkit.h"
 
 #include "kit/gui.h"
+#include "kit/printers.h"
 
 #include <QLabel>
 #include <QScrollBar>
